@@ -1,0 +1,125 @@
+// The main window: every component, and every handler and private operation of the program.
+// The handlers are defined in the folder of their subsystem (app, entries, listedit,
+// listfile, settings).
+#pragma once
+
+#include <string>
+
+#include "entries/collected_paths.h"
+#include "platform/process.h"
+#include "ui/bars.h"
+#include "ui/form.h"
+#include "ui/list_view.h"
+#include "ui/menu.h"
+
+// The WM_DROPFILES message record: its first parameter is the drop handle.
+struct TWMDropFiles {
+  platform::DropHandle Drop;
+};
+
+class TForm1 : public ui::Form {
+ public:
+  TForm1();  // builds the window from its layout, then runs FormCreate
+  ~TForm1() override;
+
+  // Components, in their declared order.
+  ui::ListView ListView1;
+  ui::StatusBar StatusBar1;
+  ui::ImageList ImageList1;
+  ui::MainMenu MainMenu1;
+  ui::ToolBar ToolBar1;
+  ui::PopupMenu PopupMenu1;
+  ui::PopupMenu PopupMenu2;
+
+  // Menu items (owned by their menus).
+  ui::MenuItem* File1 = nullptr;
+  ui::MenuItem* Open1 = nullptr;
+  ui::MenuItem* Save1 = nullptr;
+  ui::MenuItem* Recentry1 = nullptr;
+  ui::MenuItem* Exit1 = nullptr;
+  ui::MenuItem* Edit1 = nullptr;
+  ui::MenuItem* Edit2 = nullptr;
+  ui::MenuItem* Delete1 = nullptr;
+  ui::MenuItem* SelectAll1 = nullptr;
+  ui::MenuItem* Replace1 = nullptr;
+  ui::MenuItem* Show1 = nullptr;
+  ui::MenuItem* ShowToolBar1 = nullptr;
+  ui::MenuItem* ShowStatusBar1 = nullptr;
+  ui::MenuItem* ShowWindow1 = nullptr;
+  ui::MenuItem* Sort1 = nullptr;
+  ui::MenuItem* SortDate1 = nullptr;
+  ui::MenuItem* SortPath1 = nullptr;
+  ui::MenuItem* SortExt1 = nullptr;
+  ui::MenuItem* Rewrite1 = nullptr;
+  ui::MenuItem* Help1 = nullptr;
+  ui::MenuItem* Contents1 = nullptr;
+  ui::MenuItem* About1 = nullptr;
+  ui::MenuItem* Edit3 = nullptr;
+  ui::MenuItem* Delete2 = nullptr;
+  ui::MenuItem* SelectAll2 = nullptr;
+  ui::MenuItem* Replace2 = nullptr;
+
+  // Toolbar buttons (owned by the toolbar).
+  ui::ToolButton* ToolButton1 = nullptr;
+  ui::ToolButton* ToolButton2 = nullptr;
+  ui::ToolButton* ToolButton3 = nullptr;
+  ui::ToolButton* ToolButton4 = nullptr;
+  ui::ToolButton* ToolButton5 = nullptr;
+  ui::ToolButton* ToolButton6 = nullptr;
+  ui::ToolButton* ToolButton7 = nullptr;
+  ui::ToolButton* ToolButton8 = nullptr;
+
+  // Start-up, shutdown, drop, help (app/).
+  void FormCreate();
+  void FormShow();
+  void FormClose();
+  void Exit1Click();
+  void WMDropFiles(TWMDropFiles& message);
+  void Contents1Click();
+  void About1Click();
+
+  // Command state and status line (app/).
+  void ListView1Change(ui::ListView& sender, int item, ui::ItemChange change);
+  void ShowToolBar1Click();
+  void ShowStatusBar1Click();
+  void ShowWindow1Click();
+
+  // Applying timestamps (entries/).
+  void Rewrite1Click();
+
+  // Sorting (listedit/).
+  void ListView1ColumnClick(ui::ListView& sender, int column);
+  void SortDate1Click();
+  void SortPath1Click();
+  void SortExt1Click();
+  void ListView1Compare(const ui::ListItem& item1, const ui::ListItem& item2, int data,
+                        int& compare);
+
+  // Row commands (listedit/).
+  void Edit2Click();
+  void Delete1Click();
+  void SelectAll1Click();
+  void Replace1Click();
+  void ListView1Edited(int item, const std::string* text);
+
+  const std::string& GetAppDir() const { return AppDir; }
+
+ private:
+  void BuildLayout();  // app/form1_layout.cpp
+
+  // Command state and status line (app/).
+  void UpdateCommands();
+  void UpdateStatusText();
+
+  // Path collection and row building (entries/).
+  void CollectPath(const std::string& path, CollectedPaths& list);
+  void AddCollectedRows(ui::ListView& list, const CollectedPaths& paths);
+  int32_t GetFolderDate(const std::string& path);
+
+  // Applying timestamps (entries/).
+  platform::FileHandle OpenFolder(const std::string& path, uint8_t mode);
+
+  std::string AppDir;
+};
+
+extern TForm1* Form1;

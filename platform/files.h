@@ -1,0 +1,95 @@
+// File attributes, directory search, file handles and file times.
+// Every path is a byte string of the ANSI code page; on Windows the calls are the "A" ones.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace platform {
+
+// The separator between a folder and the names in it: '\\' on Windows, '/' elsewhere.
+extern const char kPathDelimiter;
+
+constexpr uint32_t kInvalidAttributes = 0xFFFFFFFFu;  // what GetFileAttributesA gives on failure
+constexpr uint32_t kAttrReadOnly = 0x01;
+constexpr uint32_t kAttrHidden = 0x02;
+constexpr uint32_t kAttrSystem = 0x04;
+constexpr uint32_t kAttrDirectory = 0x10;
+constexpr uint32_t kAttrArchive = 0x20;
+constexpr uint32_t kAttrNormal = 0x80;
+
+// 100-nanosecond ticks since 1601-01-01 00:00, in UTC or in local time as the name says.
+struct FileTime {
+  uint64_t ticks = 0;
+  friend bool operator==(const FileTime&, const FileTime&) = default;
+};
+
+// GetFileAttributesA: the attribute word, or kInvalidAttributes.
+uint32_t ReadAttributes(const std::string& path);
+
+struct FoundEntry {
+  std::string name;  // the name alone, without its folder
+  uint32_t attributes = 0;
+  FileTime lastWrite;  // UTC
+};
+
+// FindFirstFileA / FindNextFileA / FindClose over one pattern such as "C:\dir\*.*".
+// The handle is closed when the object goes, on every way out.
+class DirectorySearch {
+ public:
+  explicit DirectorySearch(const std::string& pattern);
+  ~DirectorySearch();
+  DirectorySearch(const DirectorySearch&) = delete;
+  DirectorySearch& operator=(const DirectorySearch&) = delete;
+
+  bool Started() const;          // false when the search could not start
+  bool Next(FoundEntry& entry);  // the next entry ("." and ".." included); false at the end
+
+ private:
+  struct Impl;
+  Impl* impl_;
+};
+
+// FindFirstFileA on one path followed by FindClose at once. False when nothing is found.
+bool FindOne(const std::string& path, FoundEntry& entry);
+
+// CreateFileA arguments, with their Win32 values.
+constexpr uint32_t kGenericRead = 0x80000000u;
+constexpr uint32_t kGenericWrite = 0x40000000u;
+constexpr uint32_t kShareRead = 1;
+constexpr uint32_t kShareWrite = 2;
+constexpr uint32_t kCreateAlways = 2;
+constexpr uint32_t kOpenExisting = 3;
+constexpr uint32_t kFlagNormal = 0x80;                    // FILE_ATTRIBUTE_NORMAL
+constexpr uint32_t kFlagBackupSemantics = 0x02000000u;  // lets a folder be opened
+
+// An open file or folder (CreateFileA); closed with CloseHandle when the object goes.
+class FileHandle {
+ public:
+  FileHandle() = default;
+  static FileHandle Open(const std::string& path, uint32_t access, uint32_t share,
+                         uint32_t creation, uint32_t flags);
+  ~FileHandle();
+  FileHandle(FileHandle&& other) noexcept;
+  FileHandle& operator=(FileHandle&& other) noexcept;
+  FileHandle(const FileHandle&) = delete;
+  FileHandle& operator=(const FileHandle&) = delete;
+
+  bool Valid() const;
+  uint32_t OpenError() const { return openError_; }  // Win32 error code of a failed open
+
+  bool GetLastWriteTime(FileTime& utc) const;  // GetFileTime
+  // SetFileTime: creation, last access and last write; a null pointer leaves that time alone.
+  // On an invalid handle it fails, as the Win32 call does.
+  bool SetTimes(const FileTime* creation, const FileTime* lastAccess, const FileTime* lastWrite);
+  bool Read(void* buffer, uint32_t size, uint32_t& read);
+  bool Write(const void* buffer, uint32_t size, uint32_t& written);
+  uint32_t LastError() const { return lastError_; }  // Win32 error code of the last failed call
+
+ private:
+  intptr_t native_ = -1;
+  uint32_t openError_ = 0;
+  uint32_t lastError_ = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,111 @@
+#include "ui/list_view.h"
+
+#include <algorithm>
+#include <numeric>
+#include <stdexcept>
+
+#include "ui/application.h"
+#include "ui/form.h"
+
+namespace ui {
+
+ListView::ListView(Form& owner) : owner_(owner), native_(detail::MakeListNative(*this, owner)) {
+  owner.SetClient(this);
+}
+
+ListView::~ListView() = default;
+
+void ListView::AddColumn(const std::string& caption, int width) {
+  columns_.push_back({caption, width});
+  native_->ColumnAdded(ColumnCount() - 1, caption, width);
+}
+
+int ListView::Add() {
+  rows_.emplace_back();
+  native_->RowsAppended(Count());
+  return Count() - 1;
+}
+
+void ListView::SetCaption(int index, const std::string& text) {
+  rows_.at(index).caption = text;
+  native_->RowsChanged(index, index);
+  NotifyChange(index, ItemChange::Text);
+  if (sortType_ == SortType::Text) Sort();
+}
+
+void ListView::AddSubItem(int index, const std::string& text) {
+  rows_.at(index).subItems.push_back(text);
+  native_->RowsChanged(index, index);
+}
+
+void ListView::Delete(int index) {
+  if (index < 0 || index >= Count()) throw std::out_of_range("list index");
+  native_->RowDeleting(index);
+  rows_.erase(rows_.begin() + index);
+}
+
+int ListView::SelectedCount() const { return native_->SelectedCount(); }
+int ListView::NextSelected(int after) const { return native_->NextSelected(after); }
+bool ListView::Selected(int index) const { return native_->Selected(index); }
+void ListView::SetSelected(int index, bool selected) { native_->SetSelected(index, selected); }
+int ListView::FocusedIndex() const { return native_->Focused(); }
+void ListView::SetFocused(int index) { native_->SetFocused(index); }
+void ListView::SetFocus() { native_->SetFocus(); }
+
+void ListView::SetSortType(SortType type) {
+  if (sortType_ == type) return;
+  sortType_ = type;
+  if (type == SortType::Text) Sort();
+}
+
+void ListView::Sort() {
+  if (!OnCompare || Count() < 2) return;
+  std::vector<int> order(rows_.size());
+  std::iota(order.begin(), order.end(), 0);
+  // A merge sort stays within bounds even if a comparison were inconsistent.
+  std::stable_sort(order.begin(), order.end(),
+                   [this](int a, int b) { return OnCompare(rows_[a], rows_[b]) < 0; });
+  std::vector<ListItem> sorted;
+  sorted.reserve(rows_.size());
+  for (int from : order) sorted.push_back(std::move(rows_[from]));
+  rows_ = std::move(sorted);
+  native_->RowsReordered(order);
+  native_->RowsChanged(0, Count() - 1);
+}
+
+void ListView::BeginUpdate() {
+  if (updateDepth_ == 0) {
+    savedSortType_ = sortType_;
+    SetSortType(SortType::None);
+    native_->SetRedraw(false);
+  }
+  ++updateDepth_;
+}
+
+void ListView::EndUpdate() {
+  --updateDepth_;
+  if (updateDepth_ == 0) {
+    SetSortType(savedSortType_);
+    native_->SetRedraw(true);
+    native_->Repaint();
+  }
+}
+
+void ListView::EditCaption(int index) { native_->EditLabel(index); }
+bool ListView::Editing() const { return native_->Editing(); }
+void ListView::SendDeleteKeyToEditor() { native_->SendDeleteKeyToEditor(); }
+std::string ListView::EditorText() const { return native_->EditorText(); }
+
+void ListView::NotifyChange(int index, ItemChange change) {
+  if (OnChange) Guarded([&] { OnChange(index, change); });
+}
+
+void ListView::EndEdit(int index, const std::string* text) {
+  if (OnEdited) Guarded([&] { OnEdited(index, text); });
+}
+
+void ListView::ColumnClicked(int column) {
+  if (OnColumnClick) Guarded([&] { OnColumnClick(column); });
+}
+
+}  // namespace ui

@@ -1,0 +1,141 @@
+// The report-style list: rows of texts kept by the component and shown by the control.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace ui {
+
+class Form;
+class PopupMenu;
+
+// One row: the caption (first column) and its sub-items (later columns). A row may have
+// fewer sub-items than the list has columns; a missing one shows as an empty cell.
+struct ListItem {
+  std::string caption;
+  std::vector<std::string> subItems;
+};
+
+enum class ItemChange { Text, Image, State };
+enum class SortType { None, Text };
+
+namespace detail {
+// The control side of a list, made by each build. The list view owns the rows and their
+// texts; the control keeps the selection, the focus and the in-place editor, and tells the
+// list view of state changes and edits through ListView::NotifyChange and ListView::EndEdit.
+struct ListNative {
+  virtual ~ListNative() = default;
+  virtual void ColumnAdded(int index, const std::string& caption, int width) = 0;
+  virtual void RowsAppended(int newCount) = 0;  // rows appended at the end; raises nothing
+  virtual void RowDeleting(int index) = 0;      // before the row goes: clears its state first
+  virtual void RowsChanged(int first, int last) = 0;  // texts changed: repaint them
+  // After a sort: newOrder[i] is the old position of the row now at position i. The control
+  // moves the selection and the focus along with their rows, raising no notification.
+  virtual void RowsReordered(const std::vector<int>& newOrder) = 0;
+
+  virtual int SelectedCount() const = 0;
+  virtual int NextSelected(int after) const = 0;  // -1 starts; -1 when none
+  virtual bool Selected(int index) const = 0;
+  virtual void SetSelected(int index, bool selected) = 0;  // a state notification if changed
+  virtual int Focused() const = 0;                         // -1 when none
+  virtual void SetFocused(int index) = 0;
+  virtual void SetFocus() = 0;  // keyboard focus to the list
+
+  virtual void SetRedraw(bool on) = 0;  // the list and its header
+  virtual void Repaint() = 0;
+
+  virtual void EditLabel(int index) = 0;
+  virtual bool Editing() const = 0;  // an editor exists and is visible
+  virtual void SendDeleteKeyToEditor() = 0;
+  virtual std::string EditorText() const = 0;
+};
+}  // namespace detail
+
+class ListView {
+ public:
+  explicit ListView(Form& owner);
+  ~ListView();
+  ListView(const ListView&) = delete;
+  ListView& operator=(const ListView&) = delete;
+
+  void AddColumn(const std::string& caption, int width);
+  int ColumnCount() const { return static_cast<int>(columns_.size()); }
+  const std::string& ColumnCaption(int index) const { return columns_.at(index).caption; }
+  int ColumnWidth(int index) const { return columns_.at(index).width; }
+  void SetPopupMenu(PopupMenu* menu) { popupMenu_ = menu; }
+  PopupMenu* GetPopupMenu() const { return popupMenu_; }
+
+  // Rows.
+  int Count() const { return static_cast<int>(rows_.size()); }
+  const ListItem& Item(int index) const { return rows_.at(index); }
+  int Add();  // a new empty row after the last; raises no notification; returns its position
+  // Stores the caption, raises a Text notification and, in sort type Text, sorts at once.
+  void SetCaption(int index, const std::string& text);
+  void AddSubItem(int index, const std::string& text);  // raises nothing, never sorts
+  void Delete(int index);  // a selected row raises a State notification first
+
+  // Selection and focus, kept by the control.
+  int SelectedCount() const;
+  int NextSelected(int after) const;
+  bool Selected(int index) const;
+  void SetSelected(int index, bool selected);
+  int FocusedIndex() const;
+  void SetFocused(int index);
+  void SetFocus();
+
+  // Sorting: Sort orders every row ascending by OnCompare's sign, whatever the sort type.
+  SortType GetSortType() const { return sortType_; }
+  void SetSortType(SortType type);  // switching from None to Text sorts
+  void Sort();
+  std::function<int(const ListItem& a, const ListItem& b)> OnCompare;
+
+  // Bulk update, nesting: the outermost BeginUpdate remembers the sort type, switches it to
+  // None and stops painting; the matching EndUpdate restores it (so a Text list sorts once)
+  // and paints the whole list again.
+  void BeginUpdate();
+  void EndUpdate();
+  int UpdateDepth() const { return updateDepth_; }
+
+  // In-place editing of a caption.
+  void EditCaption(int index);
+  bool Editing() const;
+  void SendDeleteKeyToEditor();
+  std::string EditorText() const;
+  // The end of an edit: text is what was typed, or null when the edit was cancelled.
+  std::function<void(int index, const std::string* text)> OnEdited;
+
+  // Raised for every item-changed notification of the control whose changed part is the
+  // text, the image or the state.
+  std::function<void(int index, ItemChange change)> OnChange;
+  std::function<void(int column)> OnColumnClick;
+
+  // Entry points for the control side.
+  void NotifyChange(int index, ItemChange change);
+  void EndEdit(int index, const std::string* text);
+  void ColumnClicked(int column);
+  detail::ListNative& Native() const { return *native_; }
+  Form& Owner() const { return owner_; }
+
+ private:
+  struct Column {
+    std::string caption;
+    int width;
+  };
+  Form& owner_;
+  std::vector<Column> columns_;
+  std::vector<ListItem> rows_;
+  PopupMenu* popupMenu_ = nullptr;
+  SortType sortType_ = SortType::None;
+  SortType savedSortType_ = SortType::None;
+  int updateDepth_ = 0;
+  std::unique_ptr<detail::ListNative> native_;
+};
+
+namespace detail {
+// Made by each build for a list view of a form.
+std::unique_ptr<ListNative> MakeListNative(ListView& list, Form& owner);
+}
+
+}  // namespace ui

@@ -1,0 +1,22 @@
+#include "ui/shortcut.h"
+
+namespace ui {
+
+std::string ShortCutText(ShortCut shortcut) {
+  if (shortcut.Empty()) return {};
+  std::string key;
+  if (shortcut.key >= 0x70 && shortcut.key <= 0x87) {
+    key = "F" + std::to_string(shortcut.key - 0x70 + 1);
+  } else if (shortcut.key == kKeyDelete) {
+    key = "Del";
+  } else if (shortcut.key == kKeyReturn) {
+    key = "Enter";
+  } else if (shortcut.key == kKeyEscape) {
+    key = "Esc";
+  } else {
+    key = std::string(1, static_cast<char>(shortcut.key));
+  }
+  return shortcut.ctrl ? "Ctrl+" + key : key;
+}
+
+}  // namespace ui

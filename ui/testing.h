@@ -1,0 +1,52 @@
+// What tests do as a user would: keys, clicks, drops, and the answers of modal boxes.
+// Both builds implement it: the headless one in memory, the win32 one with real messages to
+// the real controls.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ui/application.h"
+#include "ui/shortcut.h"
+
+namespace ui {
+class Form;
+class ListView;
+}
+
+namespace ui::testing {
+
+// A key press (with Ctrl when the shortcut says so) in the form's focused control, passing
+// through the message loop: a menu shortcut runs its item; otherwise the focused control
+// gets the key (the in-place editor: Delete, Back, Home, End, Left, Right, Return, Escape).
+void PressKey(Form& form, ShortCut key);
+constexpr uint16_t kKeyHome = 0x24;
+constexpr uint16_t kKeyEnd = 0x23;
+constexpr uint16_t kKeyLeft = 0x25;
+constexpr uint16_t kKeyRight = 0x27;
+constexpr uint16_t kKeyBack = 0x08;
+// Types characters (bytes of the ANSI code page) into the focused control.
+void TypeText(Form& form, const std::string& text);
+
+void ClickColumnHeader(ListView& list, int column);
+// A left click on a row's caption (selects it alone and focuses it, as a click does).
+void ClickRow(ListView& list, int index);
+// Files dropped on the form, as the shell delivers them.
+void DropFiles(Form& form, const std::vector<std::string>& paths);
+
+// Message boxes: while recording, every box is shown and then answered with OK at once;
+// what it showed is kept.
+struct ShownBox {
+  std::string caption;
+  std::string text;
+  BoxIcon icon;
+  int left, top;  // its top-left corner on the screen
+};
+void RecordBoxes(bool on);
+std::vector<ShownBox> TakeBoxes();
+
+// Screen size, for checking centred positions.
+int ScreenWidth();
+int ScreenHeight();
+
+}  // namespace ui::testing
