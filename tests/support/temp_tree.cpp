@@ -1,0 +1,282 @@
+#include "support/temp_tree.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <memory>
+#include <stdexcept>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace testsupport {
+namespace {
+
+constexpr uint64_t kTicksPerSecond = 10'000'000;
+constexpr int64_t kSecondsFrom1601To1970 = 11'644'473'600;
+
+[[noreturn]] void Fail(const std::string& what, const std::string& path) {
+  throw std::runtime_error("TempTree: " + what + " failed: " + path);
+}
+
+// Days from 1601-01-01 to the date, proleptic Gregorian.
+int64_t DaysFrom1601(int year, int month, int day) {
+  static const int kBefore[] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
+  const int64_t y = year - 1601;
+  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+  return y * 365 + y / 4 - y / 100 + y / 400 + kBefore[month - 1] + (leap && month > 2) + day - 1;
+}
+
+struct FileCloser {
+  void operator()(FILE* f) const { std::fclose(f); }
+};
+using File = std::unique_ptr<FILE, FileCloser>;
+
+#ifdef _WIN32
+
+std::string TempFolder() {
+  char buffer[MAX_PATH + 1];
+  DWORD length = GetTempPathA(sizeof buffer, buffer);
+  if (length == 0 || length > MAX_PATH) Fail("GetTempPathA", "");
+  std::string path(buffer, length);
+  if (path.back() == '\\') path.pop_back();
+  return path;
+}
+
+unsigned long ProcessId() { return GetCurrentProcessId(); }
+
+bool PathExists(const std::string& path) {
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool MakeFolder(const std::string& path) {
+  if (CreateDirectoryA(path.c_str(), nullptr)) return true;
+  DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+void SetTimesOf(const std::string& path, uint64_t ticks) {
+  HANDLE handle = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) Fail("opening for times", path);
+  FILETIME time{static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
+  BOOL ok = SetFileTime(handle, nullptr, &time, &time);
+  CloseHandle(handle);
+  if (!ok) Fail("SetFileTime", path);
+}
+
+void SetReadOnlyOf(const std::string& path, bool readOnly) {
+  DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) Fail("GetFileAttributesA", path);
+  attributes = readOnly ? attributes | FILE_ATTRIBUTE_READONLY
+                        : attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY);
+  if (!SetFileAttributesA(path.c_str(), attributes)) Fail("SetFileAttributesA", path);
+}
+
+bool RemoveOne(const std::string& path) {
+  DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return false;
+  SetFileAttributesA(path.c_str(), attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY));
+  return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? RemoveDirectoryA(path.c_str())
+                                                 : DeleteFileA(path.c_str());
+}
+
+// Best effort: whatever cannot be removed stays behind rather than failing a destructor.
+void RemoveTree(const std::string& path) {
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      std::string name = found.cFileName;
+      if (name == "." || name == "..") continue;
+      std::string child = path + "\\" + name;
+      bool descend = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+                     !(found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT);
+      if (descend)
+        RemoveTree(child);
+      else
+        RemoveOne(child);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+  }
+  RemoveOne(path);
+}
+
+uint64_t LastWriteOf(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
+    Fail("GetFileAttributesExA", path);
+  return (static_cast<uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+         data.ftLastWriteTime.dwLowDateTime;
+}
+
+#else
+
+std::string TempFolder() {
+  const char* tmp = std::getenv("TMPDIR");
+  std::string path = tmp && *tmp ? tmp : "/tmp";
+  while (path.size() > 1 && path.back() == '/') path.pop_back();
+  return path;
+}
+
+unsigned long ProcessId() { return static_cast<unsigned long>(getpid()); }
+
+bool PathExists(const std::string& path) {
+  struct stat st;
+  return lstat(path.c_str(), &st) == 0;
+}
+
+bool MakeFolder(const std::string& path) {
+  if (mkdir(path.c_str(), 0777) == 0) return true;
+  struct stat st;
+  return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+void SetTimesOf(const std::string& path, uint64_t ticks) {
+  timespec times[2];
+  times[0].tv_sec = static_cast<int64_t>(ticks / kTicksPerSecond) - kSecondsFrom1601To1970;
+  times[0].tv_nsec = static_cast<long>(ticks % kTicksPerSecond) * 100;
+  times[1] = times[0];
+  if (utimensat(AT_FDCWD, path.c_str(), times, 0) != 0) Fail("utimensat", path);
+}
+
+void SetReadOnlyOf(const std::string& path, bool readOnly) {
+  struct stat st;
+  if (stat(path.c_str(), &st) != 0) Fail("stat", path);
+  mode_t mode = st.st_mode & 07777;
+  mode = readOnly ? mode & ~static_cast<mode_t>(0222) : mode | 0200;
+  if (chmod(path.c_str(), mode) != 0) Fail("chmod", path);
+}
+
+bool RemoveOne(const std::string& path) {
+  struct stat st;
+  if (lstat(path.c_str(), &st) != 0) return false;
+  return (S_ISDIR(st.st_mode) ? rmdir(path.c_str()) : unlink(path.c_str())) == 0;
+}
+
+// Best effort: whatever cannot be removed stays behind rather than failing a destructor.
+// Links are removed, never followed.
+void RemoveTree(const std::string& path) {
+  chmod(path.c_str(), 0700);
+  if (DIR* dir = opendir(path.c_str())) {
+    while (dirent* entry = readdir(dir)) {
+      std::string name = entry->d_name;
+      if (name == "." || name == "..") continue;
+      std::string child = path + "/" + name;
+      struct stat st;
+      if (lstat(child.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
+        RemoveTree(child);
+      else
+        unlink(child.c_str());
+    }
+    closedir(dir);
+  }
+  rmdir(path.c_str());
+}
+
+uint64_t LastWriteOf(const std::string& path) {
+  struct stat st;
+  if (stat(path.c_str(), &st) != 0) Fail("stat", path);
+  return static_cast<uint64_t>(st.st_mtim.tv_sec + kSecondsFrom1601To1970) * kTicksPerSecond +
+         static_cast<uint64_t>(st.st_mtim.tv_nsec) / 100;
+}
+
+#endif
+
+}  // namespace
+
+platform::FileTime UtcFileTime(int year, int month, int day, int hour, int minute, int second,
+                               int milliseconds) {
+  int64_t seconds = DaysFrom1601(year, month, day) * 86'400 + hour * 3'600 + minute * 60 + second;
+  return {static_cast<uint64_t>(seconds) * kTicksPerSecond +
+          static_cast<uint64_t>(milliseconds) * 10'000};
+}
+
+TempTree::TempTree() {
+  static int counter = 0;
+  const std::string base =
+      TempFolder() + platform::kPathDelimiter + "horodex-test-" + std::to_string(ProcessId()) + "-";
+  const long stamp = static_cast<long>(std::time(nullptr) % 1'000'000);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    std::string candidate = base + std::to_string(stamp) + "-" + std::to_string(++counter);
+    if (PathExists(candidate)) continue;
+    if (!MakeFolder(candidate)) Fail("creating the folder", candidate);
+    root_ = candidate;
+    return;
+  }
+  Fail("finding a free name", base);
+}
+
+TempTree::~TempTree() { RemoveTree(root_); }
+
+std::string TempTree::Path(const std::string& relative) const {
+  if (relative.empty()) return root_;
+  std::string path = root_ + platform::kPathDelimiter;
+  for (char c : relative) path += c == '/' ? platform::kPathDelimiter : c;
+  return path;
+}
+
+std::string TempTree::AddFolder(const std::string& relative) {
+  for (size_t slash = relative.find('/'); slash != std::string::npos;
+       slash = relative.find('/', slash + 1)) {
+    if (slash > 0 && !MakeFolder(Path(relative.substr(0, slash))))
+      Fail("creating the folder", Path(relative.substr(0, slash)));
+  }
+  std::string path = Path(relative);
+  if (!MakeFolder(path)) Fail("creating the folder", path);
+  return path;
+}
+
+std::string TempTree::AddFile(const std::string& relative, const std::string& contents,
+                              std::optional<platform::FileTime> lastWrite) {
+  size_t slash = relative.rfind('/');
+  if (slash != std::string::npos && slash > 0) AddFolder(relative.substr(0, slash));
+  std::string path = Path(relative);
+  {
+    File file(std::fopen(path.c_str(), "wb"));
+    if (!file) Fail("creating the file", path);
+    if (!contents.empty() &&
+        std::fwrite(contents.data(), 1, contents.size(), file.get()) != contents.size())
+      Fail("writing the file", path);
+  }
+  if (lastWrite) SetTimes(relative, *lastWrite);
+  return path;
+}
+
+void TempTree::SetTimes(const std::string& relative, platform::FileTime utc) {
+  SetTimesOf(Path(relative), utc.ticks);
+}
+
+void TempTree::SetReadOnly(const std::string& relative, bool readOnly) {
+  SetReadOnlyOf(Path(relative), readOnly);
+}
+
+void TempTree::Remove(const std::string& relative) {
+  if (!RemoveOne(Path(relative))) Fail("removing", Path(relative));
+}
+
+bool TempTree::Exists(const std::string& relative) const { return PathExists(Path(relative)); }
+
+std::string TempTree::ReadFile(const std::string& relative) const {
+  std::string path = Path(relative);
+  File file(std::fopen(path.c_str(), "rb"));
+  if (!file) Fail("opening the file", path);
+  std::string contents;
+  char buffer[4096];
+  while (size_t n = std::fread(buffer, 1, sizeof buffer, file.get())) contents.append(buffer, n);
+  return contents;
+}
+
+platform::FileTime TempTree::LastWriteTime(const std::string& relative) const {
+  return {LastWriteOf(Path(relative))};
+}
+
+}  // namespace testsupport
