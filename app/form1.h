@@ -105,6 +105,8 @@ class TForm1 : public ui::Form {
   const std::string& GetAppDir() const { return AppDir; }
 
  private:
+  friend struct TForm1Access;  // tests reach the private operations through it
+
   void BuildLayout();  // app/form1_layout.cpp
 
   // Command state and status line (app/).

@@ -92,4 +92,13 @@ class FileHandle {
   uint32_t lastError_ = 0;
 };
 
+// Which folder a path leads to: the same for every path that reaches it, through links too.
+struct FolderId {
+  uint64_t volume = 0;
+  uint64_t index = 0;
+  friend bool operator==(const FolderId&, const FolderId&) = default;
+};
+// False when the folder cannot be opened or its identity read.
+bool ReadFolderId(const std::string& path, FolderId& id);
+
 }  // namespace platform

@@ -42,12 +42,34 @@ void ListView::Delete(int index) {
   if (index < 0 || index >= Count()) throw std::out_of_range("list index");
   native_->RowDeleting(index);
   rows_.erase(rows_.begin() + index);
+  if (OnDeleted) Guarded(OnDeleted);
+}
+
+void ListView::DeleteSelected() {
+  std::vector<int> gone;
+  gone.reserve(SelectedCount());
+  for (int i = NextSelected(-1); i >= 0; i = NextSelected(i)) gone.push_back(i);
+  if (gone.empty()) return;
+  native_->RowsDeleting(gone);
+  // Compact the survivors in one pass.
+  size_t next = 0, kept = 0;
+  for (size_t i = 0; i < rows_.size(); ++i) {
+    if (next < gone.size() && gone[next] == static_cast<int>(i)) {
+      ++next;
+      continue;
+    }
+    if (kept != i) rows_[kept] = std::move(rows_[i]);
+    ++kept;
+  }
+  rows_.resize(kept);
+  if (OnDeleted) Guarded(OnDeleted);
 }
 
 int ListView::SelectedCount() const { return native_->SelectedCount(); }
 int ListView::NextSelected(int after) const { return native_->NextSelected(after); }
 bool ListView::Selected(int index) const { return native_->Selected(index); }
 void ListView::SetSelected(int index, bool selected) { native_->SetSelected(index, selected); }
+void ListView::SelectAll() { native_->SelectAll(Count()); }
 int ListView::FocusedIndex() const { return native_->Focused(); }
 void ListView::SetFocused(int index) { native_->SetFocused(index); }
 void ListView::SetFocus() { native_->SetFocus(); }

@@ -31,6 +31,11 @@ struct ListNative {
   virtual void RowsAppended(int newCount) = 0;  // rows appended at the end; raises nothing
   virtual void RowDeleting(int index) = 0;      // before the row goes: clears its state first
   virtual void RowsChanged(int first, int last) = 0;  // texts changed: repaint them
+  // Several rows go at once (positions ascending): their state is cleared first, as for
+  // RowDeleting. The default removes them one by one from the bottom up.
+  virtual void RowsDeleting(const std::vector<int>& ascending) {
+    for (auto it = ascending.rbegin(); it != ascending.rend(); ++it) RowDeleting(*it);
+  }
   // After a sort: newOrder[i] is the old position of the row now at position i. The control
   // moves the selection and the focus along with their rows, raising no notification.
   virtual void RowsReordered(const std::vector<int>& newOrder) = 0;
@@ -39,6 +44,10 @@ struct ListNative {
   virtual int NextSelected(int after) const = 0;  // -1 starts; -1 when none
   virtual bool Selected(int index) const = 0;
   virtual void SetSelected(int index, bool selected) = 0;  // a state notification if changed
+  // Selects every row, touching nothing but the selected state. The default sets each row.
+  virtual void SelectAll(int count) {
+    for (int i = 0; i < count; ++i) SetSelected(i, true);
+  }
   virtual int Focused() const = 0;                         // -1 when none
   virtual void SetFocused(int index) = 0;
   virtual void SetFocus() = 0;  // keyboard focus to the list
@@ -75,12 +84,17 @@ class ListView {
   void SetCaption(int index, const std::string& text);
   void AddSubItem(int index, const std::string& text);  // raises nothing, never sorts
   void Delete(int index);  // a selected row raises a State notification first
+  // Removes every selected row in one pass (no shift of the whole list per row).
+  void DeleteSelected();
+  // Raised after rows were removed (the control raises no item-changed notification then).
+  std::function<void()> OnDeleted;
 
   // Selection and focus, kept by the control.
   int SelectedCount() const;
   int NextSelected(int after) const;
   bool Selected(int index) const;
   void SetSelected(int index, bool selected);
+  void SelectAll();  // the selected state of every row; focus and other states stay
   int FocusedIndex() const;
   void SetFocused(int index);
   void SetFocus();

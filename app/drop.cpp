@@ -1,0 +1,35 @@
+// Files and folders dropped on the window.
+#include "app/form1.h"
+
+namespace {
+
+constexpr uint32_t kCountQuery = 0xFFFFFFFFu;
+
+// The shell's drop handle is finished on every way out, before an error is shown.
+class FinishDrop {
+ public:
+  explicit FinishDrop(platform::DropHandle drop) : drop_(drop) {}
+  ~FinishDrop() { platform::DropFinish(drop_); }
+  FinishDrop(const FinishDrop&) = delete;
+  FinishDrop& operator=(const FinishDrop&) = delete;
+
+ private:
+  platform::DropHandle drop_;
+};
+
+}  // namespace
+
+void TForm1::WMDropFiles(TWMDropFiles& message) {
+  const platform::DropHandle drop = message.Drop;
+  CollectedPaths list;
+  FinishDrop finish(drop);
+  const uint32_t count = platform::DropQueryFile(drop, kCountQuery, nullptr, 0);
+  for (uint32_t i = 0; i < count; ++i) {
+    const uint32_t length = platform::DropQueryFile(drop, i, nullptr, 0);
+    std::string path(length, '\0');
+    // The string's own terminator gives the call room for its zero.
+    platform::DropQueryFile(drop, i, path.data(), length + 1);
+    CollectPath(path, list);
+  }
+  AddCollectedRows(ListView1, list);
+}

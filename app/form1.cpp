@@ -1,0 +1,43 @@
+// The main window's life: creation, showing, closing.
+#include "app/form1.h"
+
+#include "app/command_line.h"
+#include "entries/path_kind.h"
+#include "ui/application.h"
+
+TForm1* Form1 = nullptr;
+
+TForm1::TForm1()
+    : ListView1(*this),
+      StatusBar1(*this),
+      ImageList1(*this, 16, 16),
+      MainMenu1(*this),
+      ToolBar1(*this),
+      PopupMenu1(*this),
+      PopupMenu2(*this) {
+  Form1 = this;
+  BuildLayout();
+  // An error in FormCreate is shown and start-up goes on with the window as it is.
+  ui::Guarded([this] { FormCreate(); });
+}
+
+TForm1::~TForm1() {
+  if (Form1 == this) Form1 = nullptr;
+}
+
+void TForm1::FormCreate() {
+  platform::AcceptDroppedFiles(Handle(), true);
+  AppDir = PathDirectory(platform::ModuleFileName());
+
+  const std::vector<std::string> arguments = CommandLineArguments(platform::CommandLine());
+  if (arguments.empty()) return;
+  CollectedPaths list;
+  for (const std::string& path : arguments) CollectPath(path, list);
+  AddCollectedRows(ListView1, list);
+}
+
+void TForm1::FormShow() { UpdateCommands(); }
+
+void TForm1::FormClose() {}
+
+void TForm1::Exit1Click() { Close(); }

@@ -1,0 +1,40 @@
+#include "entries/file_dates.h"
+
+#include "platform/time.h"
+
+const char* const kFolderKind = "フォルダ";
+
+namespace {
+
+int32_t Pack(uint16_t date, uint16_t time) {
+  return static_cast<int32_t>((static_cast<uint32_t>(date) << 16) | time);
+}
+
+}  // namespace
+
+uint32_t ReadPathAttributes(const std::string& path) { return platform::ReadAttributes(path); }
+
+int32_t HandleLastWriteDate(const platform::FileHandle& handle) {
+  platform::FileTime utc, local;
+  uint16_t date = 0, time = 0;
+  if (!handle.GetLastWriteTime(utc) || !platform::FileTimeToLocalFileTime(utc, local) ||
+      !platform::FileTimeToDosDateTime(local, date, time)) {
+    return kNoFileDate;
+  }
+  return Pack(date, time);
+}
+
+int32_t SearchTimeDate(platform::FileTime lastWrite) {
+  platform::FileTime local;
+  platform::FileTimeToLocalFileTime(lastWrite, local);  // fails only for times beyond any date
+  uint16_t date = 0, time = 0;
+  if (!platform::FileTimeToDosDateTime(local, date, time)) return kNoFileDate;
+  return Pack(date, time);
+}
+
+int32_t FileLastWriteDate(const std::string& path) {
+  platform::FoundEntry entry;
+  if (!platform::FindOne(path, entry)) return kNoFileDate;
+  if (entry.attributes & platform::kAttrDirectory) return kNoFileDate;
+  return SearchTimeDate(entry.lastWrite);
+}

@@ -1,0 +1,19 @@
+// Reading last-write times as packed file dates (MS-DOS date in the high half, time in the
+// low half, local time, two-second resolution); -1 when no date could be read.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/files.h"
+
+constexpr int32_t kNoFileDate = -1;
+
+// The kind text that marks a folder row.
+extern const char* const kFolderKind;
+
+uint32_t ReadPathAttributes(const std::string& path);
+int32_t HandleLastWriteDate(const platform::FileHandle& handle);
+int32_t FileLastWriteDate(const std::string& path);
+// A last-write time that a directory search reported, converted as FileLastWriteDate does.
+int32_t SearchTimeDate(platform::FileTime lastWrite);

@@ -1,0 +1,16 @@
+// Opening a listed path for writing its times, by open mode: the low two bits pick the
+// access, bits 4 to 7 the sharing.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/files.h"
+
+// The mode the Update command uses: write access, others may read.
+constexpr uint8_t kOpenWriteShareRead = 0x21;
+
+// CreateFileA(path, access, sharing, none, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, none).
+platform::FileHandle OpenForWrite(const std::string& path, uint8_t mode);
+// The same with backup semantics, which also opens a folder.
+platform::FileHandle OpenWithBackupSemantics(const std::string& path, uint8_t mode);

@@ -1,0 +1,55 @@
+// The Update command: every row's date becomes its path's creation, last-access and
+// last-write time.
+#include "app/errors.h"
+#include "app/form1.h"
+#include "entries/date_parse.h"
+#include "entries/date_value.h"
+#include "entries/file_dates.h"
+#include "entries/open_mode.h"
+#include "platform/time.h"
+#include "ui/application.h"
+
+namespace {
+
+// A row loaded from a short list-file line may lack its path or kind.
+const std::string& SubItem(const ui::ListItem& row, int index) {
+  if (index >= static_cast<int>(row.subItems.size())) {
+    throw std::out_of_range(
+        FormatMessageText("リストのインデックスが範囲を超えています (%d)", index));
+  }
+  return row.subItems[index];
+}
+
+}  // namespace
+
+platform::FileHandle TForm1::OpenFolder(const std::string& path, uint8_t mode) {
+  return OpenWithBackupSemantics(path, mode);
+}
+
+void TForm1::Rewrite1Click() {
+  if (ListView1.Count() == 0) return;
+  int failures = 0;
+  for (int i = 0; i < ListView1.Count(); ++i) {
+    const ui::ListItem& row = ListView1.Item(i);
+    const double value = ParseDateText(row.caption);  // a text that is no date ends the command
+    const platform::SystemTime system = ValueToSystemTime(value);
+    // A date that no file time can hold (before 1601) is one failure; its path stays shut.
+    platform::FileTime local, utc;
+    if (!platform::SystemTimeToFileTime(system, local) ||
+        !platform::LocalFileTimeToFileTime(local, utc)) {
+      ++failures;
+      continue;
+    }
+    const std::string& path = SubItem(row, 0);
+    const std::string& kind = SubItem(row, 1);
+    platform::FileHandle handle = kind == kFolderKind ? OpenFolder(path, kOpenWriteShareRead)
+                                                      : OpenForWrite(path, kOpenWriteShareRead);
+    if (!handle.SetTimes(&utc, &utc, &utc)) ++failures;
+  }
+  const int x = Left() + Width() / 3, y = Top() + Height() / 3;
+  if (failures > 0) {
+    ui::ShowMessageBox(this, "FAILURE", "エラー", ui::BoxIcon::Error, x, y);
+  } else {
+    ui::ShowMessageBox(this, "SUCCESS", "情報", ui::BoxIcon::Information, x, y);
+  }
+}

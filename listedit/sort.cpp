@@ -1,0 +1,47 @@
+#include "listedit/sort.h"
+
+#include <algorithm>
+
+#include "app/form1.h"
+
+int SortColumn = 0;
+
+namespace {
+
+unsigned char Fold(unsigned char byte) {
+  return (byte >= 'a' && byte <= 'z') ? static_cast<unsigned char>(byte - 0x20) : byte;
+}
+
+const std::string& TextOf(const ui::ListItem& item, int column) {
+  static const std::string empty;
+  if (column == 0) return item.caption;
+  const size_t k = static_cast<size_t>(column - 1);
+  return k < item.subItems.size() ? item.subItems[k] : empty;  // a missing cell sorts as empty
+}
+
+}  // namespace
+
+int CompareCaseless(const std::string& a, const std::string& b) {
+  const size_t n = std::min(a.size(), b.size());
+  for (size_t i = 0; i < n; ++i) {
+    if (a[i] == b[i]) continue;
+    const unsigned char x = Fold(static_cast<unsigned char>(a[i]));
+    const unsigned char y = Fold(static_cast<unsigned char>(b[i]));
+    if (x != y) return static_cast<int>(x) - static_cast<int>(y);
+  }
+  return static_cast<int>(a.size()) - static_cast<int>(b.size());
+}
+
+void TForm1::ListView1Compare(const ui::ListItem& item1, const ui::ListItem& item2, int,
+                              int& compare) {
+  compare = CompareCaseless(TextOf(item1, SortColumn), TextOf(item2, SortColumn));
+}
+
+void TForm1::ListView1ColumnClick(ui::ListView& sender, int column) {
+  SortColumn = column;
+  sender.Sort();
+}
+
+void TForm1::SortDate1Click() { ListView1ColumnClick(ListView1, 0); }
+void TForm1::SortPath1Click() { ListView1ColumnClick(ListView1, 1); }
+void TForm1::SortExt1Click() { ListView1ColumnClick(ListView1, 2); }

@@ -1,0 +1,159 @@
+// Walking dropped and named paths into rows.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+
+#include "entries/code_page.h"
+#include "support/form_access.h"
+#include "support/form_fixture.h"
+#include "support/local_dates.h"
+#include "support/temp_tree.h"
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
+namespace {
+
+using testsupport::LocalFileTime;
+using testsupport::TempTree;
+
+class Collect : public testsupport::FormTest {
+ protected:
+  CollectedPaths Walk(const std::string& path) {
+    CollectedPaths list;
+    TForm1Access::CollectPath(*form, path, list);
+    return list;
+  }
+  static std::vector<std::string> PathsOf(const CollectedPaths& list) {
+    std::vector<std::string> paths;
+    for (const auto& entry : list) paths.push_back(entry.path);
+    return paths;
+  }
+  // The rows keyed by path: "date text|kind".
+  std::map<std::string, std::string> RowsByPath() const {
+    std::map<std::string, std::string> rows;
+    for (int i = 0; i < form->ListView1.Count(); ++i) {
+      const auto& item = form->ListView1.Item(i);
+      rows[item.subItems.at(0)] = item.caption + "|" + item.subItems.at(1);
+    }
+    return rows;
+  }
+  TempTree tree;
+};
+
+TEST_F(Collect, WalksDepthFirstWithEachFolderBeforeItsContents) {
+  tree.AddFile("top/a.txt");
+  tree.AddFile("top/sub/b.txt");
+  tree.AddFile("top/sub/deeper/c.txt");
+  tree.AddFolder("top/empty");
+  tree.AddFile("top/z.txt");
+  const auto paths = PathsOf(Walk(tree.Path("top")));
+
+  ASSERT_EQ(paths.size(), 8u);
+  EXPECT_EQ(paths[0], tree.Path("top"));
+  auto at = [&](const std::string& relative) {
+    return std::find(paths.begin(), paths.end(), tree.Path(relative)) - paths.begin();
+  };
+  // A sub-folder's whole contents follow it directly, before the next entry of its parent.
+  EXPECT_EQ(at("top/sub/b.txt") - at("top/sub"), 1);
+  EXPECT_EQ(at("top/sub/deeper"), at("top/sub") + 2);
+  EXPECT_EQ(at("top/sub/deeper/c.txt"), at("top/sub") + 3);
+  for (const char* name : {"top/a.txt", "top/empty", "top/z.txt"}) {
+    EXPECT_LT(at(name), static_cast<long>(paths.size())) << name;
+  }
+}
+
+TEST_F(Collect, RowsCarryDateTextAndKind) {
+  tree.AddFile("d/report.TXT", "x", LocalFileTime(2001, 5, 6, 9, 5, 4));
+  tree.AddFile("d/noext", "x", LocalFileTime(2001, 5, 6, 10, 0, 1));  // odd second: one less
+  tree.AddFile("d/.profile", "x", LocalFileTime(2001, 5, 6, 0, 0, 1));  // shows the date alone
+  tree.AddFolder("d/empty");
+  tree.SetTimes("d/empty", LocalFileTime(2002, 12, 31, 23, 59, 58));
+  tree.SetTimes("d", LocalFileTime(2003, 1, 2, 3, 4, 6));
+
+  Restart("\"" + tree.Path("d") + "\"");
+  EXPECT_EQ(RowsByPath(), (std::map<std::string, std::string>{
+                              {tree.Path("d"), "2003/01/02 3:04:06|フォルダ"},
+                              {tree.Path("d/report.TXT"), "2001/05/06 9:05:04|TXT"},
+                              {tree.Path("d/noext"), "2001/05/06 10:00:00|"},
+                              {tree.Path("d/.profile"), "2001/05/06|profile"},
+                              {tree.Path("d/empty"), "2002/12/31 23:59:58|フォルダ"},
+                          }));
+  EXPECT_EQ(form->StatusBar1.SimpleText(), "5 個のオブジェクト");
+}
+
+TEST_F(Collect, ListsHiddenFilesAndFoldersAndAnEmptyFolderAlone) {
+  tree.AddFile("h/.hidden/inside.txt");
+  tree.AddFile("h/.dotfile");
+  tree.AddFolder("e");
+  EXPECT_EQ(Walk(tree.Path("e")).size(), 1u);
+  EXPECT_EQ(Walk(tree.Path("h")).size(), 4u);
+}
+
+TEST_F(Collect, ANamedRootKeepsItsOwnDelimiter) {
+  tree.AddFile("r/f.txt");
+  const std::string named = tree.Path("r") + platform::kPathDelimiter;
+  const auto paths = PathsOf(Walk(named));
+  EXPECT_EQ(paths, (std::vector<std::string>{named, named + "f.txt"}));
+}
+
+TEST_F(Collect, ANameEndingInTheSecondByte5CIsNoDelimiter) {
+  if (!IsLeadByte(0x95)) GTEST_SKIP() << "the code page has no double-byte characters";
+  tree.AddFile("表/a.txt");  // 表 is 95 5C in code page 932
+  const auto paths = PathsOf(Walk(tree.Path("表")));
+  EXPECT_EQ(paths, (std::vector<std::string>{tree.Path("表"), tree.Path("表/a.txt")}));
+}
+
+TEST_F(Collect, TheSameFolderTwiceGivesItsRowsTwice) {
+  tree.AddFile("twice/a.txt");
+  Restart(tree.Path("twice") + " " + tree.Path("twice"));
+  EXPECT_EQ(form->ListView1.Count(), 4);
+}
+
+TEST_F(Collect, AMissingPathStopsTheBuildingAndKeepsEarlierRows) {
+  tree.AddFile("ok/a.txt");
+  tree.AddFile("later.txt");
+  Restart(tree.Path("ok") + " " + tree.Path("missing") + " " + tree.Path("later.txt"));
+  EXPECT_EQ(Paths().size(), 2u);
+  const auto boxes = Boxes();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, "日付に変換できない値が渡されました.");
+  EXPECT_EQ(boxes[0].caption, "Horodex");
+  EXPECT_EQ(boxes[0].icon, ui::BoxIcon::Error);
+}
+
+TEST_F(Collect, AFileDatedBefore1980StopsTheBuilding) {
+  tree.AddFile("old/new.txt", "x", LocalFileTime(2001, 1, 1));
+  tree.AddFile("old.txt", "x", LocalFileTime(1979, 12, 31, 12));
+  ui::testing::DropFiles(*form, {tree.Path("old/new.txt"), tree.Path("old.txt")});
+  EXPECT_EQ(Paths(), (std::vector<std::string>{tree.Path("old/new.txt")}));
+  const auto boxes = Boxes();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, "日付に変換できない値が渡されました.");
+}
+
+TEST_F(Collect, ADropAddsToTheRowsAlreadyListed) {
+  tree.AddFile("one.txt");
+  tree.AddFile("two.txt");
+  tree.AddFile("three/x.txt");
+  Restart(tree.Path("one.txt"));
+  ASSERT_EQ(form->ListView1.Count(), 1);
+  ui::testing::DropFiles(*form,
+                         {tree.Path("two.txt"), tree.Path("three"), tree.Path("one.txt")});
+  EXPECT_EQ(form->ListView1.Count(), 5);
+  EXPECT_EQ(form->StatusBar1.SimpleText(), "5 個のオブジェクト");
+}
+
+#ifndef _WIN32
+TEST_F(Collect, AFolderLinkBackToAnAncestorIsListedButNotEntered) {
+  tree.AddFile("loop/inner/f.txt");
+  ASSERT_EQ(symlink(tree.Path("loop").c_str(), tree.Path("loop/inner/back").c_str()), 0);
+  const auto paths = PathsOf(Walk(tree.Path("loop")));
+  EXPECT_EQ(paths.size(), 4u);  // loop, inner, f.txt and the link itself
+  EXPECT_NE(std::find(paths.begin(), paths.end(), tree.Path("loop/inner/back")), paths.end());
+}
+#endif
+
+}  // namespace

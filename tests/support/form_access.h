@@ -1,0 +1,15 @@
+// Tests call the main window's private operations through this.
+#pragma once
+
+#include "app/form1.h"
+
+struct TForm1Access {
+  static void CollectPath(TForm1& form, const std::string& path, CollectedPaths& list) {
+    form.CollectPath(path, list);
+  }
+  static void AddCollectedRows(TForm1& form, const CollectedPaths& list) {
+    form.AddCollectedRows(form.ListView1, list);
+  }
+  static void UpdateCommands(TForm1& form) { form.UpdateCommands(); }
+  static void UpdateStatusText(TForm1& form) { form.UpdateStatusText(); }
+};

@@ -1,0 +1,52 @@
+#include "support/form_fixture.h"
+
+#include "listedit/sort.h"
+#include "platform/process.h"
+
+namespace testsupport {
+
+void FormTest::SetUp() {
+  ui::testing::RecordBoxes(true);
+  Restart("");
+}
+
+void FormTest::TearDown() {
+  form.reset();
+  ui::Application::Instance().SetMainForm(nullptr);
+  platform::testing::SetCommandLineOverride(std::nullopt);
+  const auto leftover = ui::testing::TakeBoxes();
+  for (const auto& box : leftover) ADD_FAILURE() << "unexpected box: " << box.text;
+  ui::testing::RecordBoxes(false);
+}
+
+void FormTest::Restart(const std::string& arguments) {
+  form.reset();
+  SortColumn = 0;  // as at every start of the program
+  platform::testing::SetCommandLineOverride("horodex.exe " + arguments);
+  form = std::make_unique<TForm1>();
+  ui::Application::Instance().SetMainForm(form.get());
+}
+
+std::vector<std::string> FormTest::Rows() const {
+  std::vector<std::string> rows;
+  for (int i = 0; i < form->ListView1.Count(); ++i) {
+    const ui::ListItem& item = form->ListView1.Item(i);
+    std::string line = item.caption;
+    for (const std::string& sub : item.subItems) line += "|" + sub;
+    rows.push_back(line);
+  }
+  return rows;
+}
+
+std::vector<std::string> FormTest::Paths() const {
+  std::vector<std::string> paths;
+  for (int i = 0; i < form->ListView1.Count(); ++i) {
+    const ui::ListItem& item = form->ListView1.Item(i);
+    paths.push_back(item.subItems.empty() ? std::string() : item.subItems[0]);
+  }
+  return paths;
+}
+
+std::vector<ui::testing::ShownBox> FormTest::Boxes() { return ui::testing::TakeBoxes(); }
+
+}  // namespace testsupport

@@ -1,0 +1,32 @@
+// A fresh main window for each test, with message boxes recorded instead of waited for.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/form1.h"
+#include "ui/testing.h"
+
+namespace testsupport {
+
+class FormTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // A new main window started with these arguments on its command line.
+  void Restart(const std::string& arguments);
+
+  // The rows as "caption|path|kind" lines, top to bottom.
+  std::vector<std::string> Rows() const;
+  std::vector<std::string> Paths() const;  // sub-item 0 of every row
+  // The boxes shown since the last call.
+  std::vector<ui::testing::ShownBox> Boxes();
+
+  std::unique_ptr<TForm1> form;
+};
+
+}  // namespace testsupport

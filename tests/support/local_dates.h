@@ -1,0 +1,12 @@
+// File times of local calendar dates, as the program shows and writes them.
+#pragma once
+
+#include "platform/files.h"
+
+namespace testsupport {
+
+// The UTC file time of a local date and time (with the time-zone bias in force now).
+platform::FileTime LocalFileTime(int year, int month, int day, int hour = 0, int minute = 0,
+                                 int second = 0);
+
+}  // namespace testsupport
