@@ -1,5 +1,8 @@
 #include "support/form_fixture.h"
 
+#include <algorithm>
+
+#include "entries/bulk_update.h"
 #include "listedit/sort.h"
 #include "platform/process.h"
 
@@ -45,6 +48,32 @@ std::vector<std::string> FormTest::Paths() const {
     paths.push_back(item.subItems.empty() ? std::string() : item.subItems[0]);
   }
   return paths;
+}
+
+void FormTest::AddRows(const std::vector<Row>& rows) {
+  ui::ListView& list = form->ListView1;
+  BulkUpdate bulk(list);
+  for (const Row& row : rows) {
+    const int i = list.Add();
+    list.SetCaption(i, row.caption);
+    list.AddSubItem(i, row.path);
+    list.AddSubItem(i, row.kind);
+  }
+}
+
+void FormTest::Select(const std::vector<int>& rows) {
+  ui::ListView& list = form->ListView1;
+  for (int i = 0; i < list.Count(); ++i) {
+    list.SetSelected(i, std::find(rows.begin(), rows.end(), i) != rows.end());
+  }
+}
+
+std::vector<std::string> FormTest::Captions() const {
+  std::vector<std::string> captions;
+  for (int i = 0; i < form->ListView1.Count(); ++i) {
+    captions.push_back(form->ListView1.Item(i).caption);
+  }
+  return captions;
 }
 
 std::vector<ui::testing::ShownBox> FormTest::Boxes() { return ui::testing::TakeBoxes(); }

@@ -23,6 +23,14 @@ class FormTest : public ::testing::Test {
   // The rows as "caption|path|kind" lines, top to bottom.
   std::vector<std::string> Rows() const;
   std::vector<std::string> Paths() const;  // sub-item 0 of every row
+  // Appends rows (caption, path, kind) in one bulk update, as a load does.
+  struct Row {
+    std::string caption, path, kind;
+  };
+  void AddRows(const std::vector<Row>& rows);
+  // Selects exactly these rows.
+  void Select(const std::vector<int>& rows);
+  std::vector<std::string> Captions() const;
   // The boxes shown since the last call.
   std::vector<ui::testing::ShownBox> Boxes();
 

@@ -1,0 +1,122 @@
+// The Update command writing row dates to files and folders.
+#include <gtest/gtest.h>
+
+#include "platform/files.h"
+#include "support/file_times.h"
+#include "support/form_fixture.h"
+#include "support/local_dates.h"
+#include "support/temp_tree.h"
+
+namespace {
+
+using testsupport::LocalFileTime;
+using testsupport::ReadFileTimes;
+
+class Rewrite : public testsupport::FormTest {
+ protected:
+  void ExpectStamped(const std::string& relative, platform::FileTime expected) {
+    const auto times = ReadFileTimes(tree.Path(relative));
+    EXPECT_EQ(times.lastWrite.ticks, expected.ticks) << relative;
+    EXPECT_EQ(times.lastAccess.ticks, expected.ticks) << relative;
+  }
+  void ExpectUntouched(const std::string& relative) {
+    EXPECT_EQ(ReadFileTimes(tree.Path(relative)).lastWrite.ticks, kOld.ticks) << relative;
+  }
+  // The one result box, with its place checked.
+  std::string ResultBox() {
+    const auto boxes = Boxes();
+    if (boxes.size() != 1) return "boxes: " + std::to_string(boxes.size());
+    const auto& box = boxes[0];
+    const int x = form->Left() + form->Width() / 3, y = form->Top() + form->Height() / 3;
+    EXPECT_EQ(box.left, x);
+    EXPECT_EQ(box.top, y);
+    const bool failure = box.text == "FAILURE";
+    EXPECT_EQ(box.caption, failure ? "エラー" : "情報");
+    EXPECT_EQ(box.icon, failure ? ui::BoxIcon::Error : ui::BoxIcon::Information);
+    return box.text;
+  }
+  const platform::FileTime kOld = LocalFileTime(2000, 1, 1, 12);
+  testsupport::TempTree tree;
+};
+
+TEST_F(Rewrite, AnEmptyListDoesNothing) {
+  form->Rewrite1Click();
+  EXPECT_TRUE(Boxes().empty());
+}
+
+TEST_F(Rewrite, StampsEveryFileAndFolderWithItsRowDate) {
+  tree.AddFile("a.txt", "a", kOld);
+  tree.AddFile("dir/b", "b", kOld);
+  AddRows({{"2001/05/06 9:05:04", tree.Path("a.txt"), "txt"},
+           {"2010/12/31", tree.Path("dir"), "フォルダ"},
+           {" 2011 / 2 / 3  13:14", tree.Path("dir/b"), ""}});
+  form->Rewrite1Click();
+  EXPECT_EQ(ResultBox(), "SUCCESS");
+  ExpectStamped("a.txt", LocalFileTime(2001, 5, 6, 9, 5, 4));
+  ExpectStamped("dir", LocalFileTime(2010, 12, 31));
+  ExpectStamped("dir/b", LocalFileTime(2011, 2, 3, 13, 14));
+}
+
+TEST_F(Rewrite, ReadingARowBackAndWritingItGivesTheSameInstant) {
+  tree.AddFile("same.txt", "x", LocalFileTime(2004, 7, 8, 21, 30, 44));
+  Restart(tree.Path("same.txt"));
+  form->Rewrite1Click();
+  EXPECT_EQ(ResultBox(), "SUCCESS");
+  ExpectStamped("same.txt", LocalFileTime(2004, 7, 8, 21, 30, 44));
+}
+
+TEST_F(Rewrite, FailuresAreCountedAndTheOtherRowsApplied) {
+  tree.AddFile("1.txt", "", kOld);
+  tree.AddFile("2.txt", "", kOld);
+  tree.AddFile("folder-kind-file.txt", "", kOld);
+  tree.AddFolder("dir");
+  tree.SetTimes("dir", kOld);
+  AddRows({{"2001/01/01", tree.Path("1.txt"), "txt"},
+           {"2001/01/02", tree.Path("deleted.txt"), "txt"},
+           {"2001/01/03", tree.Path("dir"), "dir"},  // a folder whose kind is no folder kind
+           {"2001/01/04", tree.Path("folder-kind-file.txt"), "フォルダ"},
+           {"1500/01/05", tree.Path("2.txt"), "txt"},  // before any file time
+           {"2001/01/06", tree.Path("2.txt"), "txt"}});
+  form->Rewrite1Click();
+  EXPECT_EQ(ResultBox(), "FAILURE");
+  ExpectStamped("1.txt", LocalFileTime(2001, 1, 1));
+  ExpectUntouched("dir");
+  ExpectStamped("folder-kind-file.txt", LocalFileTime(2001, 1, 4));
+  ExpectStamped("2.txt", LocalFileTime(2001, 1, 6));
+}
+
+TEST_F(Rewrite, AReadOnlyFileKeepsItsTimes) {
+  tree.AddFile("ro.txt", "", kOld);
+  tree.AddFile("rw.txt", "", kOld);
+  tree.SetReadOnly("ro.txt", true);
+  if (platform::FileHandle::Open(tree.Path("ro.txt"), platform::kGenericWrite,
+                                 platform::kShareRead, platform::kOpenExisting,
+                                 platform::kFlagNormal)
+          .Valid()) {
+    GTEST_SKIP() << "this user may write read-only files (root under Wine)";
+  }
+  AddRows({{"2001/01/01", tree.Path("ro.txt"), "txt"}, {"2001/01/02", tree.Path("rw.txt"), "txt"}});
+  form->Rewrite1Click();
+  EXPECT_EQ(ResultBox(), "FAILURE");
+  ExpectUntouched("ro.txt");
+  ExpectStamped("rw.txt", LocalFileTime(2001, 1, 2));
+}
+
+TEST_F(Rewrite, ATextThatIsNoDateStopsAtItsRowWithoutAResultBox) {
+  for (const char* name : {"1", "2", "3", "4", "5"}) tree.AddFile(name, "", kOld);
+  AddRows({{"2001/01/01", tree.Path("1"), ""},
+           {"2001/01/02", tree.Path("2"), ""},
+           {"2001/01/03 later", tree.Path("3"), ""},
+           {"2001/01/04", tree.Path("4"), ""},
+           {"2001/01/05", tree.Path("5"), ""}});
+  form->Rewrite1Click();
+  const auto boxes = Boxes();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, "'2001/01/03 later' は日付または時刻ではありません.");
+  EXPECT_EQ(boxes[0].caption, "Horodex");
+  ExpectStamped("1", LocalFileTime(2001, 1, 1));
+  ExpectStamped("2", LocalFileTime(2001, 1, 2));
+  for (const char* name : {"3", "4", "5"}) ExpectUntouched(name);
+}
+
+}  // namespace
