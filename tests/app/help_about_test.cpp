@@ -1,6 +1,8 @@
 // Help, About and what start-up leaves behind.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "entries/path_kind.h"
 #include "platform/process.h"
 #include "support/form_fixture.h"
