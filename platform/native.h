@@ -1,0 +1,16 @@
+// What each build supplies to the platform code that both builds share.
+#pragma once
+
+#include <string>
+
+#include "platform/process.h"
+#include "platform/time.h"
+
+namespace platform::native {
+
+SystemTime LocalClock();           // the real local clock
+std::string ProcessCommandLine();  // the command line the process was started with
+void ShellOpen(WindowHandle owner, const std::string& operation, const std::string& file,
+               const std::string& parameters, const std::string& directory, int show);
+
+}  // namespace platform::native

@@ -1,0 +1,117 @@
+// FindFirstFileA as Wine gives it on a Linux file system: "." and ".." first, then the names
+// ordered without regard to ASCII case, and links followed (a dangling link is not listed).
+#include <dirent.h>
+#include <fnmatch.h>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "platform/files.h"
+#include "platform/posix/file_info.h"
+
+namespace platform {
+namespace {
+
+bool IsWildcard(const std::string& name) { return name.find_first_of("*?") != std::string::npos; }
+
+bool MatchesAll(const std::string& name) { return name == "*" || name == "*.*"; }
+
+// Fills `entry` for the entry `name` of a folder, at `path`; false when it cannot be read.
+bool Describe(const std::string& path, const std::string& name, FoundEntry& entry) {
+  struct stat own, target;
+  if (lstat(path.c_str(), &own) != 0) return false;
+  bool isLink = S_ISLNK(own.st_mode);
+  if (isLink && stat(path.c_str(), &target) != 0) return false;
+  const struct stat& info = isLink ? target : own;
+  entry.name = name;
+  entry.attributes = posix::AttributesOf(name, info, isLink);
+  entry.lastWrite = posix::FileTimeFromTimespec(info.st_mtim);
+  return true;
+}
+
+char FoldCase(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+// The order of a directory listing: "." and ".." ahead of every other name.
+bool ListedBefore(const FoundEntry& a, const FoundEntry& b) {
+  auto rank = [](const std::string& name) { return name == "." ? 0 : name == ".." ? 1 : 2; };
+  if (rank(a.name) != rank(b.name)) return rank(a.name) < rank(b.name);
+  auto folded = [](char x, char y) {
+    return static_cast<unsigned char>(FoldCase(x)) < static_cast<unsigned char>(FoldCase(y));
+  };
+  if (std::lexicographical_compare(a.name.begin(), a.name.end(), b.name.begin(), b.name.end(),
+                                   folded))
+    return true;
+  if (std::lexicographical_compare(b.name.begin(), b.name.end(), a.name.begin(), a.name.end(),
+                                   folded))
+    return false;
+  return a.name < b.name;
+}
+
+struct DirCloser {
+  void operator()(DIR* dir) const { closedir(dir); }
+};
+
+std::vector<FoundEntry> ListFolder(const std::string& folder, const std::string& namePattern) {
+  std::vector<FoundEntry> entries;
+  std::unique_ptr<DIR, DirCloser> dir(opendir(folder.c_str()));
+  if (!dir) return entries;
+  const std::string prefix = folder.back() == '/' ? folder : folder + '/';
+  while (const dirent* item = readdir(dir.get())) {
+    std::string name = item->d_name;
+    if (!MatchesAll(namePattern) && fnmatch(namePattern.c_str(), name.c_str(), FNM_CASEFOLD) != 0)
+      continue;
+    FoundEntry entry;
+    if (Describe(prefix + name, name, entry)) entries.push_back(std::move(entry));
+  }
+  std::sort(entries.begin(), entries.end(), ListedBefore);
+  return entries;
+}
+
+std::vector<FoundEntry> Search(const std::string& pattern) {
+  if (pattern.empty() || pattern.back() == '/') return {};
+  size_t slash = pattern.rfind('/');
+  std::string name = slash == std::string::npos ? pattern : pattern.substr(slash + 1);
+  if (IsWildcard(name)) {
+    std::string folder = slash == std::string::npos ? "."
+                         : slash == 0               ? "/"
+                                                    : pattern.substr(0, slash);
+    return ListFolder(folder, name);
+  }
+  FoundEntry entry;
+  if (!Describe(pattern, name, entry)) return {};
+  return {entry};
+}
+
+}  // namespace
+
+struct DirectorySearch::Impl {
+  std::vector<FoundEntry> entries;
+  size_t next = 0;
+};
+
+DirectorySearch::DirectorySearch(const std::string& pattern)
+    : impl_(new Impl{Search(pattern), 0}) {}
+
+DirectorySearch::~DirectorySearch() { delete impl_; }
+
+bool DirectorySearch::Started() const { return !impl_->entries.empty(); }
+
+bool DirectorySearch::Next(FoundEntry& entry) {
+  if (impl_->next >= impl_->entries.size()) return false;
+  entry = impl_->entries[impl_->next++];
+  return true;
+}
+
+bool FindOne(const std::string& path, FoundEntry& entry) {
+  DirectorySearch search(path);
+  return search.Next(entry);
+}
+
+uint32_t ReadAttributes(const std::string& path) {
+  FoundEntry entry;
+  if (path.empty() || !Describe(path, posix::LastComponent(path), entry)) return kInvalidAttributes;
+  return entry.attributes;
+}
+
+}  // namespace platform

@@ -1,0 +1,44 @@
+// Drop handles: the paths of one drop, queried as DragQueryFileA answers.
+#include <algorithm>
+#include <cstring>
+
+#include "platform/process.h"
+
+namespace platform {
+namespace {
+
+struct Drop {
+  std::vector<std::string> paths;
+};
+
+int& FinishedCount() {
+  static int count = 0;
+  return count;
+}
+
+}  // namespace
+
+uint32_t DropQueryFile(DropHandle drop, uint32_t index, char* buffer, uint32_t size) {
+  if (!drop) return 0;
+  const std::vector<std::string>& paths = static_cast<Drop*>(drop)->paths;
+  if (index == 0xFFFFFFFFu) return static_cast<uint32_t>(paths.size());
+  if (index >= paths.size()) return 0;
+  const std::string& path = paths[index];
+  if (!buffer || size == 0) return static_cast<uint32_t>(path.size());
+  uint32_t copied = std::min(static_cast<uint32_t>(path.size()), size - 1);
+  std::memcpy(buffer, path.data(), copied);
+  buffer[copied] = '\0';
+  return copied;
+}
+
+void DropFinish(DropHandle drop) {
+  if (!drop) return;
+  delete static_cast<Drop*>(drop);
+  ++FinishedCount();
+}
+
+DropHandle testing::MakeDrop(const std::vector<std::string>& paths) { return new Drop{paths}; }
+
+int testing::FinishedDrops() { return FinishedCount(); }
+
+}  // namespace platform

@@ -1,0 +1,204 @@
+// CreateFileA and its companions on Linux, keeping the Windows rules that the program relies
+// on: a folder opens only with backup semantics, a file without write permission refuses
+// write access (root included), and conflicting share modes refuse the open.
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <utility>
+
+#include "platform/files.h"
+#include "platform/posix/file_info.h"
+#include "platform/posix/share_modes.h"
+
+namespace platform {
+namespace {
+
+constexpr uint32_t kCreateNew = 1;
+constexpr uint32_t kOpenAlways = 4;
+constexpr uint32_t kTruncateExisting = 5;
+
+struct Opened {
+  int fd = -1;
+  uint32_t error = 0;
+};
+
+int AccessFlags(uint32_t access) {
+  bool read = access & kGenericRead, write = access & kGenericWrite;
+  return read && write ? O_RDWR : write ? O_WRONLY : O_RDONLY;
+}
+
+// open(2) without blocking on a FIFO and without leaking into child processes.
+int OpenNative(const std::string& path, int flags, mode_t mode = 0) {
+  int fd;
+  do fd = open(path.c_str(), flags | O_CLOEXEC | O_NONBLOCK, mode);
+  while (fd < 0 && errno == EINTR);
+  if (fd >= 0) fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  return fd;
+}
+
+// Registers the share mode of a new descriptor, or closes it on a sharing violation.
+Opened Register(int fd, uint32_t access, uint32_t share) {
+  struct stat st;
+  if (fstat(fd, &st) != 0) {
+    int error = errno;
+    close(fd);
+    return {-1, posix::Win32Error(error, {})};
+  }
+  if (!posix::RegisterOpen(st.st_dev, st.st_ino, fd, access, share)) {
+    close(fd);
+    return {-1, posix::kErrorSharingViolation};
+  }
+  return {fd, 0};
+}
+
+Opened Create(const std::string& path, uint32_t access, uint32_t share) {
+  int fd = OpenNative(path, AccessFlags(access) | O_CREAT | O_EXCL, 0666);
+  if (fd < 0) return {-1, posix::Win32Error(errno, path)};
+  return Register(fd, access, share);
+}
+
+Opened OpenExisting(const std::string& path, const struct stat& st, uint32_t access, uint32_t share,
+                    bool truncates, uint32_t flags) {
+  int fd;
+  if (S_ISDIR(st.st_mode)) {
+    if (!(flags & kFlagBackupSemantics) || truncates) return {-1, posix::kErrorAccessDenied};
+    fd = OpenNative(path, O_RDONLY | O_DIRECTORY);
+  } else {
+    bool writes = (access & kGenericWrite) || truncates;
+    if (writes && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+      return {-1, posix::kErrorAccessDenied};
+    fd = OpenNative(path, AccessFlags(access));
+  }
+  if (fd < 0) return {-1, posix::Win32Error(errno, path)};
+  Opened opened = Register(fd, access, share);
+  if (opened.fd >= 0 && truncates) {
+    int result = (access & kGenericWrite) ? ftruncate(fd, 0) : truncate(path.c_str(), 0);
+    if (result != 0) {
+      int error = errno;
+      posix::UnregisterOpen(fd);
+      close(fd);
+      return {-1, posix::Win32Error(error, path)};
+    }
+  }
+  return opened;
+}
+
+Opened OpenPath(const std::string& path, uint32_t access, uint32_t share, uint32_t creation,
+                uint32_t flags) {
+  if (path.empty()) return {-1, posix::kErrorPathNotFound};
+  if (creation < kCreateNew || creation > kTruncateExisting)
+    return {-1, posix::kErrorInvalidParameter};
+  struct stat st;
+  if (stat(path.c_str(), &st) != 0) {
+    int error = errno;
+    bool creates = creation == kCreateNew || creation == kCreateAlways || creation == kOpenAlways;
+    if (error == ENOENT && creates) return Create(path, access, share);
+    return {-1, posix::Win32Error(error, path)};
+  }
+  if (creation == kCreateNew) return {-1, posix::kErrorFileExists};
+  if (creation == kTruncateExisting && !(access & kGenericWrite))
+    return {-1, posix::kErrorInvalidParameter};
+  bool truncates = creation == kCreateAlways || creation == kTruncateExisting;
+  return OpenExisting(path, st, access, share, truncates, flags);
+}
+
+void CloseNative(intptr_t& native) {
+  if (native < 0) return;
+  int fd = static_cast<int>(native);
+  posix::UnregisterOpen(fd);
+  close(fd);
+  native = -1;
+}
+
+}  // namespace
+
+FileHandle FileHandle::Open(const std::string& path, uint32_t access, uint32_t share,
+                            uint32_t creation, uint32_t flags) {
+  Opened opened = OpenPath(path, access, share, creation, flags);
+  FileHandle handle;
+  handle.native_ = opened.fd;
+  handle.openError_ = opened.error;
+  handle.lastError_ = opened.error;
+  return handle;
+}
+
+FileHandle::~FileHandle() { CloseNative(native_); }
+
+FileHandle::FileHandle(FileHandle&& other) noexcept
+    : native_(std::exchange(other.native_, -1)),
+      openError_(other.openError_),
+      lastError_(other.lastError_) {}
+
+FileHandle& FileHandle::operator=(FileHandle&& other) noexcept {
+  if (this != &other) {
+    CloseNative(native_);
+    native_ = std::exchange(other.native_, -1);
+    openError_ = other.openError_;
+    lastError_ = other.lastError_;
+  }
+  return *this;
+}
+
+bool FileHandle::Valid() const { return native_ >= 0; }
+
+bool FileHandle::GetLastWriteTime(FileTime& utc) const {
+  struct stat st;
+  if (native_ < 0 || fstat(static_cast<int>(native_), &st) != 0) return false;
+  utc = posix::FileTimeFromTimespec(st.st_mtim);
+  return true;
+}
+
+bool FileHandle::SetTimes(const FileTime*, const FileTime* lastAccess, const FileTime* lastWrite) {
+  // Linux keeps no creation time that could be set; the other two are kept to the tick.
+  if (native_ < 0) {
+    lastError_ = posix::kErrorInvalidHandle;
+    return false;
+  }
+  timespec times[2];
+  times[0] = lastAccess ? posix::TimespecFromFileTime(*lastAccess) : timespec{0, UTIME_OMIT};
+  times[1] = lastWrite ? posix::TimespecFromFileTime(*lastWrite) : timespec{0, UTIME_OMIT};
+  if (futimens(static_cast<int>(native_), times) != 0) {
+    lastError_ = posix::Win32Error(errno, {});
+    return false;
+  }
+  return true;
+}
+
+bool FileHandle::Read(void* buffer, uint32_t size, uint32_t& read) {
+  read = 0;
+  if (native_ < 0) {
+    lastError_ = posix::kErrorInvalidHandle;
+    return false;
+  }
+  ssize_t n;
+  do n = ::read(static_cast<int>(native_), buffer, size);
+  while (n < 0 && errno == EINTR);
+  if (n < 0) {
+    lastError_ = errno == EBADF ? posix::kErrorAccessDenied : posix::Win32Error(errno, {});
+    return false;
+  }
+  read = static_cast<uint32_t>(n);
+  return true;
+}
+
+bool FileHandle::Write(const void* buffer, uint32_t size, uint32_t& written) {
+  written = 0;
+  if (native_ < 0) {
+    lastError_ = posix::kErrorInvalidHandle;
+    return false;
+  }
+  const char* bytes = static_cast<const char*>(buffer);
+  while (written < size) {
+    ssize_t n = ::write(static_cast<int>(native_), bytes + written, size - written);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      lastError_ = errno == EBADF ? posix::kErrorAccessDenied : posix::Win32Error(errno, {});
+      return false;
+    }
+    written += static_cast<uint32_t>(n);
+  }
+  return true;
+}
+
+}  // namespace platform

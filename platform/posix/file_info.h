@@ -1,0 +1,40 @@
+// What the posix file services share: Windows attributes, file times and error codes made
+// from what the Linux calls report.
+#pragma once
+
+#include <sys/stat.h>
+
+#include <cstdint>
+#include <string>
+
+#include "platform/files.h"
+
+namespace platform::posix {
+
+constexpr uint32_t kAttrReparsePoint = 0x400;  // a symbolic link, as Wine reports one
+
+// Win32 error codes that the posix calls are mapped onto.
+constexpr uint32_t kErrorInvalidFunction = 1;
+constexpr uint32_t kErrorFileNotFound = 2;
+constexpr uint32_t kErrorPathNotFound = 3;
+constexpr uint32_t kErrorAccessDenied = 5;
+constexpr uint32_t kErrorInvalidHandle = 6;
+constexpr uint32_t kErrorSharingViolation = 32;
+constexpr uint32_t kErrorFileExists = 80;
+constexpr uint32_t kErrorInvalidParameter = 87;
+
+FileTime FileTimeFromTimespec(const timespec& time);
+timespec TimespecFromFileTime(FileTime time);
+
+// The attribute word of an entry called `name`, from stat (the link followed) of it;
+// `isLink` when the entry itself is a symbolic link.
+uint32_t AttributesOf(const std::string& name, const struct stat& target, bool isLink);
+
+// The part of a path after its last '/', trailing '/'s ignored.
+std::string LastComponent(const std::string& path);
+
+// The Win32 error code for an errno from a call on `path`; ENOENT becomes "path not found"
+// when the folder that should hold the entry is missing as well.
+uint32_t Win32Error(int error, const std::string& path);
+
+}  // namespace platform::posix

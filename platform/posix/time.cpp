@@ -1,0 +1,72 @@
+#include "platform/time.h"
+
+#include <ctime>
+
+#include "platform/native.h"
+#include "platform/posix/civil.h"
+
+namespace platform {
+namespace {
+
+// The offset of local time from UTC in force now, in ticks, as Windows applies it.
+int64_t CurrentBias() {
+  time_t now = std::time(nullptr);
+  tm local{};
+  localtime_r(&now, &local);
+  return static_cast<int64_t>(local.tm_gmtoff) * static_cast<int64_t>(posix::kTicksPerSecond);
+}
+
+}  // namespace
+
+bool FileTimeToLocalFileTime(FileTime utc, FileTime& local) {
+  local.ticks = utc.ticks + static_cast<uint64_t>(CurrentBias());
+  return true;
+}
+
+bool LocalFileTimeToFileTime(FileTime local, FileTime& utc) {
+  utc.ticks = local.ticks - static_cast<uint64_t>(CurrentBias());
+  return true;
+}
+
+bool FileTimeToDosDateTime(FileTime time, uint16_t& date, uint16_t& dosTime) {
+  const posix::CivilDate civil =
+      posix::DateFrom1601(static_cast<int64_t>(time.ticks / posix::kTicksPerDay));
+  if (civil.year < 1980 || civil.year > 2107) return false;
+  const uint64_t seconds = time.ticks % posix::kTicksPerDay / posix::kTicksPerSecond;
+  date = static_cast<uint16_t>(((civil.year - 1980) << 9) | (civil.month << 5) | civil.day);
+  dosTime = static_cast<uint16_t>(((seconds / 3600) << 11) | ((seconds / 60 % 60) << 5) |
+                                  (seconds % 60 / 2));
+  return true;
+}
+
+bool SystemTimeToFileTime(const SystemTime& system, FileTime& time) {
+  const SystemTime& s = system;
+  bool valid = s.year >= 1601 && s.year <= 30827 && s.month >= 1 && s.month <= 12 && s.day >= 1 &&
+               s.day <= posix::DaysInMonth(s.year, s.month) && s.hour < 24 && s.minute < 60 &&
+               s.second < 60 && s.milliseconds < 1000;
+  if (!valid) return false;
+  const uint64_t days = static_cast<uint64_t>(posix::DaysFrom1601(s.year, s.month, s.day));
+  const uint64_t seconds = s.hour * 3600u + s.minute * 60u + s.second;
+  time.ticks =
+      days * posix::kTicksPerDay + seconds * posix::kTicksPerSecond + s.milliseconds * 10'000ull;
+  return true;
+}
+
+SystemTime native::LocalClock() {
+  timespec now{};
+  clock_gettime(CLOCK_REALTIME, &now);
+  tm local{};
+  localtime_r(&now.tv_sec, &local);
+  SystemTime result;
+  result.year = static_cast<uint16_t>(local.tm_year + 1900);
+  result.month = static_cast<uint16_t>(local.tm_mon + 1);
+  result.dayOfWeek = static_cast<uint16_t>(local.tm_wday);
+  result.day = static_cast<uint16_t>(local.tm_mday);
+  result.hour = static_cast<uint16_t>(local.tm_hour);
+  result.minute = static_cast<uint16_t>(local.tm_min);
+  result.second = static_cast<uint16_t>(local.tm_sec > 59 ? 59 : local.tm_sec);  // leap second
+  result.milliseconds = static_cast<uint16_t>(now.tv_nsec / 1'000'000);
+  return result;
+}
+
+}  // namespace platform

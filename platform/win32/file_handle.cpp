@@ -1,0 +1,88 @@
+#include <windows.h>
+
+#include <utility>
+
+#include "platform/files.h"
+
+namespace platform {
+namespace {
+
+HANDLE Native(intptr_t native) { return reinterpret_cast<HANDLE>(native); }
+
+FILETIME ToFiletime(const FileTime& time) {
+  return {static_cast<DWORD>(time.ticks), static_cast<DWORD>(time.ticks >> 32)};
+}
+
+void CloseNative(intptr_t& native) {
+  if (Native(native) != INVALID_HANDLE_VALUE) CloseHandle(Native(native));
+  native = -1;
+}
+
+}  // namespace
+
+FileHandle FileHandle::Open(const std::string& path, uint32_t access, uint32_t share,
+                            uint32_t creation, uint32_t flags) {
+  FileHandle handle;
+  HANDLE opened = CreateFileA(path.c_str(), access, share, nullptr, creation, flags, nullptr);
+  handle.native_ = reinterpret_cast<intptr_t>(opened);
+  if (opened == INVALID_HANDLE_VALUE) handle.openError_ = handle.lastError_ = GetLastError();
+  return handle;
+}
+
+FileHandle::~FileHandle() { CloseNative(native_); }
+
+FileHandle::FileHandle(FileHandle&& other) noexcept
+    : native_(std::exchange(other.native_, -1)),
+      openError_(other.openError_),
+      lastError_(other.lastError_) {}
+
+FileHandle& FileHandle::operator=(FileHandle&& other) noexcept {
+  if (this != &other) {
+    CloseNative(native_);
+    native_ = std::exchange(other.native_, -1);
+    openError_ = other.openError_;
+    lastError_ = other.lastError_;
+  }
+  return *this;
+}
+
+bool FileHandle::Valid() const { return Native(native_) != INVALID_HANDLE_VALUE; }
+
+bool FileHandle::GetLastWriteTime(FileTime& utc) const {
+  FILETIME lastWrite;
+  if (!GetFileTime(Native(native_), nullptr, nullptr, &lastWrite)) return false;
+  utc.ticks = (static_cast<uint64_t>(lastWrite.dwHighDateTime) << 32) | lastWrite.dwLowDateTime;
+  return true;
+}
+
+bool FileHandle::SetTimes(const FileTime* creation, const FileTime* lastAccess,
+                          const FileTime* lastWrite) {
+  FILETIME times[3];
+  const FileTime* given[3] = {creation, lastAccess, lastWrite};
+  for (int i = 0; i < 3; ++i) {
+    if (given[i]) times[i] = ToFiletime(*given[i]);
+  }
+  if (SetFileTime(Native(native_), creation ? &times[0] : nullptr, lastAccess ? &times[1] : nullptr,
+                  lastWrite ? &times[2] : nullptr))
+    return true;
+  lastError_ = GetLastError();
+  return false;
+}
+
+bool FileHandle::Read(void* buffer, uint32_t size, uint32_t& read) {
+  DWORD done = 0;
+  BOOL ok = ReadFile(Native(native_), buffer, size, &done, nullptr);
+  read = done;
+  if (!ok) lastError_ = GetLastError();
+  return ok;
+}
+
+bool FileHandle::Write(const void* buffer, uint32_t size, uint32_t& written) {
+  DWORD done = 0;
+  BOOL ok = WriteFile(Native(native_), buffer, size, &done, nullptr);
+  written = done;
+  if (!ok) lastError_ = GetLastError();
+  return ok;
+}
+
+}  // namespace platform

@@ -1,0 +1,66 @@
+#include "platform/time.h"
+
+#include <windows.h>
+
+#include "platform/native.h"
+
+namespace platform {
+namespace {
+
+FILETIME ToFiletime(FileTime time) {
+  return {static_cast<DWORD>(time.ticks), static_cast<DWORD>(time.ticks >> 32)};
+}
+
+FileTime FromFiletime(const FILETIME& time) {
+  return {(static_cast<uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime};
+}
+
+}  // namespace
+
+bool FileTimeToLocalFileTime(FileTime utc, FileTime& local) {
+  FILETIME in = ToFiletime(utc), out;
+  if (!::FileTimeToLocalFileTime(&in, &out)) return false;
+  local = FromFiletime(out);
+  return true;
+}
+
+bool LocalFileTimeToFileTime(FileTime local, FileTime& utc) {
+  FILETIME in = ToFiletime(local), out;
+  if (!::LocalFileTimeToFileTime(&in, &out)) return false;
+  utc = FromFiletime(out);
+  return true;
+}
+
+bool FileTimeToDosDateTime(FileTime time, uint16_t& date, uint16_t& dosTime) {
+  // Windows refuses years after 2107, which do not fit the seven bits of the year; Wine
+  // lets them wrap, so the range is checked here as well.
+  FILETIME in = ToFiletime(time);
+  SYSTEMTIME fields;
+  if (!FileTimeToSystemTime(&in, &fields) || fields.wYear < 1980 || fields.wYear > 2107) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return false;
+  }
+  WORD dosDate, dosClock;
+  if (!::FileTimeToDosDateTime(&in, &dosDate, &dosClock)) return false;
+  date = dosDate;
+  dosTime = dosClock;
+  return true;
+}
+
+bool SystemTimeToFileTime(const SystemTime& system, FileTime& time) {
+  SYSTEMTIME in{system.year, system.month,  system.dayOfWeek, system.day,
+                system.hour, system.minute, system.second,    system.milliseconds};
+  FILETIME out;
+  if (!::SystemTimeToFileTime(&in, &out)) return false;
+  time = FromFiletime(out);
+  return true;
+}
+
+SystemTime native::LocalClock() {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  return {now.wYear, now.wMonth,  now.wDayOfWeek, now.wDay,
+          now.wHour, now.wMinute, now.wSecond,    now.wMilliseconds};
+}
+
+}  // namespace platform
