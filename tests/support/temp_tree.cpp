@@ -110,12 +110,13 @@ void RemoveTree(const std::string& path) {
   RemoveOne(path);
 }
 
-uint64_t LastWriteOf(const std::string& path) {
+// The last-write time, or with `access` the last-access time.
+uint64_t TimeOf(const std::string& path, bool access) {
   WIN32_FILE_ATTRIBUTE_DATA data;
   if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
     Fail("GetFileAttributesExA", path);
-  return (static_cast<uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
-         data.ftLastWriteTime.dwLowDateTime;
+  const FILETIME& time = access ? data.ftLastAccessTime : data.ftLastWriteTime;
+  return (static_cast<uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
 }
 
 #else
@@ -182,11 +183,13 @@ void RemoveTree(const std::string& path) {
   rmdir(path.c_str());
 }
 
-uint64_t LastWriteOf(const std::string& path) {
+// The last-write time, or with `access` the last-access time.
+uint64_t TimeOf(const std::string& path, bool access) {
   struct stat st;
   if (stat(path.c_str(), &st) != 0) Fail("stat", path);
-  return static_cast<uint64_t>(st.st_mtim.tv_sec + kSecondsFrom1601To1970) * kTicksPerSecond +
-         static_cast<uint64_t>(st.st_mtim.tv_nsec) / 100;
+  const timespec& time = access ? st.st_atim : st.st_mtim;
+  return static_cast<uint64_t>(time.tv_sec + kSecondsFrom1601To1970) * kTicksPerSecond +
+         static_cast<uint64_t>(time.tv_nsec) / 100;
 }
 
 #endif
@@ -276,7 +279,11 @@ std::string TempTree::ReadFile(const std::string& relative) const {
 }
 
 platform::FileTime TempTree::LastWriteTime(const std::string& relative) const {
-  return {LastWriteOf(Path(relative))};
+  return {TimeOf(Path(relative), false)};
+}
+
+platform::FileTime TempTree::LastAccessTime(const std::string& relative) const {
+  return {TimeOf(Path(relative), true)};
 }
 
 }  // namespace testsupport

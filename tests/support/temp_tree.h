@@ -55,6 +55,7 @@ class TempTree {
   std::string ReadFile(const std::string& relative) const;
   // The last-write time (UTC) of a file or folder as the operating system reports it.
   platform::FileTime LastWriteTime(const std::string& relative) const;
+  platform::FileTime LastAccessTime(const std::string& relative) const;
 
  private:
   std::string root_;

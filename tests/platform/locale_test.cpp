@@ -1,0 +1,136 @@
+#include "platform/locale.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+// Sets the environment's locale for the time of a test and puts the old one back (Linux);
+// Windows reads the locale of the session and ignores it.
+class LocaleEnvironment {
+ public:
+  explicit LocaleEnvironment(const char* locale) {
+#ifndef _WIN32
+    for (Saved& saved : saved_) {
+      const char* value = std::getenv(saved.name);
+      saved.had = value != nullptr;
+      if (value) saved.value = value;
+    }
+    setenv("LC_ALL", locale, 1);
+    setenv("LC_TIME", locale, 1);
+#else
+    (void)locale;
+#endif
+    platform::SetThreadLocaleToUserDefault();
+  }
+  ~LocaleEnvironment() {
+#ifndef _WIN32
+    for (const Saved& saved : saved_) {
+      if (saved.had)
+        setenv(saved.name, saved.value.c_str(), 1);
+      else
+        unsetenv(saved.name);
+    }
+#endif
+    platform::SetThreadLocaleToUserDefault();
+  }
+
+ private:
+  struct Saved {
+    const char* name;
+    bool had = false;
+    std::string value;
+  };
+  Saved saved_[3] = {{"LC_ALL", false, {}}, {"LC_TIME", false, {}}, {"LANG", false, {}}};
+};
+
+constexpr uint32_t kLangJapanese = 0x11;
+
+TEST(LocaleText, GivesTheJapaneseDateAndTimeItems) {
+  LocaleEnvironment japanese("ja_JP.UTF-8");
+  const platform::LocaleId locale = platform::ThreadLocale();
+  ASSERT_EQ(locale & 0x3FF, kLangJapanese);
+  struct Case {
+    uint32_t item;
+    const char* text;
+  };
+  const Case cases[] = {
+      {platform::kLocaleSShortDate, "yyyy/M/d"},
+      {platform::kLocaleSLongDate, "yyyy年M月d日dddd"},
+      {platform::kLocaleSDate, "/"},
+      {platform::kLocaleSTime, ":"},
+      {platform::kLocaleSDecimal, "."},
+      {platform::kLocaleS1159, "午前"},
+      {platform::kLocaleS2359, "午後"},
+      {platform::kLocaleITime, "1"},
+      {platform::kLocaleITLZero, "0"},
+      {platform::kLocaleICalendarType, "1"},
+      {platform::kLocaleSMonthName1, "1月"},
+      {platform::kLocaleSMonthName1 + 11, "12月"},
+      {platform::kLocaleSAbbrevMonthName1 + 9, "10月"},
+      {platform::kLocaleSDayName1, "月曜日"},
+      {platform::kLocaleSDayName1 + 6, "日曜日"},
+      {platform::kLocaleSAbbrevDayName1 + 5, "土"},
+      {platform::kLocaleSAbbrevDayName1 + 6, "日"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(platform::LocaleText(locale, c.item, 256), std::optional<std::string>(c.text))
+        << std::hex << c.item;
+  }
+}
+
+TEST(LocaleText, GivesNothingThatDoesNotFitTheBuffer) {
+  LocaleEnvironment japanese("ja_JP.UTF-8");
+  const platform::LocaleId locale = platform::ThreadLocale();
+  // Separators are read into two bytes: one character and the terminating zero.
+  EXPECT_EQ(platform::LocaleText(locale, platform::kLocaleSDate, 2), "/");
+  EXPECT_EQ(platform::LocaleText(locale, platform::kLocaleS1159, 2), std::nullopt);
+  EXPECT_EQ(platform::LocaleText(locale, platform::kLocaleSShortDate, 8), std::nullopt);
+  EXPECT_EQ(platform::LocaleText(locale, platform::kLocaleSShortDate, 9), "yyyy/M/d");
+}
+
+#ifndef _WIN32
+TEST(LocaleText, GivesNothingOutsideAJapaneseLocaleSoThatDefaultsApply) {
+  LocaleEnvironment english("en_US.UTF-8");
+  const platform::LocaleId locale = platform::ThreadLocale();
+  EXPECT_NE(locale, 0u);
+  EXPECT_NE(locale & 0x3FF, kLangJapanese);
+  for (uint32_t item : {platform::kLocaleSShortDate, platform::kLocaleSDate, platform::kLocaleS1159,
+                        platform::kLocaleSMonthName1})
+    EXPECT_EQ(platform::LocaleText(locale, item, 256), std::nullopt) << item;
+}
+
+TEST(ThreadLocale, FollowsLcTimeWhenLcAllIsUnset) {
+  LocaleEnvironment restore("C");
+  unsetenv("LC_ALL");
+  setenv("LC_TIME", "ja_JP.UTF-8", 1);
+  setenv("LANG", "en_US.UTF-8", 1);
+  platform::SetThreadLocaleToUserDefault();
+  EXPECT_EQ(platform::ThreadLocale() & 0x3FF, kLangJapanese);
+}
+#endif
+
+TEST(LeadByteRanges, AreThoseOfTheAnsiCodePage) {
+  const auto ranges = platform::LeadByteRanges();
+#ifdef _WIN32
+  // Shift-JIS (code page 932), the code page the program serves.
+  EXPECT_TRUE(platform::IsDoubleByteSystem());
+  using Range = std::pair<uint8_t, uint8_t>;
+  EXPECT_EQ(ranges, (std::vector<Range>{{0x81, 0x9F}, {0xE0, 0xFC}}));
+#else
+  EXPECT_FALSE(platform::IsDoubleByteSystem());  // UTF-8 has no lead bytes in this sense
+  EXPECT_TRUE(ranges.empty());
+#endif
+}
+
+TEST(EqualIgnoringCase, FoldsLettersOnly) {
+  EXPECT_TRUE(platform::EqualIgnoringCase("Readme.HTML", "README.html"));
+  EXPECT_TRUE(platform::EqualIgnoringCase("", ""));
+  EXPECT_TRUE(platform::EqualIgnoringCase("フォルダ", "フォルダ"));
+  EXPECT_FALSE(platform::EqualIgnoringCase("abc", "abd"));
+  EXPECT_FALSE(platform::EqualIgnoringCase("abc", "abcd"));
+  EXPECT_FALSE(platform::EqualIgnoringCase("a-b", "a_b"));
+}
+
+}  // namespace
