@@ -6,7 +6,8 @@ std::string ShortCutText(ShortCut shortcut) {
   if (shortcut.Empty()) return {};
   std::string key;
   if (shortcut.key >= 0x70 && shortcut.key <= 0x87) {
-    key = "F" + std::to_string(shortcut.key - 0x70 + 1);
+    // append, not operator+: GCC 12 at -O3 warns falsely (-Wrestrict) about "F" + text.
+    key = std::string("F").append(std::to_string(shortcut.key - 0x70 + 1));
   } else if (shortcut.key == kKeyDelete) {
     key = "Del";
   } else if (shortcut.key == kKeyReturn) {
