@@ -1,0 +1,135 @@
+#include "ui/form.h"
+
+#include <algorithm>
+
+#include "ui/application.h"
+#include "ui/bars.h"
+#include "ui/headless/form_impl.h"
+#include "ui/list_view.h"
+#include "ui/menu.h"
+
+namespace ui {
+
+Form::Form() : impl_(std::make_unique<Impl>()) {}
+
+Form::~Form() {
+  Application& application = Application::Instance();
+  if (application.MainForm() == this) application.SetMainForm(nullptr);
+}
+
+void Form::SetCaption(const std::string& caption) { caption_ = caption; }
+
+// The screen is at 96 dpi, so the design size is the size.
+void Form::SetDesignSize(int width, int height) {
+  impl_->width = width;
+  impl_->height = height;
+  Realign();
+}
+
+void Form::SetFont(const std::string& face, int height, int charset) {
+  impl_->fontFace = face;
+  impl_->fontHeight = height;
+  impl_->fontCharset = charset;
+}
+
+int Form::Left() const { return impl_->left; }
+int Form::Top() const { return impl_->top; }
+int Form::Width() const { return impl_->width; }
+int Form::Height() const { return impl_->height; }
+void Form::SetLeft(int left) { impl_->left = left; }
+void Form::SetTop(int top) { impl_->top = top; }
+
+void Form::SetWidth(int width) {
+  impl_->width = width;
+  Realign();
+}
+
+void Form::SetHeight(int height) {
+  impl_->height = height;
+  Realign();
+}
+
+void Form::Show(int showCommand) {
+  Impl& state = *impl_;
+  switch (showCommand) {
+    case 0:  // SW_HIDE
+      state.visible = false;
+      return;
+    case 3:  // SW_SHOWMAXIMIZED
+      state.maximized = true;
+      state.minimized = false;
+      break;
+    case 2:   // SW_SHOWMINIMIZED
+    case 6:   // SW_MINIMIZE
+    case 7:   // SW_SHOWMINNOACTIVE
+    case 11:  // SW_FORCEMINIMIZE
+      state.maximized = false;
+      state.minimized = true;
+      break;
+    case 5:  // SW_SHOW and SW_SHOWNA keep the current state
+    case 8:
+      break;
+    default:  // SW_SHOWNORMAL, SW_SHOWNOACTIVATE, SW_RESTORE, SW_SHOWDEFAULT...
+      state.maximized = false;
+      state.minimized = false;
+      break;
+  }
+  const bool wasVisible = state.visible;
+  state.visible = true;
+  Realign();
+  if (!wasVisible && OnShow) Guarded(OnShow);
+}
+
+bool Form::Visible() const { return impl_->visible; }
+bool Form::Maximized() const { return impl_->maximized; }
+bool Form::Minimized() const { return impl_->minimized; }
+
+void Form::Close() {
+  // A handler that fails refuses the close: the window stays.
+  bool accepted = false;
+  Guarded([&] {
+    if (OnClose) OnClose();
+    accepted = true;
+  });
+  if (!accepted) return;
+  impl_->visible = false;
+  Application& application = Application::Instance();
+  if (application.MainForm() == this) application.Terminate();
+}
+
+platform::WindowHandle Form::Handle() const { return impl_.get(); }
+
+void Form::Realign() {
+  Impl& state = *impl_;
+  const bool menuBar = mainMenu_ && mainMenu_->Items().Native();
+  const int clientWidth = std::max(0, state.width - headless::kFrameWidth);
+  const int clientHeight =
+      std::max(0, state.height - headless::kFrameHeight - (menuBar ? headless::kMenuBarHeight : 0));
+  int top = 0;
+  int bottom = clientHeight;
+  if (toolBar_ && toolBar_->Visible()) top = std::min(toolBar_->Height(), clientHeight);
+  if (statusBar_ && statusBar_->Visible()) bottom = std::max(top, bottom - statusBar_->Height());
+  state.clientLeft = 0;
+  state.clientTop = top;
+  state.clientWidth = clientWidth;
+  state.clientHeight = bottom - top;
+}
+
+void Form::ClientRect(int& left, int& top, int& width, int& height) const {
+  left = impl_->clientLeft;
+  top = impl_->clientTop;
+  width = impl_->clientWidth;
+  height = impl_->clientHeight;
+}
+
+bool Form::IsShortCut(ShortCut shortcut) {
+  MenuItem* item = mainMenu_ ? mainMenu_->Items().FindShortCut(shortcut) : nullptr;
+  if (!item && client_ && client_->GetPopupMenu()) {
+    item = client_->GetPopupMenu()->Items().FindShortCut(shortcut);
+  }
+  if (!item) return false;
+  item->Click();
+  return true;
+}
+
+}  // namespace ui
