@@ -2,8 +2,8 @@
 
 #include <ctime>
 
+#include "platform/civil.h"
 #include "platform/native.h"
-#include "platform/posix/civil.h"
 
 namespace platform {
 namespace {
@@ -13,7 +13,7 @@ int64_t CurrentBias() {
   time_t now = std::time(nullptr);
   tm local{};
   localtime_r(&now, &local);
-  return static_cast<int64_t>(local.tm_gmtoff) * static_cast<int64_t>(posix::kTicksPerSecond);
+  return static_cast<int64_t>(local.tm_gmtoff) * static_cast<int64_t>(civil::kTicksPerSecond);
 }
 
 }  // namespace
@@ -29,11 +29,11 @@ bool LocalFileTimeToFileTime(FileTime local, FileTime& utc) {
 }
 
 bool FileTimeToDosDateTime(FileTime time, uint16_t& date, uint16_t& dosTime) {
-  const posix::CivilDate civil =
-      posix::DateFrom1601(static_cast<int64_t>(time.ticks / posix::kTicksPerDay));
-  if (civil.year < 1980 || civil.year > 2107) return false;
-  const uint64_t seconds = time.ticks % posix::kTicksPerDay / posix::kTicksPerSecond;
-  date = static_cast<uint16_t>(((civil.year - 1980) << 9) | (civil.month << 5) | civil.day);
+  const civil::CivilDate day =
+      civil::DateFrom1601(static_cast<int64_t>(time.ticks / civil::kTicksPerDay));
+  if (day.year < 1980 || day.year > 2107) return false;
+  const uint64_t seconds = time.ticks % civil::kTicksPerDay / civil::kTicksPerSecond;
+  date = static_cast<uint16_t>(((day.year - 1980) << 9) | (day.month << 5) | day.day);
   dosTime = static_cast<uint16_t>(((seconds / 3600) << 11) | ((seconds / 60 % 60) << 5) |
                                   (seconds % 60 / 2));
   return true;
@@ -41,14 +41,11 @@ bool FileTimeToDosDateTime(FileTime time, uint16_t& date, uint16_t& dosTime) {
 
 bool SystemTimeToFileTime(const SystemTime& system, FileTime& time) {
   const SystemTime& s = system;
-  bool valid = s.year >= 1601 && s.year <= 30827 && s.month >= 1 && s.month <= 12 && s.day >= 1 &&
-               s.day <= posix::DaysInMonth(s.year, s.month) && s.hour < 24 && s.minute < 60 &&
-               s.second < 60 && s.milliseconds < 1000;
-  if (!valid) return false;
-  const uint64_t days = static_cast<uint64_t>(posix::DaysFrom1601(s.year, s.month, s.day));
+  if (!civil::IsValidSystemTime(s)) return false;
+  const uint64_t days = static_cast<uint64_t>(civil::DaysFrom1601(s.year, s.month, s.day));
   const uint64_t seconds = s.hour * 3600u + s.minute * 60u + s.second;
   time.ticks =
-      days * posix::kTicksPerDay + seconds * posix::kTicksPerSecond + s.milliseconds * 10'000ull;
+      days * civil::kTicksPerDay + seconds * civil::kTicksPerSecond + s.milliseconds * 10'000ull;
   return true;
 }
 

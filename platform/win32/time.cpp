@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/civil.h"
 #include "platform/native.h"
 
 namespace platform {
@@ -48,6 +49,12 @@ bool FileTimeToDosDateTime(FileTime time, uint16_t& date, uint16_t& dosTime) {
 }
 
 bool SystemTimeToFileTime(const SystemTime& system, FileTime& time) {
+  // Windows refuses a day that its month does not have; Wine rolls it over into the next
+  // month, so the record is checked here as well.
+  if (!civil::IsValidSystemTime(system)) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return false;
+  }
   SYSTEMTIME in{system.year, system.month,  system.dayOfWeek, system.day,
                 system.hour, system.minute, system.second,    system.milliseconds};
   FILETIME out;

@@ -1,6 +1,6 @@
-#include "platform/posix/civil.h"
+#include "platform/civil.h"
 
-namespace platform::posix {
+namespace platform::civil {
 namespace {
 
 // Days from 0000-03-01 in the proleptic Gregorian calendar to 1601-01-01, and the length of
@@ -41,4 +41,10 @@ CivilDate DateFrom1601(int64_t days) {
   return {year, month, day, dayOfWeek};
 }
 
-}  // namespace platform::posix
+bool IsValidSystemTime(const SystemTime& t) {
+  return t.year >= 1601 && t.year <= 30827 && t.month >= 1 && t.month <= 12 && t.day >= 1 &&
+         t.day <= DaysInMonth(t.year, t.month) && t.hour < 24 && t.minute < 60 && t.second < 60 &&
+         t.milliseconds < 1000;
+}
+
+}  // namespace platform::civil

@@ -1,10 +1,12 @@
 // Proleptic Gregorian calendar arithmetic on days counted from 1601-01-01, the epoch of
-// FileTime.
+// FileTime, and the check of a SYSTEMTIME record.
 #pragma once
 
 #include <cstdint>
 
-namespace platform::posix {
+#include "platform/time.h"
+
+namespace platform::civil {
 
 constexpr uint64_t kTicksPerSecond = 10'000'000;
 constexpr uint64_t kTicksPerDay = 86'400 * kTicksPerSecond;
@@ -23,4 +25,8 @@ struct CivilDate {
 };
 CivilDate DateFrom1601(int64_t days);
 
-}  // namespace platform::posix
+// Whether the record names a time from 1601 to 30827 (the day of the week is not looked at),
+// as SystemTimeToFileTime requires.
+bool IsValidSystemTime(const SystemTime& time);
+
+}  // namespace platform::civil
