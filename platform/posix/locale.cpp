@@ -1,6 +1,6 @@
 // Locale services on Linux. The locale is Japanese or not, decided from the environment's
-// LC_TIME locale; a Japanese locale gives the texts that Windows (Wine) gives for ja-JP, any
-// other gives no text at all, so the program's defaults apply. Texts are UTF-8 here.
+// LC_TIME locale; a Japanese locale gives the texts that Windows gives for ja-JP, any other
+// gives no text at all, so the program's defaults apply. Texts are UTF-8 here.
 #include "platform/locale.h"
 
 #include <cstdlib>
@@ -34,13 +34,13 @@ const std::map<uint32_t, std::string>& JapaneseTexts() {
         {kLocaleSDecimal, "."},
         {kLocaleSDate, "/"},
         {kLocaleSTime, ":"},
-        {kLocaleSShortDate, "yyyy/M/d"},
-        {kLocaleSLongDate, "yyyy年M月d日dddd"},
+        {kLocaleSShortDate, "yyyy/MM/dd"},
+        {kLocaleSLongDate, "yyyy'年'M'月'd'日'"},
         {kLocaleITime, "1"},
         {kLocaleITLZero, "0"},
         {kLocaleS1159, "午前"},
         {kLocaleS2359, "午後"},
-        {kLocaleITimeMarkPosn, "0"},
+        {kLocaleITimeMarkPosn, "1"},
         {kLocaleICalendarType, "1"},
         {kLocaleIOptionalCalendar, "0"},  // no era calendar here
     };
