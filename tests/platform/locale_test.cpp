@@ -86,9 +86,13 @@ TEST(LocaleText, GivesNothingThatDoesNotFitTheBuffer) {
   const platform::LocaleId locale = platform::ThreadLocale();
   // Separators are read into two bytes: one character and the terminating zero.
   EXPECT_EQ(platform::LocaleText(locale, platform::kLocaleSDate, 2), "/");
-  EXPECT_EQ(platform::LocaleText(locale, platform::kLocaleS1159, 2), std::nullopt);
-  EXPECT_EQ(platform::LocaleText(locale, platform::kLocaleSShortDate, 10), std::nullopt);
-  EXPECT_EQ(platform::LocaleText(locale, platform::kLocaleSShortDate, 11), "yyyy/MM/dd");
+  EXPECT_EQ(platform::LocaleText(locale, platform::kLocaleSDate, 1), std::nullopt);
+  const std::string pm = "午後";  // two double-byte characters: more than one byte
+  EXPECT_EQ(platform::LocaleText(locale, platform::kLocaleS2359, 2), std::nullopt);
+  EXPECT_EQ(platform::LocaleText(locale, platform::kLocaleS2359, static_cast<int>(pm.size())),
+            std::nullopt);
+  EXPECT_EQ(platform::LocaleText(locale, platform::kLocaleS2359, static_cast<int>(pm.size() + 1)),
+            pm);
 }
 
 #ifndef _WIN32

@@ -46,7 +46,8 @@ class TempTree {
 
   // Sets the last-write and last-access times of a file or folder (UTC).
   void SetTimes(const std::string& relative, platform::FileTime utc);
-  // Read-only attribute on Windows; all write permission bits removed (or restored) elsewhere.
+  // Read-only attribute on Windows; all write permission bits removed (or restored) elsewhere,
+  // where a read-only folder also refuses new and removed entries (unless run as root).
   void SetReadOnly(const std::string& relative, bool readOnly);
   // Removes one file or one empty folder.
   void Remove(const std::string& relative);

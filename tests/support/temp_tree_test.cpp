@@ -18,10 +18,10 @@ TEST(TempTree, BuildsFilesAndFoldersAndRemovesEverythingAtTheEnd) {
     tree.AddFolder("a/empty");
     tree.AddFile("locked.txt", "x");
     tree.SetReadOnly("locked.txt", true);
-    tree.SetReadOnly("a", true);
     EXPECT_TRUE(tree.Exists("a/empty"));
     tree.Remove("a/empty");
     EXPECT_FALSE(tree.Exists("a/empty"));
+    tree.SetReadOnly("a", true);  // removed at the end all the same
   }
   testsupport::TempTree probe;  // the same temp folder; the old root must be gone
   EXPECT_NE(probe.Root(), root);
