@@ -40,7 +40,7 @@ class Rewrite : public testsupport::FormTest {
 };
 
 TEST_F(Rewrite, AnEmptyListDoesNothing) {
-  form->Rewrite1Click();
+  form->Rewrite1->Click();
   EXPECT_TRUE(Boxes().empty());
 }
 
@@ -50,7 +50,7 @@ TEST_F(Rewrite, StampsEveryFileAndFolderWithItsRowDate) {
   AddRows({{"2001/05/06 9:05:04", tree.Path("a.txt"), "txt"},
            {"2010/12/31", tree.Path("dir"), "フォルダ"},
            {" 2011 / 2 / 3  13:14", tree.Path("dir/b"), ""}});
-  form->Rewrite1Click();
+  form->Rewrite1->Click();
   EXPECT_EQ(ResultBox(), "SUCCESS");
   ExpectStamped("a.txt", LocalFileTime(2001, 5, 6, 9, 5, 4));
   ExpectStamped("dir", LocalFileTime(2010, 12, 31));
@@ -60,7 +60,7 @@ TEST_F(Rewrite, StampsEveryFileAndFolderWithItsRowDate) {
 TEST_F(Rewrite, ReadingARowBackAndWritingItGivesTheSameInstant) {
   tree.AddFile("same.txt", "x", LocalFileTime(2004, 7, 8, 21, 30, 44));
   Restart(tree.Path("same.txt"));
-  form->Rewrite1Click();
+  form->Rewrite1->Click();
   EXPECT_EQ(ResultBox(), "SUCCESS");
   ExpectStamped("same.txt", LocalFileTime(2004, 7, 8, 21, 30, 44));
 }
@@ -77,7 +77,7 @@ TEST_F(Rewrite, FailuresAreCountedAndTheOtherRowsApplied) {
            {"2001/01/04", tree.Path("folder-kind-file.txt"), "フォルダ"},
            {"1500/01/05", tree.Path("2.txt"), "txt"},  // before any file time
            {"2001/01/06", tree.Path("2.txt"), "txt"}});
-  form->Rewrite1Click();
+  form->Rewrite1->Click();
   EXPECT_EQ(ResultBox(), "FAILURE");
   ExpectStamped("1.txt", LocalFileTime(2001, 1, 1));
   ExpectUntouched("dir");
@@ -96,7 +96,7 @@ TEST_F(Rewrite, AReadOnlyFileKeepsItsTimes) {
     GTEST_SKIP() << "this user may write read-only files (root under Wine)";
   }
   AddRows({{"2001/01/01", tree.Path("ro.txt"), "txt"}, {"2001/01/02", tree.Path("rw.txt"), "txt"}});
-  form->Rewrite1Click();
+  form->Rewrite1->Click();
   EXPECT_EQ(ResultBox(), "FAILURE");
   ExpectUntouched("ro.txt");
   ExpectStamped("rw.txt", LocalFileTime(2001, 1, 2));
@@ -109,7 +109,7 @@ TEST_F(Rewrite, ATextThatIsNoDateStopsAtItsRowWithoutAResultBox) {
            {"2001/01/03 later", tree.Path("3"), ""},
            {"2001/01/04", tree.Path("4"), ""},
            {"2001/01/05", tree.Path("5"), ""}});
-  form->Rewrite1Click();
+  form->Rewrite1->Click();
   const auto boxes = Boxes();
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].text, "'2001/01/03 later' は日付または時刻ではありません.");
