@@ -109,6 +109,15 @@ bool EraNameContains(const std::string& era, const std::string& name) {
   return false;
 }
 
+// Whether the format writes an era year: an e that is no second byte of a character.
+bool HasEraYear(const std::string& format) {
+  for (size_t at = 0; at < format.size();) {
+    if (format[at] == 'e') return true;
+    at += IsLeadByte(static_cast<unsigned char>(format[at])) ? 2 : 1;
+  }
+  return false;
+}
+
 int EraOffsetOf(const std::string& name) {
   for (const platform::Era& era : DateSettings.eras) {
     if (era.name.empty()) break;
@@ -178,7 +187,7 @@ bool ScanDatePart(const std::string& text, int& pos, double& date) {
   if (!s.shortDateFormat.empty() && s.shortDateFormat[0] == 'g') {
     scan.SkipToDigit();  // the era name written before the year
     eraOffset = EraOffsetOf(Trim(text.substr(0, std::min<size_t>(pos - 1, text.size()))));
-  } else if (s.shortDateFormat.find('e') != std::string::npos && !s.eras.empty()) {
+  } else if (HasEraYear(s.shortDateFormat) && !s.eras.empty()) {
     eraOffset = s.eras[0].yearOffset;
   }
 
