@@ -77,7 +77,12 @@ void Form::Show(int showCommand) {
   const bool wasVisible = state.visible;
   state.visible = true;
   Realign();
-  if (!wasVisible && OnShow) Guarded(OnShow);
+  if (wasVisible) return;
+  if (OnShow) Guarded(OnShow);
+  // Then the window becomes active (unless the command says otherwise) and hands the
+  // keyboard focus to its list.
+  const bool activates = showCommand != 4 && showCommand != 7 && showCommand != 8;
+  if (activates && client_) client_->SetFocus();
 }
 
 bool Form::Visible() const { return impl_->visible; }
@@ -85,13 +90,9 @@ bool Form::Maximized() const { return impl_->maximized; }
 bool Form::Minimized() const { return impl_->minimized; }
 
 void Form::Close() {
-  // A handler that fails refuses the close: the window stays.
-  bool accepted = false;
-  Guarded([&] {
-    if (OnClose) OnClose();
-    accepted = true;
-  });
-  if (!accepted) return;
+  // The window goes even when the handler fails: the failure is reported, and a window that
+  // could never close would hold the program.
+  if (OnClose) Guarded(OnClose);
   impl_->visible = false;
   Application& application = Application::Instance();
   if (application.MainForm() == this) application.Terminate();

@@ -73,10 +73,16 @@ int ListNative::NextSelected(int after) const {
 
 bool ListNative::Selected(int index) const { return InRange(index) && selected_[index]; }
 
-// Row -1 stands for every row, one notification each.
+// Row -1 stands for every row. The list keeps no items of its own (the list view holds
+// the rows), and such a list reports a change to every row as one notification for row -1.
 void ListNative::SetSelected(int index, bool selected) {
   if (index == -1) {
-    for (int i = 0; InRange(i); ++i) SetState(i, selected, std::nullopt);
+    bool changed = false;
+    for (char& row : selected_) {
+      changed = changed || (row != 0) != selected;
+      row = selected;
+    }
+    if (changed) list_.NotifyChange(-1, ItemChange::State);
   } else if (InRange(index)) {
     SetState(index, selected, std::nullopt);
   }
@@ -84,7 +90,9 @@ void ListNative::SetSelected(int index, bool selected) {
 
 void ListNative::SetFocused(int index) {
   if (index == -1) {
-    if (focused_ != -1) SetState(focused_, std::nullopt, false);
+    if (focused_ == -1) return;
+    focused_ = -1;
+    list_.NotifyChange(-1, ItemChange::State);
   } else if (InRange(index)) {
     SetState(index, std::nullopt, true);
   }
@@ -110,10 +118,17 @@ void ListNative::SetState(int index, std::optional<bool> select, std::optional<b
   list_.NotifyChange(index, ItemChange::State);
 }
 
+// The other rows lose their selection all at once, then the row takes the selection and
+// the focus.
 void ListNative::SelectAlone(int index) {
+  bool othersChanged = false;
   for (int i = 0; InRange(i); ++i) {
-    if (i != index && selected_[i]) SetState(i, false, std::nullopt);
+    if (i != index && selected_[i]) {
+      selected_[i] = 0;
+      othersChanged = true;
+    }
   }
+  if (othersChanged) list_.NotifyChange(-1, ItemChange::State);
   SetState(index, true, true);
 }
 
