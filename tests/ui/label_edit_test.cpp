@@ -134,16 +134,4 @@ TEST(LabelEdit, AnOpenEditorCommitsWhenAnotherOpensOrTheListTakesTheFocus) {
   EXPECT_EQ(f.edits, (Edits{{0, "x"}, {1, "y"}}));
 }
 
-TEST(LabelEdit, TheEditorIsStillOpenWhileTheListHearsOfTheEnd) {
-  uitest::ListForm f;
-  f.AddRows({"a"});
-  bool editingDuringEnd = false;
-  f.list.OnEdited = [&](int, const std::string*) { editingDuringEnd = f.list.Editing(); };
-  f.list.EditCaption(0);
-  TypeText(f.form, "b");
-  PressKey(f.form, Key(ui::kKeyReturn));
-  EXPECT_TRUE(editingDuringEnd);
-  EXPECT_FALSE(f.list.Editing());
-}
-
 }  // namespace

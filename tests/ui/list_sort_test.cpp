@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "list_form.h"
-#include "ui/testing.h"
 
 namespace {
 
@@ -31,18 +30,6 @@ TEST(ListSort, RowsMoveWithTheirSelectionAndFocusAndRaiseNothing) {
   EXPECT_EQ(f.SelectedRows(), (std::vector<int>{0, 3}));
   EXPECT_EQ(f.list.FocusedIndex(), 1);
   EXPECT_EQ(f.changes, std::vector<uitest::Change>{});
-}
-
-TEST(ListSort, SortFollowsTheComparisonOnSubItems) {
-  uitest::ListForm f;
-  f.AddRows({"x", "y", "z"});
-  const Strings paths = {"C:\\b", "C:\\c", "C:\\a"};
-  for (int i = 0; i < 3; ++i) f.list.AddSubItem(i, paths[i]);
-  f.list.OnCompare = [](const ui::ListItem& a, const ui::ListItem& b) {
-    return a.subItems.at(0).compare(b.subItems.at(0));
-  };
-  f.list.Sort();
-  EXPECT_EQ(f.Captions(), (Strings{"z", "x", "y"}));
 }
 
 TEST(ListSort, SettingACaptionSortsOnlyInSortTypeText) {
@@ -83,25 +70,6 @@ TEST(ListSort, NestedBulkUpdatesSortOnceAtTheOutermostEnd) {
   EXPECT_EQ(f.list.GetSortType(), ui::SortType::Text);
   EXPECT_EQ(f.Captions(), (Strings{"a", "b", "c", "d"}));
   EXPECT_GT(f.comparisons, 0);
-}
-
-TEST(ListSort, ABulkUpdateInSortTypeNoneLeavesTheOrder) {
-  CountingForm f;
-  f.AddRows({"b", "a"});
-  f.list.BeginUpdate();
-  f.list.SetCaption(0, "c");
-  f.list.EndUpdate();
-  EXPECT_EQ(f.Captions(), (Strings{"c", "a"}));
-  EXPECT_EQ(f.comparisons, 0);
-}
-
-TEST(ListSort, AHeaderClickReachesTheList) {
-  uitest::ListForm f;
-  std::vector<int> clicked;
-  f.list.OnColumnClick = [&](int column) { clicked.push_back(column); };
-  ui::testing::ClickColumnHeader(f.list, 2);
-  ui::testing::ClickColumnHeader(f.list, 0);
-  EXPECT_EQ(clicked, (std::vector<int>{2, 0}));
 }
 
 }  // namespace

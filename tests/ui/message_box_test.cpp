@@ -41,17 +41,4 @@ TEST(MessageBox, EachAxisGivenAsNegativeKeepsTheCentredPlace) {
   }
 }
 
-TEST(MessageBox, RecordingKeepsEveryBoxInOrderUntilTaken) {
-  ui::testing::RecordBoxes(true);
-  ui::ShowMessageBox(nullptr, "first", "Horodex", ui::BoxIcon::Error);
-  ui::ShowMessageBox(nullptr, "second", "Horodex", ui::BoxIcon::Information);
-  const auto boxes = ui::testing::TakeBoxes();
-  EXPECT_TRUE(ui::testing::TakeBoxes().empty());
-  ui::testing::RecordBoxes(false);
-  ASSERT_EQ(boxes.size(), 2u);
-  EXPECT_EQ(boxes[0].text, "first");
-  EXPECT_EQ(boxes[0].icon, ui::BoxIcon::Error);
-  EXPECT_EQ(boxes[1].text, "second");
-}
-
 }  // namespace

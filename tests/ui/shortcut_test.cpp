@@ -95,16 +95,4 @@ TEST(MenuShortCuts, TheMainMenuComesBeforeTheListsContextMenu) {
   EXPECT_EQ(contextOnlyClicks, 1);
 }
 
-TEST(MenuShortCuts, AnErrorInAnItemGoesToTheErrorBox) {
-  MenuForm f;
-  f.newest.OnClick = [](ui::MenuItem&) { throw std::runtime_error("broken"); };
-  ui::testing::RecordBoxes(true);
-  ui::testing::PressKey(f.form, Key(ui::kKeyF5));
-  const auto boxes = ui::testing::TakeBoxes();
-  ui::testing::RecordBoxes(false);
-  ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(boxes[0].icon, ui::BoxIcon::Error);
-  EXPECT_NE(boxes[0].text.find("broken"), std::string::npos);
-}
-
 }  // namespace

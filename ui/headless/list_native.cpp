@@ -24,7 +24,8 @@ ListNative::~ListNative() {
 }
 
 void ListNative::ColumnAdded(int index, const std::string& caption, int width) {
-  columns_.insert(columns_.begin() + index, Column{caption, width});
+  const size_t at = std::min(static_cast<size_t>(index), columns_.size());
+  columns_.insert(columns_.begin() + at, Column{caption, width});
 }
 
 void ListNative::RowsAppended(int newCount) { selected_.resize(newCount, 0); }
