@@ -16,7 +16,7 @@
 WINE64=/usr/lib/wine/wine64
 WINESERVER=/usr/lib/wine/wineserver
 WINE_LOCALE=ja_JP.UTF-8 # Wine takes the ANSI code page from it: 932
-WINE_TZ=Asia/Tokyo
+WINE_TZ=Asia/Tokyo      # empty: the system's time zone
 # No Mono or Gecko installers when a prefix is created, no menu entries in the user's desktop.
 WINE_DLL_OVERRIDES='mscoree,mshtml,winemenubuilder.exe=d'
 
@@ -56,10 +56,11 @@ wine_env() {
   printf '%s\n' \
     "PATH=/usr/local/bin:/usr/bin:/bin" \
     "HOME=$WINE_HOME" "USER=$WINE_USER" "LOGNAME=$WINE_USER" \
-    "LANG=$WINE_LOCALE" "LC_ALL=$WINE_LOCALE" "TZ=$WINE_TZ" \
+    "LANG=$WINE_LOCALE" "LC_ALL=$WINE_LOCALE" \
     "WINEPREFIX=$WINE_PREFIX" "WINEARCH=win64" "WINEDEBUG=-all" \
     "WINEDLLOVERRIDES=$WINE_DLL_OVERRIDES" \
     "${WINE_EXTRA_ENV[@]}"
+  [ -z "$WINE_TZ" ] || printf '%s\n' "TZ=$WINE_TZ"
 }
 
 # wine_exec COMMAND...: replaces the shell with COMMAND, run as the Wine user in the Wine
