@@ -3,7 +3,7 @@
 # Source scripts/lib/common.sh first.
 #
 #   wine_init PREFIX USER [HOME]   # choose the prefix and the user that runs Wine in it
-#   wine_prefix_ensure MANAGED     # create the prefix once (about 10 s); MANAGED is Y or N
+#   wine_prefix_ensure MANAGED     # create the prefix once (10-20 s); MANAGED is Y or N
 #   xvfb_start 1024x768x24         # a private X server on a free display; sets DISPLAY
 #   wine_run COMMAND...            # run a command in the prefix's clean environment
 #   wine_exec COMMAND...           # the same, replacing the shell (for background runs)
@@ -99,20 +99,34 @@ wine_prefix_ready() {
     [ "$(cat "$WINE_PREFIX/.horodex-prefix" 2>/dev/null)" = "$(wine_prefix_signature)" ]
 }
 
-# wine_set_managed Y|N: whether the window manager decorates and places Wine's windows.
-# Under a bare X server there is none, and a managed window costs Wine a two-second wait
-# each time one is hidden or closed: N there. Y on a desktop.
-wine_set_managed() {
-  local want=$1 have=
-  have=$(cat "$WINE_PREFIX/.horodex-managed" 2>/dev/null || true)
+# The date formats of Windows' ja-JP locale where Wine's own differ ("yyyy/M/d" and
+# "yyyy年M月d日dddd"), set as the user's regional settings.
+WINE_SHORT_DATE='yyyy/MM/dd'
+WINE_LONG_DATE="yyyy'年'M'月'd'日'"
+
+# wine_prefix_settings Y|N: the registry values the prefix runs with, written when they
+# differ from those it has (remembered in .horodex-settings):
+# - X11 Driver Managed: whether the window manager decorates and places Wine's windows.
+#   Under a bare X server there is none, and a managed window costs Wine a two-second wait
+#   each time one is hidden or closed: N there. Y on a desktop.
+# - Control Panel\International sShortDate and sLongDate: the ja-JP date formats.
+wine_prefix_settings() {
+  local managed=$1 want have
+  want="managed=$managed short=$WINE_SHORT_DATE long=$WINE_LONG_DATE"
+  have=$(cat "$WINE_PREFIX/.horodex-settings" 2>/dev/null || true)
   [ "$have" != "$want" ] || return 0
-  wine_run "$WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "$want" /f \
-    >/dev/null 2>&1 || die "could not set the X11 driver's Managed value in $WINE_PREFIX"
-  printf '%s\n' "$want" >"$WINE_PREFIX/.horodex-managed"
+  {
+    wine_run "$WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "$managed" /f &&
+      wine_run "$WINE64" reg add 'HKCU\Control Panel\International' /v sShortDate /t REG_SZ \
+        /d "$WINE_SHORT_DATE" /f &&
+      wine_run "$WINE64" reg add 'HKCU\Control Panel\International' /v sLongDate /t REG_SZ \
+        /d "$WINE_LONG_DATE" /f
+  } >/dev/null 2>&1 </dev/null || die "could not write the registry settings of $WINE_PREFIX"
+  printf '%s\n' "$want" >"$WINE_PREFIX/.horodex-settings"
 }
 
 # wine_prefix_ensure MANAGED: creates the prefix when it is missing, unfinished or owned by
-# someone else, and sets its Managed value. Hold the prefix's lock (lock_file) around it.
+# someone else, and writes its registry settings. Hold the prefix's lock (lock_file) around it.
 wine_prefix_ensure() {
   local managed=$1
   if ! wine_prefix_ready; then
@@ -136,16 +150,17 @@ wine_prefix_ensure() {
       cat "$log"
       die "wineboot failed for $WINE_PREFIX"
     fi
-    rm -f "$WINE_PREFIX/.horodex-managed"
-    wine_set_managed "$managed"
+    rm -f "$WINE_PREFIX/.horodex-settings"
+    wine_prefix_settings "$managed"
     wine_run "$WINESERVER" -w >/dev/null 2>&1 || true
     WINE_EXTRA_ENV=("${saved_env[@]}")
-    grep -q '^"Managed"="'"$managed"'"' "$WINE_PREFIX/user.reg" ||
-      die "the Wine prefix $WINE_PREFIX did not keep its X11 settings"
+    grep -q '^"Managed"="'"$managed"'"' "$WINE_PREFIX/user.reg" &&
+      grep -qF '"sShortDate"="'"$WINE_SHORT_DATE"'"' "$WINE_PREFIX/user.reg" ||
+      die "the Wine prefix $WINE_PREFIX did not keep its registry settings"
     wine_prefix_signature >"$WINE_PREFIX/.horodex-prefix"
     note "Wine prefix ready in $(elapsed_since "$start") s"
   else
-    wine_set_managed "$managed"
+    wine_prefix_settings "$managed"
   fi
 }
 
