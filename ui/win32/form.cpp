@@ -1,0 +1,302 @@
+#include <stdexcept>
+
+#include "ui/application.h"
+#include "ui/bars.h"
+#include "ui/list_view.h"
+#include "ui/menu.h"
+#include "ui/win32/list_native.h"
+#include "ui/win32/native.h"
+// After windows.h.
+#include <shellapi.h>
+
+namespace ui {
+
+namespace {
+
+constexpr char kClassName[] = "HorodexWindow";
+
+LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+ATOM RegisterFormClass() {
+  static const ATOM atom = [] {
+    WNDCLASSA wc{};
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = FormProc;
+    wc.hInstance = win32::Instance();
+    // Only the program carries the icon; anything else gets the system's.
+    wc.hIcon = LoadIconA(win32::Instance(), "MAINICON");
+    if (!wc.hIcon) wc.hIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
+    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kClassName;
+    const ATOM registered = RegisterClassA(&wc);
+    if (!registered) throw std::runtime_error("RegisterClassA failed");
+    return registered;
+  }();
+  return atom;
+}
+
+HWND ListHwnd(const Form& form) {
+  ListView* list = form.GetClient();
+  return list ? win32::ListNativeOf(*list).Hwnd() : nullptr;
+}
+
+void ShowContextMenu(Form& form, HWND clicked, LPARAM lParam) {
+  ListView* list = form.GetClient();
+  const HWND listHwnd = ListHwnd(form);
+  if (!list || !list->GetPopupMenu() || !listHwnd) return;
+  if (clicked != listHwnd && !IsChild(listHwnd, clicked)) return;
+  POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+  if (lParam == -1) {
+    // From the keyboard: below the focused row, or the list's corner.
+    at = {0, 0};
+    int row = list->FocusedIndex();
+    if (row < 0) row = list->NextSelected(-1);
+    RECT rc{};
+    rc.left = LVIR_LABEL;
+    if (row >= 0 && SendMessageA(listHwnd, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&rc))) {
+      at = {rc.left, rc.bottom};
+    }
+    ClientToScreen(listHwnd, &at);
+  }
+  list->GetPopupMenu()->Popup(at.x, at.y);
+}
+
+LRESULT Route(Form& form, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  Form::Impl& impl = form.impl();
+  switch (msg) {
+    case WM_SIZE:
+      form.Realign();
+      return 0;
+    case WM_SETFOCUS:
+      // The list is the control that takes the keys.
+      if (HWND list = ListHwnd(form); list && IsWindowVisible(list)) {
+        SetFocus(list);
+        return 0;
+      }
+      break;
+    case WM_CLOSE: {
+      if (form.OnClose) Guarded(form.OnClose);
+      const bool mainForm = Application::Instance().MainForm() == &form;
+      DestroyWindow(hwnd);
+      if (mainForm) Application::Instance().Terminate();
+      return 0;
+    }
+    case WM_DESTROY:
+      // The menu bar belongs to its MainMenu, which destroys it itself.
+      SetMenu(hwnd, nullptr);
+      break;
+    case WM_DROPFILES: {
+      const auto drop = reinterpret_cast<HDROP>(wParam);
+      if (form.OnDropFiles) {
+        Guarded([&] { form.OnDropFiles(drop); });
+      } else {
+        DragFinish(drop);
+      }
+      return 0;
+    }
+    case WM_SETTINGCHANGE:
+      if (Application::Instance().OnSettingChange) {
+        Guarded(Application::Instance().OnSettingChange);
+      }
+      break;
+    case WM_COMMAND:
+      if (lParam == 0) {
+        win32::RunMenuCommand(LOWORD(wParam));
+        return 0;
+      }
+      if (auto it = impl.commandHandlers.find(reinterpret_cast<HWND>(lParam));
+          it != impl.commandHandlers.end()) {
+        auto handler = it->second;
+        handler(LOWORD(wParam));
+        return 0;
+      }
+      break;
+    case WM_NOTIFY: {
+      auto& header = *reinterpret_cast<NMHDR*>(lParam);
+      if (auto it = impl.notifyHandlers.find(header.hwndFrom); it != impl.notifyHandlers.end()) {
+        auto handler = it->second;
+        return handler(header);
+      }
+      break;
+    }
+    case kShowStatusText:
+      impl.statusTextPosted = false;
+      if (StatusBar* bar = form.GetStatusBar()) {
+        SendMessageA(static_cast<HWND>(bar->NativeHandle()), SB_SETTEXTA, SB_SIMPLEID,
+                     reinterpret_cast<LPARAM>(bar->SimpleText().c_str()));
+      }
+      return 0;
+    case WM_CONTEXTMENU:
+      ShowContextMenu(form, reinterpret_cast<HWND>(wParam), lParam);
+      return 0;
+  }
+  return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_NCCREATE) {
+    auto* form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+    form->impl().hwnd = hwnd;
+  }
+  auto* form = reinterpret_cast<Form*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (!form) return DefWindowProcA(hwnd, msg, wParam, lParam);
+  if (msg == WM_NCDESTROY) {
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    form->impl().hwnd = nullptr;
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+  }
+  return Route(*form, hwnd, msg, wParam, lParam);
+}
+
+}  // namespace
+
+Form::Impl::~Impl() {
+  if (font) DeleteObject(font);
+}
+
+namespace win32 {
+
+Form* FormOfWindow(HWND hwnd) {
+  if (!hwnd) return nullptr;
+  const HWND root = GetAncestor(hwnd, GA_ROOT);
+  if (!root || GetClassLongPtrA(root, GCW_ATOM) != RegisterFormClass()) return nullptr;
+  return reinterpret_cast<Form*>(GetWindowLongPtrA(root, GWLP_USERDATA));
+}
+
+}  // namespace win32
+
+Form::Form() : impl_(std::make_unique<Impl>()) {
+  win32::InitControls();
+  const ATOM atom = RegisterFormClass();
+  const HWND hwnd = CreateWindowExA(0, MAKEINTATOM(atom), "", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                    nullptr, nullptr, win32::Instance(), this);
+  if (!hwnd) throw std::runtime_error("CreateWindowExA failed");
+  // The sharp small icon of the program, when it has one.
+  if (auto small = static_cast<HICON>(
+          LoadImageA(win32::Instance(), "MAINICON", IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR))) {
+    SendMessageA(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+  }
+}
+
+Form::~Form() {
+  if (Application::Instance().MainForm() == this) Application::Instance().SetMainForm(nullptr);
+  if (HWND hwnd = impl_->hwnd) {
+    // The components are gone already: the window only needs to go quietly.
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    impl_->hwnd = nullptr;
+    DestroyWindow(hwnd);
+  }
+}
+
+platform::WindowHandle Form::Handle() const { return impl_->hwnd; }
+
+void Form::SetCaption(const std::string& caption) {
+  caption_ = caption;
+  SetWindowTextA(impl_->hwnd, caption.c_str());
+}
+
+void Form::SetDesignSize(int width, int height) {
+  SetWindowPos(impl_->hwnd, nullptr, 0, 0, win32::Scale(width), win32::Scale(height),
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::SetFont(const std::string& face, int height, int charset) {
+  HFONT font = CreateFontA(-win32::Scale(height), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                           static_cast<DWORD>(charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                           DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+  if (!font) throw std::runtime_error("CreateFontA failed");
+  if (HWND list = ListHwnd(*this))
+    SendMessageA(list, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  if (impl_->font) DeleteObject(impl_->font);
+  impl_->font = font;
+}
+
+namespace {
+RECT WindowRect(HWND hwnd) {
+  RECT rc{};
+  GetWindowRect(hwnd, &rc);
+  return rc;
+}
+void MoveTo(HWND hwnd, int left, int top, int width, int height) {
+  SetWindowPos(hwnd, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+}  // namespace
+
+int Form::Left() const { return WindowRect(impl_->hwnd).left; }
+int Form::Top() const { return WindowRect(impl_->hwnd).top; }
+int Form::Width() const {
+  const RECT rc = WindowRect(impl_->hwnd);
+  return rc.right - rc.left;
+}
+int Form::Height() const {
+  const RECT rc = WindowRect(impl_->hwnd);
+  return rc.bottom - rc.top;
+}
+void Form::SetLeft(int left) { MoveTo(impl_->hwnd, left, Top(), Width(), Height()); }
+void Form::SetTop(int top) { MoveTo(impl_->hwnd, Left(), top, Width(), Height()); }
+void Form::SetWidth(int width) { MoveTo(impl_->hwnd, Left(), Top(), width, Height()); }
+void Form::SetHeight(int height) { MoveTo(impl_->hwnd, Left(), Top(), Width(), height); }
+
+void Form::Show(int showCommand) {
+  int command = SW_SHOWNORMAL;
+  if (showCommand == SW_SHOWMAXIMIZED || showCommand == SW_SHOWMINNOACTIVE) command = showCommand;
+  const bool wasVisible = Visible();
+  ShowWindow(impl_->hwnd, command);
+  // Before the first paint, so that the window shows its state as OnShow sets it.
+  if (!wasVisible && Visible() && OnShow) Guarded(OnShow);
+  UpdateWindow(impl_->hwnd);
+}
+
+bool Form::Visible() const { return impl_->hwnd && IsWindowVisible(impl_->hwnd); }
+bool Form::Maximized() const { return impl_->hwnd && IsZoomed(impl_->hwnd); }
+bool Form::Minimized() const { return impl_->hwnd && IsIconic(impl_->hwnd); }
+
+void Form::Close() {
+  if (impl_->hwnd) SendMessageA(impl_->hwnd, WM_CLOSE, 0, 0);
+}
+
+void Form::ClientRect(int& left, int& top, int& width, int& height) const {
+  RECT rc{};
+  GetClientRect(impl_->hwnd, &rc);
+  int bottom = rc.bottom;
+  left = 0;
+  top = 0;
+  if (toolBar_ && toolBar_->Visible()) top = toolBar_->Height();
+  if (statusBar_ && statusBar_->Visible()) bottom -= statusBar_->Height();
+  width = rc.right;
+  height = bottom > top ? bottom - top : 0;
+}
+
+void Form::Realign() {
+  if (!impl_->hwnd) return;
+  RECT rc{};
+  GetClientRect(impl_->hwnd, &rc);
+  if (toolBar_ && toolBar_->Visible()) {
+    MoveTo(static_cast<HWND>(toolBar_->NativeHandle()), 0, 0, rc.right, toolBar_->Height());
+  }
+  if (statusBar_ && statusBar_->Visible()) {
+    const int height = statusBar_->Height();
+    MoveTo(static_cast<HWND>(statusBar_->NativeHandle()), 0, rc.bottom - height, rc.right, height);
+  }
+  if (HWND list = ListHwnd(*this)) {
+    int left, top, width, height;
+    ClientRect(left, top, width, height);
+    MoveTo(list, left, top, width, height);
+  }
+}
+
+bool Form::IsShortCut(ShortCut shortcut) {
+  MenuItem* item = nullptr;
+  if (mainMenu_) item = mainMenu_->Items().FindShortCut(shortcut);
+  if (!item && client_ && client_->GetPopupMenu()) {
+    item = client_->GetPopupMenu()->Items().FindShortCut(shortcut);
+  }
+  if (!item) return false;
+  win32::RunMenuItem(*item);
+  return true;
+}
+
+}  // namespace ui

@@ -1,0 +1,97 @@
+// Message boxes placed where the program asks, and recorded instead of waited for in tests.
+#include <cstring>
+#include <vector>
+
+#include "ui/application.h"
+#include "ui/testing.h"
+#include "ui/win32/native.h"
+
+namespace ui {
+
+namespace {
+
+struct BoxRequest {
+  const std::string& text;
+  const std::string& caption;
+  BoxIcon icon;
+  int x, y;
+  bool placed = false;
+};
+
+thread_local BoxRequest* current = nullptr;
+thread_local bool recording = false;
+thread_local std::vector<testing::ShownBox> recorded;
+
+void Place(HWND box, const BoxRequest& request) {
+  RECT rc{};
+  GetWindowRect(box, &rc);
+  const int width = rc.right - rc.left, height = rc.bottom - rc.top;
+  // An axis that is not given stays centred on the screen.
+  const int left = request.x >= 0 ? request.x : (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+  const int top = request.y >= 0 ? request.y : (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  SetWindowPos(box, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT CALLBACK BoxHook(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_ACTIVATE && current && !current->placed) {
+    const auto box = reinterpret_cast<HWND>(wParam);
+    char className[16] = {};
+    GetClassNameA(box, className, sizeof className);
+    if (std::strcmp(className, "#32770") == 0) {
+      current->placed = true;
+      Place(box, *current);
+      if (recording) {
+        RECT rc{};
+        GetWindowRect(box, &rc);
+        recorded.push_back({current->caption, current->text, current->icon, rc.left, rc.top});
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+      }
+    }
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// The hook lives as long as one box.
+class HookGuard {
+ public:
+  HookGuard() : hook_(SetWindowsHookExA(WH_CBT, BoxHook, nullptr, GetCurrentThreadId())) {}
+  ~HookGuard() {
+    if (hook_) UnhookWindowsHookEx(hook_);
+  }
+  HookGuard(const HookGuard&) = delete;
+  HookGuard& operator=(const HookGuard&) = delete;
+
+ private:
+  HHOOK hook_;
+};
+
+}  // namespace
+
+void ShowMessageBox(Form* owner, const std::string& text, const std::string& caption, BoxIcon icon,
+                    int x, int y) {
+  BoxRequest request{text, caption, icon, x, y};
+  BoxRequest* outer = current;
+  current = &request;
+  {
+    HookGuard hook;
+    const HWND ownerHwnd = owner ? win32::Hwnd(*owner) : nullptr;
+    const UINT iconFlag = icon == BoxIcon::Error ? MB_ICONERROR : MB_ICONINFORMATION;
+    MessageBoxA(ownerHwnd && IsWindow(ownerHwnd) ? ownerHwnd : nullptr, text.c_str(),
+                caption.c_str(), MB_OK | iconFlag);
+  }
+  current = outer;
+}
+
+namespace testing {
+
+void RecordBoxes(bool on) { recording = on; }
+
+std::vector<ShownBox> TakeBoxes() {
+  std::vector<ShownBox> boxes;
+  boxes.swap(recorded);
+  return boxes;
+}
+
+}  // namespace testing
+
+}  // namespace ui

@@ -1,0 +1,61 @@
+// What the Win32 controls share among themselves: the form's window data, DPI scaling,
+// menu command ids and the message loop's shortcut step.
+#pragma once
+
+#include <windows.h>
+// Must follow windows.h.
+#include <commctrl.h>
+
+#include <functional>
+#include <map>
+#include <string>
+
+#include "ui/form.h"
+
+namespace ui {
+
+class MenuItem;
+
+// Posted to a form: the status bar shows its current text.
+constexpr UINT kShowStatusText = WM_APP + 1;
+
+struct Form::Impl {
+  HWND hwnd = nullptr;
+  HFONT font = nullptr;
+  bool statusTextPosted = false;
+  // WM_NOTIFY and WM_COMMAND from child controls, by the sending window.
+  std::map<HWND, std::function<LRESULT(NMHDR&)>> notifyHandlers;
+  std::map<HWND, std::function<void(int id)>> commandHandlers;
+
+  ~Impl();
+};
+
+namespace win32 {
+
+HINSTANCE Instance();
+int Dpi();  // the system's logical pixels per inch (96 = 100 %)
+inline int Scale(int pixels) { return MulDiv(pixels, Dpi(), 96); }
+inline HWND Hwnd(const Form& form) { return static_cast<HWND>(form.Handle()); }
+// Registers the common control classes once.
+void InitControls();
+
+// Menu items are found again by their 16-bit command id.
+UINT AllocateCommandId(MenuItem& item);
+void ReleaseCommandId(UINT id);
+void RunMenuCommand(UINT id);  // runs the item's handler, if the id is still in use
+// Runs the item's handler, which may delete the item while it runs.
+void RunMenuItem(MenuItem& item);
+
+// The form that owns a window (itself or one of its children); null when none.
+Form* FormOfWindow(HWND hwnd);
+
+// The message loop's first look at a message: a key that is a menu shortcut of the form
+// under it runs its item and is not dispatched. True when the message was consumed.
+bool HandleShortCut(const MSG& msg);
+// Shortcut step, then translate and dispatch.
+void DispatchOne(MSG& msg);
+
+std::wstring Widen(const std::string& text);  // ANSI code page to UTF-16
+
+}  // namespace win32
+}  // namespace ui

@@ -1,0 +1,106 @@
+// Test gestures as real input messages to the real controls.
+#include "ui/testing.h"
+
+#include <array>
+
+#include "platform/process.h"
+#include "ui/form.h"
+#include "ui/list_view.h"
+#include "ui/win32/list_native.h"
+#include "ui/win32/native.h"
+
+namespace ui::testing {
+
+namespace {
+
+bool ExtendedKey(uint16_t key) {
+  switch (key) {
+    case VK_DELETE:
+    case VK_INSERT:
+    case VK_HOME:
+    case VK_END:
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+      return true;
+  }
+  return false;
+}
+
+LPARAM KeyData(uint16_t key, bool up) {
+  LPARAM data = 1 | (static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16);
+  if (ExtendedKey(key)) data |= 1 << 24;
+  if (up) data |= (1u << 30) | (1u << 31);
+  return data;
+}
+
+// The window that keys go to: the focused one when it belongs to the form.
+HWND KeyTarget(Form& form) {
+  const HWND window = win32::Hwnd(form);
+  const HWND focus = GetFocus();
+  if (focus && (focus == window || IsChild(window, focus))) return focus;
+  return window;
+}
+
+void Click(HWND window, POINT at) {
+  const LPARAM where = MAKELPARAM(at.x, at.y);
+  PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, where);
+  PostMessageA(window, WM_LBUTTONUP, 0, where);
+  Application::Instance().ProcessMessages();
+}
+
+POINT Centre(const RECT& rc) { return {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2}; }
+
+}  // namespace
+
+void PressKey(Form& form, ShortCut key) {
+  std::array<BYTE, 256> saved{};
+  GetKeyboardState(saved.data());
+  std::array<BYTE, 256> pressed = saved;
+  const BYTE down = key.ctrl ? 0x80 : 0;
+  pressed[VK_CONTROL] = pressed[VK_LCONTROL] = down;
+  pressed[VK_SHIFT] = pressed[VK_LSHIFT] = pressed[VK_RSHIFT] = 0;
+  pressed[VK_MENU] = pressed[VK_LMENU] = pressed[VK_RMENU] = 0;
+  SetKeyboardState(pressed.data());
+  const HWND target = KeyTarget(form);
+  PostMessageA(target, WM_KEYDOWN, key.key, KeyData(key.key, false));
+  PostMessageA(target, WM_KEYUP, key.key, KeyData(key.key, true));
+  Application::Instance().ProcessMessages();
+  SetKeyboardState(saved.data());
+}
+
+void TypeText(Form& form, const std::string& text) {
+  const HWND target = KeyTarget(form);
+  // A double-byte character goes as its two bytes, lead byte first, as ANSI windows get it.
+  for (char c : text) PostMessageA(target, WM_CHAR, static_cast<BYTE>(c), 1);
+  Application::Instance().ProcessMessages();
+}
+
+void ClickColumnHeader(ListView& list, int column) {
+  const HWND listHwnd = win32::ListNativeOf(list).Hwnd();
+  const auto header = reinterpret_cast<HWND>(SendMessageA(listHwnd, LVM_GETHEADER, 0, 0));
+  RECT rc{};
+  SendMessageA(header, HDM_GETITEMRECT, column, reinterpret_cast<LPARAM>(&rc));
+  Click(header, Centre(rc));
+}
+
+void ClickRow(ListView& list, int index) {
+  const HWND listHwnd = win32::ListNativeOf(list).Hwnd();
+  RECT rc{};
+  rc.left = LVIR_LABEL;
+  SendMessageA(listHwnd, LVM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rc));
+  Click(listHwnd, Centre(rc));
+}
+
+void DropFiles(Form& form, const std::vector<std::string>& paths) {
+  SendMessageA(win32::Hwnd(form), WM_DROPFILES,
+               reinterpret_cast<WPARAM>(platform::testing::MakeDrop(paths)), 0);
+}
+
+int ScreenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
+int ScreenHeight() { return GetSystemMetrics(SM_CYSCREEN); }
+
+}  // namespace ui::testing

@@ -1,0 +1,180 @@
+#include <stdexcept>
+
+#include "ui/application.h"
+#include "ui/bars.h"
+#include "ui/menu.h"
+#include "ui/win32/native.h"
+
+namespace ui {
+
+namespace {
+
+HWND BarHwnd(const ToolBar& bar) { return static_cast<HWND>(bar.NativeHandle()); }
+
+// Buttons answer to their position plus one; 0 stays free for separators' sake.
+int CommandOf(int index) { return index + 1; }
+
+// The tooltip asks for a text that must outlive the notification.
+std::wstring wideTip;
+
+}  // namespace
+
+void ToolButton::SetEnabled(bool enabled) {
+  if (enabled == enabled_) return;
+  enabled_ = enabled;
+  if (bar_) bar_->ButtonChanged(*this);
+}
+
+void ToolButton::Click() {
+  if (enabled_ && OnClick) Guarded(OnClick);
+}
+
+void ToolButton::ClickDropdownArrow() {
+  if (!dropdown_ || !bar_) return;
+  RECT rc{};
+  const HWND bar = BarHwnd(*bar_);
+  SendMessageA(bar, TB_GETRECT, CommandOf(index_), reinterpret_cast<LPARAM>(&rc));
+  MapWindowPoints(bar, HWND_DESKTOP, reinterpret_cast<POINT*>(&rc), 2);
+  dropdown_->Popup(rc.left, rc.bottom);
+}
+
+ToolBar::ToolBar(Form& owner) : owner_(owner) {
+  win32::InitControls();
+  // Placed by the form, so it neither aligns nor sizes itself.
+  const DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS |
+                      CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER;
+  const HWND hwnd = CreateWindowExA(0, TOOLBARCLASSNAMEA, "", style, 0, 0, 0, 0, win32::Hwnd(owner),
+                                    nullptr, win32::Instance(), nullptr);
+  if (!hwnd) throw std::runtime_error("toolbar creation failed");
+  native_ = hwnd;
+  SendMessageA(hwnd, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  SendMessageA(hwnd, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
+  SendMessageA(hwnd, TB_SETINDENT, win32::Scale(4), 0);
+  SendMessageA(hwnd, TB_SETBITMAPSIZE, 0, MAKELPARAM(16, 16));
+
+  auto& impl = owner.impl();
+  impl.commandHandlers[hwnd] = [this](int id) {
+    if (id >= 1 && id <= Count()) Button(id - 1).Click();
+  };
+  auto notify = [this](NMHDR& header) -> LRESULT {
+    switch (header.code) {
+      case TBN_DROPDOWN: {
+        const int id = reinterpret_cast<NMTOOLBARA&>(header).iItem;
+        if (id >= 1 && id <= Count()) Button(id - 1).ClickDropdownArrow();
+        return TBDDRET_DEFAULT;
+      }
+      case TTN_GETDISPINFOA: {
+        auto& info = reinterpret_cast<NMTTDISPINFOA&>(header);
+        const int id = static_cast<int>(header.idFrom);
+        info.szText[0] = '\0';
+        info.lpszText = id >= 1 && id <= Count() ? const_cast<char*>(Button(id - 1).Hint().c_str())
+                                                 : info.szText;
+        return 0;
+      }
+      case TTN_GETDISPINFOW: {
+        auto& info = reinterpret_cast<NMTTDISPINFOW&>(header);
+        const int id = static_cast<int>(header.idFrom);
+        wideTip = id >= 1 && id <= Count() ? win32::Widen(Button(id - 1).Hint()) : L"";
+        info.lpszText = wideTip.data();
+        return 0;
+      }
+    }
+    return 0;
+  };
+  impl.notifyHandlers[hwnd] = notify;
+  if (auto tips = reinterpret_cast<HWND>(SendMessageA(hwnd, TB_GETTOOLTIPS, 0, 0))) {
+    impl.notifyHandlers[tips] = notify;
+  }
+  owner.SetToolBar(this);
+  owner.Realign();
+}
+
+ToolBar::~ToolBar() {
+  auto& impl = owner_.impl();
+  const HWND hwnd = BarHwnd(*this);
+  impl.commandHandlers.erase(hwnd);
+  impl.notifyHandlers.erase(hwnd);
+  if (auto tips = reinterpret_cast<HWND>(SendMessageA(hwnd, TB_GETTOOLTIPS, 0, 0))) {
+    impl.notifyHandlers.erase(tips);
+  }
+  if (owner_.GetToolBar() == this) owner_.SetToolBar(nullptr);
+  DestroyWindow(hwnd);
+}
+
+void ToolBar::SetImages(ImageList* images) {
+  images_ = images;
+  SendMessageA(BarHwnd(*this), TB_SETIMAGELIST, 0,
+               reinterpret_cast<LPARAM>(images ? images->NativeHandle() : nullptr));
+  owner_.Realign();
+}
+
+ToolButton& ToolBar::AddButton(const std::string& hint, int image) {
+  auto button = std::make_unique<ToolButton>();
+  button->hint_ = hint;
+  button->image_ = image;
+  return Append(std::move(button));
+}
+
+ToolButton& ToolBar::AddDropDownButton(const std::string& hint, int image, PopupMenu* menu) {
+  auto button = std::make_unique<ToolButton>();
+  button->style_ = ButtonStyle::DropDown;
+  button->hint_ = hint;
+  button->image_ = image;
+  button->dropdown_ = menu;
+  return Append(std::move(button));
+}
+
+ToolButton& ToolBar::AddSeparator(int width) {
+  auto button = std::make_unique<ToolButton>();
+  button->style_ = ButtonStyle::Separator;
+  button->separatorWidth_ = width;
+  return Append(std::move(button));
+}
+
+ToolButton& ToolBar::Append(std::unique_ptr<ToolButton> button) {
+  ToolButton& added = *button;
+  added.bar_ = this;
+  added.index_ = Count();
+  TBBUTTON native{};
+  native.idCommand = CommandOf(added.index_);
+  native.fsState = added.enabled_ ? TBSTATE_ENABLED : 0;
+  native.iString = -1;
+  switch (added.style_) {
+    case ButtonStyle::Button:
+      native.iBitmap = added.image_;
+      native.fsStyle = BTNS_BUTTON;
+      break;
+    case ButtonStyle::DropDown:
+      native.iBitmap = added.image_;
+      native.fsStyle = BTNS_DROPDOWN;
+      break;
+    case ButtonStyle::Separator:
+      native.iBitmap = win32::Scale(added.separatorWidth_);
+      native.fsStyle = BTNS_SEP;
+      break;
+  }
+  buttons_.push_back(std::move(button));
+  SendMessageA(BarHwnd(*this), TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&native));
+  owner_.Realign();
+  return added;
+}
+
+void ToolBar::SetVisible(bool visible) {
+  if (visible == visible_) return;
+  visible_ = visible;
+  ShowWindow(BarHwnd(*this), visible ? SW_SHOWNA : SW_HIDE);
+  owner_.Realign();
+}
+
+int ToolBar::Height() const {
+  // The buttons' height and a little room above and below them.
+  const auto size = static_cast<DWORD>(SendMessageA(BarHwnd(*this), TB_GETBUTTONSIZE, 0, 0));
+  return HIWORD(size) + win32::Scale(6);
+}
+
+void ToolBar::ButtonChanged(ToolButton& button) {
+  SendMessageA(BarHwnd(*this), TB_ENABLEBUTTON, CommandOf(button.index_),
+               MAKELPARAM(button.enabled_ ? TRUE : FALSE, 0));
+}
+
+}  // namespace ui
