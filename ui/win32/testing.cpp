@@ -74,8 +74,22 @@ void PressKey(Form& form, ShortCut key) {
 
 void TypeText(Form& form, const std::string& text) {
   const HWND target = KeyTarget(form);
-  // A double-byte character goes as its two bytes, lead byte first, as ANSI windows get it.
-  for (char c : text) PostMessageA(target, WM_CHAR, static_cast<BYTE>(c), 1);
+  char className[16] = {};
+  GetClassNameA(target, className, sizeof className);
+  const bool edit = lstrcmpiA(className, "Edit") == 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<BYTE>(text[i]);
+    if (edit && IsDBCSLeadByte(byte) && i + 1 < text.size()) {
+      // Wine's own edit control (the one a program without a manifest gets) reads character
+      // messages byte by byte; a double-byte character goes in as typing puts it: in place
+      // of the selection.
+      const std::string character = text.substr(i++, 2);
+      SendMessageA(target, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(character.c_str()));
+    } else {
+      PostMessageA(target, WM_CHAR, byte, 1);
+      Application::Instance().ProcessMessages();
+    }
+  }
   Application::Instance().ProcessMessages();
 }
 
