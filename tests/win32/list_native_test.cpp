@@ -1,0 +1,159 @@
+// The owner-data list control: texts it asks for, rows counted late, moved and removed
+// selections, and the end of an edit.
+#ifdef _WIN32
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/form.h"
+#include "ui/list_view.h"
+#include "ui/testing.h"
+#include "ui/win32/list_native.h"
+
+namespace {
+
+using Rows = std::vector<int>;
+
+struct ListForm {
+  ui::Form form;
+  ui::ListView list{form};
+  int changes = 0;
+  std::vector<std::optional<std::string>> edits;
+
+  ListForm() {
+    form.SetDesignSize(455, 395);
+    list.AddColumn("date", 120);
+    list.AddColumn("path", 230);
+    list.AddColumn("kind", 70);
+    list.OnChange = [this](int, ui::ItemChange) { ++changes; };
+    list.OnCompare = [](const ui::ListItem& a, const ui::ListItem& b) {
+      return a.caption.compare(b.caption);
+    };
+    list.OnEdited = [this](int, const std::string* text) {
+      edits.push_back(text ? std::optional<std::string>(*text) : std::nullopt);
+    };
+    form.Show(1);
+  }
+  HWND Hwnd() const { return ui::win32::ListNativeOf(list).Hwnd(); }
+  int ControlCount() const {
+    return static_cast<int>(SendMessageA(Hwnd(), LVM_GETITEMCOUNT, 0, 0));
+  }
+  std::string Shown(int row, int column) const {
+    char text[64] = "unchanged";
+    LVITEMA item{};
+    item.iSubItem = column;
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    SendMessageA(Hwnd(), LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+    return text;
+  }
+  Rows Selected() const {
+    Rows rows;
+    for (int i = list.NextSelected(-1); i != -1; i = list.NextSelected(i)) rows.push_back(i);
+    return rows;
+  }
+  // Rows "r<n>" for n = count - 1 down to 0, appended in one bulk update.
+  void AddDescending(int count) {
+    list.BeginUpdate();
+    for (int i = count - 1; i >= 0; --i) {
+      char caption[16];
+      std::snprintf(caption, sizeof caption, "r%05d", i);
+      list.SetCaption(list.Add(), caption);
+    }
+    list.EndUpdate();
+  }
+};
+
+TEST(ListNative, TheControlShowsTheRowsTextsAndEmptyCellsForMissingSubItems) {
+  ListForm f;
+  f.list.SetCaption(f.list.Add(), "2001/05/06");
+  f.list.AddSubItem(0, "C:\\a.txt");
+  f.list.AddSubItem(0, "txt");
+  f.list.SetCaption(f.list.Add(), "short");
+  f.list.AddSubItem(1, "C:\\b");
+  EXPECT_EQ(f.ControlCount(), 2);
+  EXPECT_EQ(f.Shown(0, 0), "2001/05/06");
+  EXPECT_EQ(f.Shown(0, 1), "C:\\a.txt");
+  EXPECT_EQ(f.Shown(0, 2), "txt");
+  EXPECT_EQ(f.Shown(1, 1), "C:\\b");
+  EXPECT_EQ(f.Shown(1, 2), "");
+}
+
+TEST(ListNative, RowsAddedInABulkUpdateAreCountedWhenTheControlNeedsThem) {
+  ListForm f;
+  f.list.BeginUpdate();
+  for (int i = 0; i < 3; ++i) f.list.SetCaption(f.list.Add(), "x");
+  f.list.SetSelected(2, true);  // a row the control must know by now
+  f.list.SetCaption(f.list.Add(), "y");
+  f.list.EndUpdate();
+  EXPECT_EQ(f.ControlCount(), 4);
+  EXPECT_EQ(f.Selected(), Rows{2});
+}
+
+TEST(ListNative, ManyScatteredSelectedRowsMoveWithTheirRowsWhenSorted) {
+  ListForm f;
+  f.list.SetSortType(ui::SortType::None);
+  f.AddDescending(300);  // r00299 ... r00000
+  Rows expected;
+  for (int i = 0; i < 300; i += 3) {
+    f.list.SetSelected(i, true);  // holds r(299 - i)
+    expected.insert(expected.begin(), 299 - i);
+  }
+  f.list.SetFocused(10);  // r00289
+  f.changes = 0;
+  f.list.Sort();
+  EXPECT_EQ(f.list.Item(0).caption, "r00000");
+  EXPECT_EQ(f.Selected(), expected);
+  EXPECT_EQ(f.list.FocusedIndex(), 289);
+  EXPECT_EQ(f.changes, 0);
+}
+
+TEST(ListNative, DeletingTheSelectedRowsMovesTheFocusUpWithItsRow) {
+  ListForm f;
+  f.list.SetSortType(ui::SortType::None);
+  f.AddDescending(10);
+  for (int row : {1, 4, 8}) f.list.SetSelected(row, true);
+  f.list.SetFocused(6);
+  f.changes = 0;
+  f.list.DeleteSelected();
+  EXPECT_EQ(f.list.Count(), 7);
+  EXPECT_EQ(f.ControlCount(), 7);
+  EXPECT_EQ(f.list.SelectedCount(), 0);
+  EXPECT_EQ(f.list.FocusedIndex(), 4);  // two deleted rows stood above it
+  EXPECT_EQ(f.list.Item(4).caption, "r00003");
+  EXPECT_GE(f.changes, 1);  // the selected rows lost their state
+}
+
+TEST(ListNative, AnEmptiedEditorCommitsAnEmptyTextAndEscapeCancels) {
+  using ui::testing::PressKey;
+  ListForm f;
+  f.list.SetCaption(f.list.Add(), "abc");
+  for (uint16_t end : {ui::kKeyReturn, ui::kKeyEscape}) {
+    f.list.EditCaption(0);
+    ASSERT_TRUE(f.list.Editing());
+    PressKey(f.form, ui::Key(ui::kKeyDelete));  // the whole caption starts selected
+    EXPECT_EQ(f.list.EditorText(), "");
+    PressKey(f.form, ui::Key(end));
+    EXPECT_FALSE(f.list.Editing());
+  }
+  ASSERT_EQ(f.edits.size(), 2u);
+  EXPECT_EQ(f.edits[0], std::optional<std::string>(""));
+  EXPECT_EQ(f.edits[1], std::nullopt);
+}
+
+TEST(ListNative, TypedDoubleByteCharactersArriveWhole) {
+  ListForm f;
+  f.list.SetCaption(f.list.Add(), "x");
+  f.list.EditCaption(0);
+  ui::testing::TypeText(f.form, "日付a");
+  EXPECT_EQ(f.list.EditorText(), "日付a");
+  ui::testing::PressKey(f.form, ui::Key(ui::kKeyReturn));
+  ASSERT_EQ(f.edits.size(), 1u);
+  EXPECT_EQ(f.edits[0], std::optional<std::string>("日付a"));
+}
+
+}  // namespace
+#endif
