@@ -68,13 +68,25 @@ LRESULT Route(Form& form, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
       form.Realign();
       return 0;
-    case WM_SETFOCUS:
-      // The list is the control that takes the keys.
-      if (HWND list = ListHwnd(form); list && IsWindowVisible(list)) {
-        SetFocus(list);
+    case WM_ACTIVATE:
+      // Leaving: remember the control that had the keys (the list or its editor).
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        const HWND focus = GetFocus();
+        impl.lastFocus = focus && IsChild(hwnd, focus) ? focus : nullptr;
+      }
+      break;
+    case WM_SETFOCUS: {
+      // Coming back: the keys go where they went before, or to the list.
+      HWND target = impl.lastFocus;
+      if (!target || !IsWindow(target) || !IsWindowVisible(target) || !IsChild(hwnd, target)) {
+        target = ListHwnd(form);
+      }
+      if (target && IsWindowVisible(target)) {
+        SetFocus(target);
         return 0;
       }
       break;
+    }
     case WM_CLOSE: {
       if (form.OnClose) Guarded(form.OnClose);
       const bool mainForm = Application::Instance().MainForm() == &form;

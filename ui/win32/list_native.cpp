@@ -192,10 +192,11 @@ void ListNative::SetState(int index, UINT state, UINT mask) const {
 }
 
 void ListNative::SetControlRedraw(bool on) const {
-  SendMessageA(hwnd_, WM_SETREDRAW, on, 0);
-  if (auto header = reinterpret_cast<HWND>(SendMessageA(hwnd_, LVM_GETHEADER, 0, 0))) {
-    SendMessageA(header, WM_SETREDRAW, on, 0);
-  }
+  // The header is back before the list lays its rows out below it again.
+  const auto header = reinterpret_cast<HWND>(SendMessageA(hwnd_, LVM_GETHEADER, 0, 0));
+  if (!on) SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
+  if (header) SendMessageA(header, WM_SETREDRAW, on, 0);
+  if (on) SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
 }
 
 void ListNative::RowsAppended(int newCount) {

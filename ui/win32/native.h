@@ -23,6 +23,7 @@ struct Form::Impl {
   HWND hwnd = nullptr;
   HFONT font = nullptr;
   bool statusTextPosted = false;
+  HWND lastFocus = nullptr;  // the child that had the keyboard when the window was left
   // WM_NOTIFY and WM_COMMAND from child controls, by the sending window.
   std::map<HWND, std::function<LRESULT(NMHDR&)>> notifyHandlers;
   std::map<HWND, std::function<void(int id)>> commandHandlers;
