@@ -35,6 +35,10 @@ void ToolButton::ClickDropdownArrow() {
   const HWND bar = BarHwnd(*bar_);
   SendMessageA(bar, TB_GETRECT, CommandOf(index_), reinterpret_cast<LPARAM>(&rc));
   MapWindowPoints(bar, HWND_DESKTOP, reinterpret_cast<POINT*>(&rc), 2);
+  // The button's tooltip would otherwise stay over the menu.
+  if (auto tips = reinterpret_cast<HWND>(SendMessageA(bar, TB_GETTOOLTIPS, 0, 0))) {
+    SendMessageA(tips, TTM_POP, 0, 0);
+  }
   dropdown_->Popup(rc.left, rc.bottom);
 }
 
