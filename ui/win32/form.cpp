@@ -188,7 +188,7 @@ Form::Form() : impl_(std::make_unique<Impl>()) {
   if (!hwnd) throw std::runtime_error("CreateWindowExA failed");
   // The sharp small icon of the program, when it has one.
   if (auto small = static_cast<HICON>(
-          LoadImageA(win32::Instance(), "MAINICON", IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR))) {
+          LoadImageA(win32::Instance(), "MAINICON", IMAGE_ICON, 16, 16, LR_SHARED))) {
     SendMessageA(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
   }
 }
