@@ -10,6 +10,7 @@
 #include "app/error_box.h"
 #include "app/form1.h"
 #include "entries/date_settings.h"
+#include "platform/process.h"
 #include "tests/support/form_access.h"
 #include "ui/application.h"
 #include "ui/testing.h"
@@ -22,13 +23,17 @@ double Seconds(const std::function<void()>& work) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-void Report(const char* step, double seconds, int rows) {
-  std::printf("  %-34s %8.3f s  (%d rows)\n", step, seconds, rows);
+// Times one step and prints it with the count that `rows` gives afterwards.
+void Step(const char* step, const std::function<void()>& work, const std::function<int()>& rows) {
+  const double seconds = Seconds(work);
+  std::printf("  %-34s %8.3f s  (%d rows)\n", step, seconds, rows());
   std::fflush(stdout);
 }
 
 void Run(const std::string& root) {
   ui::Application& application = ui::Application::Instance();
+  // The roots are this program's arguments, not the window's: it starts empty.
+  platform::testing::SetCommandLineOverride("horodex_bench");
   TForm1 form;
   application.SetMainForm(&form);
   form.Show(1);
@@ -37,41 +42,53 @@ void Run(const std::string& root) {
   std::printf("%s\n", root.c_str());
 
   CollectedPaths paths;
-  Report("walk (CollectPath)", Seconds([&] { TForm1Access::CollectPath(form, root, paths); }),
-         static_cast<int>(paths.size()));
-  Report("rows built, sorted, painted", Seconds([&] {
-           TForm1Access::AddCollectedRows(form, paths);
-           application.ProcessMessages();
-         }),
-         list.Count());
+  auto count = [&] { return list.Count(); };
+  Step(
+      "walk (CollectPath)", [&] { TForm1Access::CollectPath(form, root, paths); },
+      [&] { return static_cast<int>(paths.size()); });
+  Step(
+      "rows built, sorted, painted",
+      [&] {
+        TForm1Access::AddCollectedRows(form, paths);
+        application.ProcessMessages();
+      },
+      count);
   for (int column : {1, 2, 0}) {
     const std::string step = "sort by column " + std::to_string(column);
-    Report(step.c_str(), Seconds([&] {
-             form.ListView1ColumnClick(list, column);
-             application.ProcessMessages();
-           }),
-           list.Count());
+    Step(
+        step.c_str(),
+        [&] {
+          form.ListView1ColumnClick(list, column);
+          application.ProcessMessages();
+        },
+        count);
   }
-  Report("Select all", Seconds([&] {
-           form.SelectAll1Click();
-           application.ProcessMessages();
-         }),
-         list.SelectedCount());
-  Report("Replace", Seconds([&] {
-           form.Replace1Click();
-           application.ProcessMessages();
-         }),
-         list.Count());
+  Step(
+      "Select all",
+      [&] {
+        form.SelectAll1Click();
+        application.ProcessMessages();
+      },
+      [&] { return list.SelectedCount(); });
+  Step(
+      "Replace",
+      [&] {
+        form.Replace1Click();
+        application.ProcessMessages();
+      },
+      count);
   ui::testing::RecordBoxes(true);
-  Report("Update (stamp every path)", Seconds([&] { form.Rewrite1Click(); }), list.Count());
+  Step(
+      "Update (stamp every path)", [&] { form.Rewrite1Click(); }, count);
   for (const auto& box : ui::testing::TakeBoxes()) std::printf("  result: %s\n", box.text.c_str());
   ui::testing::RecordBoxes(false);
-  list.SelectAll();
-  Report("Delete every row", Seconds([&] {
-           form.Delete1Click();
-           application.ProcessMessages();
-         }),
-         list.Count());
+  Step(
+      "Delete every row",
+      [&] {
+        form.Delete1Click();
+        application.ProcessMessages();
+      },
+      count);
   application.SetMainForm(nullptr);
 }
 

@@ -46,6 +46,34 @@ void ListNative::RowDeleting(int index) {
   }
 }
 
+// Exactly the selected rows going at once, as the real list does it: one state change for
+// every row, then the list is shortened and the focus moves up with its row (a focused
+// row that goes leaves no focus). Any other set of rows goes one by one.
+void ListNative::RowsDeleting(const std::vector<int>& ascending) {
+  bool onlySelected = static_cast<int>(ascending.size()) == selectedCount_;
+  for (size_t i = 0; onlySelected && i < ascending.size(); ++i) {
+    onlySelected = Selected(ascending[i]);
+  }
+  if (!onlySelected) {
+    detail::ListNative::RowsDeleting(ascending);
+    return;
+  }
+  int focus = focused_;
+  if (focus >= 0) {
+    const auto below = std::lower_bound(ascending.begin(), ascending.end(), focus);
+    focus = below != ascending.end() && *below == focus
+                ? -1
+                : focus - static_cast<int>(below - ascending.begin());
+  }
+  const bool changed = selectedCount_ > 0 || focused_ != -1;
+  std::fill(selected_.begin(), selected_.end(), 0);
+  selectedCount_ = 0;
+  focused_ = -1;
+  if (changed) list_.NotifyChange(-1, ItemChange::State);
+  selected_.resize(selected_.size() - ascending.size());
+  focused_ = focus;
+}
+
 void ListNative::RowsChanged(int, int) {}
 
 void ListNative::RowsReordered(const std::vector<int>& newOrder) {
@@ -61,9 +89,7 @@ void ListNative::RowsReordered(const std::vector<int>& newOrder) {
   focused_ = focused;
 }
 
-int ListNative::SelectedCount() const {
-  return static_cast<int>(std::count(selected_.begin(), selected_.end(), 1));
-}
+int ListNative::SelectedCount() const { return selectedCount_; }
 
 int ListNative::NextSelected(int after) const {
   for (int i = std::max(after + 1, 0); InRange(i); ++i) {
@@ -78,15 +104,20 @@ bool ListNative::Selected(int index) const { return InRange(index) && selected_[
 // the rows), and such a list reports a change to every row as one notification for row -1.
 void ListNative::SetSelected(int index, bool selected) {
   if (index == -1) {
-    bool changed = false;
-    for (char& row : selected_) {
-      changed = changed || (row != 0) != selected;
-      row = selected;
-    }
-    if (changed) list_.NotifyChange(-1, ItemChange::State);
+    MarkAll(selected);
   } else if (InRange(index)) {
     SetState(index, selected, std::nullopt);
   }
+}
+
+void ListNative::SelectAll(int) { MarkAll(true); }
+
+void ListNative::MarkAll(bool selected) {
+  const int want = selected ? static_cast<int>(selected_.size()) : 0;
+  if (selectedCount_ == want) return;
+  std::fill(selected_.begin(), selected_.end(), selected ? 1 : 0);
+  selectedCount_ = want;
+  list_.NotifyChange(-1, ItemChange::State);
 }
 
 void ListNative::SetFocused(int index) {
@@ -110,6 +141,7 @@ void ListNative::SetState(int index, std::optional<bool> select, std::optional<b
   const bool nowFocused = focus.value_or(wasFocused);
   if (nowSelected == wasSelected && nowFocused == wasFocused) return;
   selected_[index] = nowSelected;
+  selectedCount_ += static_cast<int>(nowSelected) - static_cast<int>(wasSelected);
   if (nowFocused && !wasFocused) {
     if (focused_ != -1) SetState(focused_, std::nullopt, false);
     focused_ = index;
@@ -126,6 +158,7 @@ void ListNative::SelectAlone(int index) {
   for (int i = 0; InRange(i); ++i) {
     if (i != index && selected_[i]) {
       selected_[i] = 0;
+      --selectedCount_;
       othersChanged = true;
     }
   }

@@ -22,6 +22,7 @@ class ListNative : public detail::ListNative, private KeyTarget {
   void ColumnAdded(int index, const std::string& caption, int width) override;
   void RowsAppended(int newCount) override;
   void RowDeleting(int index) override;
+  void RowsDeleting(const std::vector<int>& ascending) override;
   void RowsChanged(int first, int last) override;
   void RowsReordered(const std::vector<int>& newOrder) override;
 
@@ -29,6 +30,7 @@ class ListNative : public detail::ListNative, private KeyTarget {
   int NextSelected(int after) const override;
   bool Selected(int index) const override;
   void SetSelected(int index, bool selected) override;
+  void SelectAll(int count) override;
   int Focused() const override { return focused_; }
   void SetFocused(int index) override;
   void SetFocus() override;
@@ -70,6 +72,7 @@ class ListNative : public detail::ListNative, private KeyTarget {
   // One state change of one row (LVM_SETITEMSTATE): a notification when anything changed.
   void SetState(int index, std::optional<bool> select, std::optional<bool> focus);
   void SelectAlone(int index);
+  void MarkAll(bool selected);  // every row at once, one notification for row -1
   void EditorKey(uint16_t key);
   void CloseEditor(bool commit);
 
@@ -81,6 +84,7 @@ class ListNative : public detail::ListNative, private KeyTarget {
   };
   std::vector<Column> columns_;
   std::vector<char> selected_;
+  int selectedCount_ = 0;  // kept with selected_: the commands ask for it at every change
   int focused_ = -1;
   bool redraw_ = true;
   int repaints_ = 0;
