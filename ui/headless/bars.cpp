@@ -44,29 +44,6 @@ ToolBar::~ToolBar() {
 
 void ToolBar::SetImages(ImageList* images) { images_ = images; }
 
-ToolButton& ToolBar::AddButton(const std::string& hint, int image) {
-  auto button = std::make_unique<ToolButton>();
-  button->hint_ = hint;
-  button->image_ = image;
-  return Append(std::move(button));
-}
-
-ToolButton& ToolBar::AddDropDownButton(const std::string& hint, int image, PopupMenu* menu) {
-  auto button = std::make_unique<ToolButton>();
-  button->style_ = ButtonStyle::DropDown;
-  button->hint_ = hint;
-  button->image_ = image;
-  button->dropdown_ = menu;
-  return Append(std::move(button));
-}
-
-ToolButton& ToolBar::AddSeparator(int width) {
-  auto button = std::make_unique<ToolButton>();
-  button->style_ = ButtonStyle::Separator;
-  button->separatorWidth_ = width;
-  return Append(std::move(button));
-}
-
 ToolButton& ToolBar::Append(std::unique_ptr<ToolButton> button) {
   button->bar_ = this;
   button->index_ = Count();

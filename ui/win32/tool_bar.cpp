@@ -112,29 +112,6 @@ void ToolBar::SetImages(ImageList* images) {
   owner_.Realign();
 }
 
-ToolButton& ToolBar::AddButton(const std::string& hint, int image) {
-  auto button = std::make_unique<ToolButton>();
-  button->hint_ = hint;
-  button->image_ = image;
-  return Append(std::move(button));
-}
-
-ToolButton& ToolBar::AddDropDownButton(const std::string& hint, int image, PopupMenu* menu) {
-  auto button = std::make_unique<ToolButton>();
-  button->style_ = ButtonStyle::DropDown;
-  button->hint_ = hint;
-  button->image_ = image;
-  button->dropdown_ = menu;
-  return Append(std::move(button));
-}
-
-ToolButton& ToolBar::AddSeparator(int width) {
-  auto button = std::make_unique<ToolButton>();
-  button->style_ = ButtonStyle::Separator;
-  button->separatorWidth_ = width;
-  return Append(std::move(button));
-}
-
 ToolButton& ToolBar::Append(std::unique_ptr<ToolButton> button) {
   ToolButton& added = *button;
   added.bar_ = this;

@@ -1,0 +1,31 @@
+// The toolbar's buttons, as both builds describe them; Append makes the native button.
+#include <memory>
+
+#include "ui/bars.h"
+
+namespace ui {
+
+ToolButton& ToolBar::AddButton(const std::string& hint, int image) {
+  auto button = std::make_unique<ToolButton>();
+  button->hint_ = hint;
+  button->image_ = image;
+  return Append(std::move(button));
+}
+
+ToolButton& ToolBar::AddDropDownButton(const std::string& hint, int image, PopupMenu* menu) {
+  auto button = std::make_unique<ToolButton>();
+  button->style_ = ButtonStyle::DropDown;
+  button->hint_ = hint;
+  button->image_ = image;
+  button->dropdown_ = menu;
+  return Append(std::move(button));
+}
+
+ToolButton& ToolBar::AddSeparator(int width) {
+  auto button = std::make_unique<ToolButton>();
+  button->style_ = ButtonStyle::Separator;
+  button->separatorWidth_ = width;
+  return Append(std::move(button));
+}
+
+}  // namespace ui
