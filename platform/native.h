@@ -1,12 +1,15 @@
 // What each build supplies to the platform code that both builds share.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "platform/process.h"
 #include "platform/time.h"
 
 namespace platform::native {
+
+void CloseFile(intptr_t& handle);  // closes an open file handle and marks it closed (-1)
 
 SystemTime LocalClock();           // the real local clock
 std::string ProcessCommandLine();  // the command line the process was started with

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "platform/files.h"
+#include "platform/native.h"
 #include "platform/posix/file_info.h"
 #include "platform/posix/share_modes.h"
 
@@ -103,15 +104,16 @@ Opened OpenPath(const std::string& path, uint32_t access, uint32_t share, uint32
   return OpenExisting(path, st, access, share, truncates, flags);
 }
 
-void CloseNative(intptr_t& native) {
-  if (native < 0) return;
-  int fd = static_cast<int>(native);
+}  // namespace
+
+void native::CloseFile(intptr_t& handle) {
+  if (handle < 0) return;
+  int fd = static_cast<int>(handle);
   posix::UnregisterOpen(fd);
   close(fd);
-  native = -1;
+  handle = -1;
 }
 
-}  // namespace
 
 FileHandle FileHandle::Open(const std::string& path, uint32_t access, uint32_t share,
                             uint32_t creation, uint32_t flags) {
@@ -123,22 +125,6 @@ FileHandle FileHandle::Open(const std::string& path, uint32_t access, uint32_t s
   return handle;
 }
 
-FileHandle::~FileHandle() { CloseNative(native_); }
-
-FileHandle::FileHandle(FileHandle&& other) noexcept
-    : native_(std::exchange(other.native_, -1)),
-      openError_(other.openError_),
-      lastError_(other.lastError_) {}
-
-FileHandle& FileHandle::operator=(FileHandle&& other) noexcept {
-  if (this != &other) {
-    CloseNative(native_);
-    native_ = std::exchange(other.native_, -1);
-    openError_ = other.openError_;
-    lastError_ = other.lastError_;
-  }
-  return *this;
-}
 
 bool FileHandle::Valid() const { return native_ >= 0; }
 

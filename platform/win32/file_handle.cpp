@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "platform/files.h"
+#include "platform/native.h"
 
 namespace platform {
 namespace {
@@ -13,12 +14,13 @@ FILETIME ToFiletime(const FileTime& time) {
   return {static_cast<DWORD>(time.ticks), static_cast<DWORD>(time.ticks >> 32)};
 }
 
-void CloseNative(intptr_t& native) {
-  if (Native(native) != INVALID_HANDLE_VALUE) CloseHandle(Native(native));
-  native = -1;
+}  // namespace
+
+void native::CloseFile(intptr_t& handle) {
+  if (Native(handle) != INVALID_HANDLE_VALUE) CloseHandle(Native(handle));
+  handle = -1;
 }
 
-}  // namespace
 
 FileHandle FileHandle::Open(const std::string& path, uint32_t access, uint32_t share,
                             uint32_t creation, uint32_t flags) {
@@ -29,22 +31,6 @@ FileHandle FileHandle::Open(const std::string& path, uint32_t access, uint32_t s
   return handle;
 }
 
-FileHandle::~FileHandle() { CloseNative(native_); }
-
-FileHandle::FileHandle(FileHandle&& other) noexcept
-    : native_(std::exchange(other.native_, -1)),
-      openError_(other.openError_),
-      lastError_(other.lastError_) {}
-
-FileHandle& FileHandle::operator=(FileHandle&& other) noexcept {
-  if (this != &other) {
-    CloseNative(native_);
-    native_ = std::exchange(other.native_, -1);
-    openError_ = other.openError_;
-    lastError_ = other.lastError_;
-  }
-  return *this;
-}
 
 bool FileHandle::Valid() const { return Native(native_) != INVALID_HANDLE_VALUE; }
 
