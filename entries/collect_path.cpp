@@ -1,4 +1,5 @@
 // Walking named paths into the collected path list.
+#include <optional>
 #include <vector>
 
 #include "app/form1.h"
@@ -8,7 +9,8 @@
 namespace {
 
 // The walk keeps the folders on its current path, so that a folder link leading back to one
-// of them is listed but not descended into (otherwise a cycle runs to the path limit).
+// of them is listed but not descended into (otherwise a cycle runs to the path limit). Only
+// a link can close a cycle, so folder identities are read only when a link is met.
 class Walk {
  public:
   explicit Walk(CollectedPaths& list) : list_(list) {}
@@ -17,20 +19,33 @@ class Walk {
     const uint32_t attributes = ReadPathAttributes(path);
     list_.push_back({path, attributes, false, {}});
     if (!(attributes & platform::kAttrDirectory)) return;
-
-    platform::FolderId id;
-    const bool known = platform::ReadFolderId(path, id);
-    if (known) {
-      for (const platform::FolderId& above : ancestors_) {
-        if (above == id) return;
-      }
-      ancestors_.push_back(id);
-    }
+    if ((attributes & platform::kAttrReparsePoint) && LeadsToAnAncestor(path)) return;
+    ancestors_.push_back({path, std::nullopt, false});
     Descend(path);
-    if (known) ancestors_.pop_back();
+    ancestors_.pop_back();
   }
 
  private:
+  struct Ancestor {
+    std::string path;
+    std::optional<platform::FolderId> id;
+    bool read;
+  };
+
+  bool LeadsToAnAncestor(const std::string& path) {
+    platform::FolderId id;
+    if (!platform::ReadFolderId(path, id)) return false;
+    for (Ancestor& above : ancestors_) {
+      if (!above.read) {
+        platform::FolderId aboveId;
+        if (platform::ReadFolderId(above.path, aboveId)) above.id = aboveId;
+        above.read = true;
+      }
+      if (above.id == id) return true;
+    }
+    return false;
+  }
+
   void Descend(const std::string& path) {
     const std::string prefix =
         EndsWithDelimiter(path) ? path : path + platform::kPathDelimiter;
@@ -48,7 +63,7 @@ class Walk {
   }
 
   CollectedPaths& list_;
-  std::vector<platform::FolderId> ancestors_;
+  std::vector<Ancestor> ancestors_;
 };
 
 }  // namespace

@@ -17,6 +17,7 @@ constexpr uint32_t kAttrSystem = 0x04;
 constexpr uint32_t kAttrDirectory = 0x10;
 constexpr uint32_t kAttrArchive = 0x20;
 constexpr uint32_t kAttrNormal = 0x80;
+constexpr uint32_t kAttrReparsePoint = 0x400;  // a folder link (junction, symbolic link)
 
 // 100-nanosecond ticks since 1601-01-01 00:00, in UTC or in local time as the name says.
 struct FileTime {

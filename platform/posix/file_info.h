@@ -11,8 +11,6 @@
 
 namespace platform::posix {
 
-constexpr uint32_t kAttrReparsePoint = 0x400;  // a symbolic link, as Wine reports one
-
 // Win32 error codes that the posix calls are mapped onto.
 constexpr uint32_t kErrorInvalidFunction = 1;
 constexpr uint32_t kErrorFileNotFound = 2;

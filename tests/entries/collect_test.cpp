@@ -10,7 +10,9 @@
 #include "support/local_dates.h"
 #include "support/temp_tree.h"
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <unistd.h>
 #endif
 
@@ -146,14 +148,25 @@ TEST_F(Collect, ADropAddsToTheRowsAlreadyListed) {
   EXPECT_EQ(form->StatusBar1.SimpleText(), "5 個のオブジェクト");
 }
 
-#ifndef _WIN32
+// A folder link from `link` to `target`; false where the system cannot make one.
+// (Wine answers that it made one and makes nothing.)
+bool MakeFolderLink(const std::string& target, const std::string& link) {
+#ifdef _WIN32
+  CreateSymbolicLinkA(link.c_str(), target.c_str(), SYMBOLIC_LINK_FLAG_DIRECTORY);
+  return GetFileAttributesA(link.c_str()) != INVALID_FILE_ATTRIBUTES;
+#else
+  return symlink(target.c_str(), link.c_str()) == 0;
+#endif
+}
+
 TEST_F(Collect, AFolderLinkBackToAnAncestorIsListedButNotEntered) {
   tree.AddFile("loop/inner/f.txt");
-  ASSERT_EQ(symlink(tree.Path("loop").c_str(), tree.Path("loop/inner/back").c_str()), 0);
+  if (!MakeFolderLink(tree.Path("loop"), tree.Path("loop/inner/back"))) {
+    GTEST_SKIP() << "this system makes no folder links";
+  }
   const auto paths = PathsOf(Walk(tree.Path("loop")));
   EXPECT_EQ(paths.size(), 4u);  // loop, inner, f.txt and the link itself
   EXPECT_NE(std::find(paths.begin(), paths.end(), tree.Path("loop/inner/back")), paths.end());
 }
-#endif
 
 }  // namespace
