@@ -123,6 +123,7 @@ void ListView::NotifyChange(int index, ItemChange change) {
 }
 
 void ListView::EndEdit(int index, const std::string* text) {
+  if (index >= Count()) return;  // the row went while it was edited
   if (OnEdited) Guarded([&] { OnEdited(index, text); });
 }
 

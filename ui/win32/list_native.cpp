@@ -153,11 +153,15 @@ LRESULT CALLBACK ListNative::EditorProc(HWND hwnd, UINT msg, WPARAM wParam, LPAR
 }
 
 void ListNative::EditEnded(int row, const std::string* typed) {
-  // Some controls report a commit of an empty text as a cancel: only Escape (or a row
-  // going away) cancels, so a text-less end of an emptied editor is an empty commit.
-  const bool emptied = editor_ && IsWindow(editor_) && GetWindowTextLengthA(editor_) == 0;
-  const std::string empty;
-  if (!typed && !escaped_ && emptied) typed = &empty;
+  // Some controls report a commit of an empty or unchanged text as a cancel. Only Escape
+  // (or the editor going away) cancels, so a text-less end of a live editor commits what
+  // the editor holds.
+  std::string held;
+  if (!typed && !escaped_ && editor_ && IsWindow(editor_)) {
+    held.resize(GetWindowTextLengthA(editor_) + 1);
+    held.resize(GetWindowTextA(editor_, held.data(), static_cast<int>(held.size())));
+    typed = &held;
+  }
   list_.EndEdit(row, typed);
 }
 
