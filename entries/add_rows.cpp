@@ -7,9 +7,9 @@
 #include "entries/path_kind.h"
 
 int32_t TForm1::GetFolderDate(const std::string& path) {
-  const auto handle = platform::FileHandle::Open(path, platform::kGenericRead, platform::kShareRead,
-                                                 platform::kOpenExisting,
-                                                 platform::kFlagBackupSemantics);
+  const auto handle =
+      platform::FileHandle::Open(path, platform::kGenericRead, platform::kShareRead,
+                                 platform::kOpenExisting, platform::kFlagBackupSemantics);
   return HandleLastWriteDate(handle);
 }
 
@@ -23,7 +23,8 @@ void TForm1::AddCollectedRows(ui::ListView& list, const CollectedPaths& paths) {
       packed = GetFolderDate(entry.path);
     } else {
       kind = PathKind(entry.path);
-      packed = entry.hasSearchTime ? SearchTimeDate(entry.searchTime) : FileLastWriteDate(entry.path);
+      packed =
+          entry.hasSearchTime ? SearchTimeDate(entry.searchTime) : FileLastWriteDate(entry.path);
     }
     // An unreadable date stops the building here; the rows before it stay.
     const std::string text = FormatDateText(PackedDateToValue(packed));

@@ -47,8 +47,7 @@ class Walk {
   }
 
   void Descend(const std::string& path) {
-    const std::string prefix =
-        EndsWithDelimiter(path) ? path : path + platform::kPathDelimiter;
+    const std::string prefix = EndsWithDelimiter(path) ? path : path + platform::kPathDelimiter;
     platform::DirectorySearch search(prefix + "*.*");
     if (!search.Started()) return;
     platform::FoundEntry entry;
@@ -68,4 +67,6 @@ class Walk {
 
 }  // namespace
 
-void TForm1::CollectPath(const std::string& path, CollectedPaths& list) { Walk(list).Collect(path); }
+void TForm1::CollectPath(const std::string& path, CollectedPaths& list) {
+  Walk(list).Collect(path);
+}

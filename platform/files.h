@@ -61,7 +61,7 @@ constexpr uint32_t kShareRead = 1;
 constexpr uint32_t kShareWrite = 2;
 constexpr uint32_t kCreateAlways = 2;
 constexpr uint32_t kOpenExisting = 3;
-constexpr uint32_t kFlagNormal = 0x80;                    // FILE_ATTRIBUTE_NORMAL
+constexpr uint32_t kFlagNormal = 0x80;                  // FILE_ATTRIBUTE_NORMAL
 constexpr uint32_t kFlagBackupSemantics = 0x02000000u;  // lets a folder be opened
 
 // An open file or folder (CreateFileA); closed with CloseHandle when the object goes.

@@ -30,7 +30,7 @@ constexpr uint32_t kLocaleITimeMarkPosn = 0x1005;
 constexpr uint32_t kLocaleICalendarType = 0x1009;
 constexpr uint32_t kLocaleIOptionalCalendar = 0x100B;
 
-LocaleId ThreadLocale();          // GetThreadLocale
+LocaleId ThreadLocale();              // GetThreadLocale
 void SetThreadLocaleToUserDefault();  // SetThreadLocale(LOCALE_USER_DEFAULT)
 
 // GetLocaleInfoA into a buffer of bufferSize bytes: the text without its terminating zero,
@@ -51,7 +51,8 @@ std::vector<Era> CalendarEras(LocaleId locale, int calendar);
 
 // GetDateFormatA with the thread locale, DATE_USE_ALT_CALENDAR and one picture;
 // nullopt when the call fails.
-std::optional<std::string> FormatAltCalendarDate(const SystemTime& date, const std::string& picture);
+std::optional<std::string> FormatAltCalendarDate(const SystemTime& date,
+                                                 const std::string& picture);
 
 // CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a, b) == CSTR_EQUAL.
 bool EqualIgnoringCase(const std::string& a, const std::string& b);

@@ -25,7 +25,7 @@ constexpr int kSwShowMinNoActive = 7;
 
 // ShellExecuteA(owner, operation, file, parameters (none when empty), directory, show).
 void ShellOpen(WindowHandle owner, const std::string& operation, const std::string& file,
-                  const std::string& parameters, const std::string& directory, int show);
+               const std::string& parameters, const std::string& directory, int show);
 
 void AcceptDroppedFiles(WindowHandle window, bool accept);  // DragAcceptFiles
 // DragQueryFileA: with index 0xFFFFFFFF the number of items; with no buffer the length of

@@ -47,7 +47,7 @@ enum class BoxIcon { Information, Error };
 
 // A modal message box with one OK button. Its top-left corner goes to x when x >= 0 and to
 // y when y >= 0 (screen pixels); an axis given as negative keeps the screen-centred place.
-void ShowMessageBox(Form* owner, const std::string& text, const std::string& caption,
-                    BoxIcon icon, int x = -1, int y = -1);
+void ShowMessageBox(Form* owner, const std::string& text, const std::string& caption, BoxIcon icon,
+                    int x = -1, int y = -1);
 
 }  // namespace ui

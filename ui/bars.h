@@ -42,7 +42,7 @@ class ToolButton {
   PopupMenu* DropdownMenu() const { return dropdown_; }
 
   std::function<void()> OnClick;
-  void Click();             // the button's face, as a click does (while enabled)
+  void Click();               // the button's face, as a click does (while enabled)
   void ClickDropdownArrow();  // opens the drop-down menu under the arrow
 
  private:

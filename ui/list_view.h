@@ -28,8 +28,8 @@ namespace detail {
 struct ListNative {
   virtual ~ListNative() = default;
   virtual void ColumnAdded(int index, const std::string& caption, int width) = 0;
-  virtual void RowsAppended(int newCount) = 0;  // rows appended at the end; raises nothing
-  virtual void RowDeleting(int index) = 0;      // before the row goes: clears its state first
+  virtual void RowsAppended(int newCount) = 0;        // rows appended at the end; raises nothing
+  virtual void RowDeleting(int index) = 0;            // before the row goes: clears its state first
   virtual void RowsChanged(int first, int last) = 0;  // texts changed: repaint them
   // Several rows go at once (positions ascending): their state is cleared first, as for
   // RowDeleting. The default removes them one by one from the bottom up.
@@ -48,7 +48,7 @@ struct ListNative {
   virtual void SelectAll(int count) {
     for (int i = 0; i < count; ++i) SetSelected(i, true);
   }
-  virtual int Focused() const = 0;                         // -1 when none
+  virtual int Focused() const = 0;  // -1 when none
   virtual void SetFocused(int index) = 0;
   virtual void SetFocus() = 0;  // keyboard focus to the list
 
@@ -150,6 +150,6 @@ class ListView {
 namespace detail {
 // Made by each build for a list view of a form.
 std::unique_ptr<ListNative> MakeListNative(ListView& list, Form& owner);
-}
+}  // namespace detail
 
 }  // namespace ui

@@ -12,7 +12,7 @@
 namespace ui {
 class Form;
 class ListView;
-}
+}  // namespace ui
 
 namespace ui::testing {
 

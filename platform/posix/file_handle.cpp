@@ -114,7 +114,6 @@ void native::CloseFile(intptr_t& handle) {
   handle = -1;
 }
 
-
 FileHandle FileHandle::Open(const std::string& path, uint32_t access, uint32_t share,
                             uint32_t creation, uint32_t flags) {
   Opened opened = OpenPath(path, access, share, creation, flags);
@@ -124,7 +123,6 @@ FileHandle FileHandle::Open(const std::string& path, uint32_t access, uint32_t s
   handle.lastError_ = opened.error;
   return handle;
 }
-
 
 bool FileHandle::Valid() const { return native_ >= 0; }
 

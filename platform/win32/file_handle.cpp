@@ -21,7 +21,6 @@ void native::CloseFile(intptr_t& handle) {
   handle = -1;
 }
 
-
 FileHandle FileHandle::Open(const std::string& path, uint32_t access, uint32_t share,
                             uint32_t creation, uint32_t flags) {
   FileHandle handle;
@@ -30,7 +29,6 @@ FileHandle FileHandle::Open(const std::string& path, uint32_t access, uint32_t s
   if (opened == INVALID_HANDLE_VALUE) handle.openError_ = handle.lastError_ = GetLastError();
   return handle;
 }
-
 
 bool FileHandle::Valid() const { return Native(native_) != INVALID_HANDLE_VALUE; }
 

@@ -15,7 +15,9 @@ TEST(CommandLineArguments, SplitsAsTheShellPassesPaths) {
       {"horodex.exe", {}},
       {"\"C:\\Program Files\\horodex.exe\"", {}},
       {"horodex.exe C:\\a C:\\b", {"C:\\a", "C:\\b"}},
-      {"horodex.exe \t C:\\a\x01\x1f" "C:\\b  ", {"C:\\a", "C:\\b"}},
+      {"horodex.exe \t C:\\a\x01\x1f"
+       "C:\\b  ",
+       {"C:\\a", "C:\\b"}},
       {"horodex.exe \"C:\\My Files\\a b.txt\"", {"C:\\My Files\\a b.txt"}},
       {"horodex.exe C:\\\"My Files\"\\x", {"C:\\My Files\\x"}},
       {"horodex.exe \"\" C:\\a \"\"", {"C:\\a"}},

@@ -10,14 +10,14 @@ class CommandState : public testsupport::FormTest {
   // Enabled flags of the rule table: row-dependent ones, then selection-dependent ones.
   std::vector<bool> RowItems() const {
     const TForm1& f = *form;
-    return {f.Save1->Enabled(),    f.SelectAll1->Enabled(),  f.SelectAll2->Enabled(),
-            f.Sort1->Enabled(),    f.Rewrite1->Enabled(),    f.ToolButton2->Enabled(),
+    return {f.Save1->Enabled(),      f.SelectAll1->Enabled(), f.SelectAll2->Enabled(),
+            f.Sort1->Enabled(),      f.Rewrite1->Enabled(),   f.ToolButton2->Enabled(),
             f.ToolButton8->Enabled()};
   }
   std::vector<bool> SelectionItems() const {
     const TForm1& f = *form;
-    return {f.Edit2->Enabled(),    f.Edit3->Enabled(),       f.Delete1->Enabled(),
-            f.Delete2->Enabled(),  f.Replace1->Enabled(),    f.Replace2->Enabled(),
+    return {f.Edit2->Enabled(),       f.Edit3->Enabled(),      f.Delete1->Enabled(),
+            f.Delete2->Enabled(),     f.Replace1->Enabled(),   f.Replace2->Enabled(),
             f.ToolButton4->Enabled(), f.ToolButton6->Enabled()};
   }
   std::vector<bool> All(bool on, size_t n) const { return std::vector<bool>(n, on); }

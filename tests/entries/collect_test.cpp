@@ -69,7 +69,7 @@ TEST_F(Collect, WalksDepthFirstWithEachFolderBeforeItsContents) {
 
 TEST_F(Collect, RowsCarryDateTextAndKind) {
   tree.AddFile("d/report.TXT", "x", LocalFileTime(2001, 5, 6, 9, 5, 4));
-  tree.AddFile("d/noext", "x", LocalFileTime(2001, 5, 6, 10, 0, 1));  // odd second: one less
+  tree.AddFile("d/noext", "x", LocalFileTime(2001, 5, 6, 10, 0, 1));    // odd second: one less
   tree.AddFile("d/.profile", "x", LocalFileTime(2001, 5, 6, 0, 0, 1));  // shows the date alone
   tree.AddFolder("d/empty");
   tree.SetTimes("d/empty", LocalFileTime(2002, 12, 31, 23, 59, 58));
@@ -142,8 +142,7 @@ TEST_F(Collect, ADropAddsToTheRowsAlreadyListed) {
   tree.AddFile("three/x.txt");
   Restart(tree.Path("one.txt"));
   ASSERT_EQ(form->ListView1.Count(), 1);
-  ui::testing::DropFiles(*form,
-                         {tree.Path("two.txt"), tree.Path("three"), tree.Path("one.txt")});
+  ui::testing::DropFiles(*form, {tree.Path("two.txt"), tree.Path("three"), tree.Path("one.txt")});
   EXPECT_EQ(form->ListView1.Count(), 5);
   EXPECT_EQ(form->StatusBar1.SimpleText(), "5 個のオブジェクト");
 }

@@ -20,10 +20,14 @@ TEST(PathKind, IsTheExtensionAfterTheLastDelimiter) {
     const char* kind;
   };
   const Case cases[] = {
-      {"C:\\dir\\file.txt", "txt"},     {"C:\\dir\\FILE.TXT", "TXT"},
-      {"C:\\dir\\archive.tar.gz", "gz"}, {"C:\\dir\\noext", ""},
-      {"C:\\dir\\trailing.", ""},        {"C:\\dir\\.profile", "profile"},
-      {"C:\\dir.d\\noext", ""},          {"C:noext", ""},
+      {"C:\\dir\\file.txt", "txt"},
+      {"C:\\dir\\FILE.TXT", "TXT"},
+      {"C:\\dir\\archive.tar.gz", "gz"},
+      {"C:\\dir\\noext", ""},
+      {"C:\\dir\\trailing.", ""},
+      {"C:\\dir\\.profile", "profile"},
+      {"C:\\dir.d\\noext", ""},
+      {"C:noext", ""},
       {"C:\\dir\\日本語.テキスト", "テキスト"},
   };
   for (const Case& c : cases) EXPECT_EQ(PathKind(P(c.path)), c.kind) << c.path;

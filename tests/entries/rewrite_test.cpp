@@ -89,9 +89,8 @@ TEST_F(Rewrite, AReadOnlyFileKeepsItsTimes) {
   tree.AddFile("ro.txt", "", kOld);
   tree.AddFile("rw.txt", "", kOld);
   tree.SetReadOnly("ro.txt", true);
-  if (platform::FileHandle::Open(tree.Path("ro.txt"), platform::kGenericWrite,
-                                 platform::kShareRead, platform::kOpenExisting,
-                                 platform::kFlagNormal)
+  if (platform::FileHandle::Open(tree.Path("ro.txt"), platform::kGenericWrite, platform::kShareRead,
+                                 platform::kOpenExisting, platform::kFlagNormal)
           .Valid()) {
     GTEST_SKIP() << "this user may write read-only files (root under Wine)";
   }

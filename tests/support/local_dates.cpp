@@ -6,8 +6,7 @@
 
 namespace testsupport {
 
-platform::FileTime LocalFileTime(int year, int month, int day, int hour, int minute,
-                                 int second) {
+platform::FileTime LocalFileTime(int year, int month, int day, int hour, int minute, int second) {
   platform::SystemTime system;
   system.year = static_cast<uint16_t>(year);
   system.month = static_cast<uint16_t>(month);
