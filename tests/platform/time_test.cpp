@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/local_dates.h"
 #include "support/temp_tree.h"
 
 namespace {
@@ -9,28 +10,17 @@ namespace {
 using platform::FileTime;
 using platform::SystemTime;
 
-SystemTime Fields(int year, int month, int day, int hour = 0, int minute = 0, int second = 0,
-                  int milliseconds = 0) {
-  SystemTime s;
-  s.year = static_cast<uint16_t>(year);
-  s.month = static_cast<uint16_t>(month);
-  s.day = static_cast<uint16_t>(day);
-  s.hour = static_cast<uint16_t>(hour);
-  s.minute = static_cast<uint16_t>(minute);
-  s.second = static_cast<uint16_t>(second);
-  s.milliseconds = static_cast<uint16_t>(milliseconds);
-  return s;
-}
+using testsupport::SystemFields;
 
 TEST(SystemTimeToFileTime, CountsTicksFrom1601) {
   const SystemTime cases[] = {
-      Fields(1601, 1, 1),
-      Fields(1970, 1, 1),
-      Fields(2000, 2, 29, 12),
-      Fields(2001, 5, 6, 9, 5, 4),
-      Fields(2107, 12, 31, 23, 59, 59, 999),
-      Fields(9999, 12, 31, 23, 59, 59, 999),
-      Fields(30827, 12, 31),
+      SystemFields(1601, 1, 1),
+      SystemFields(1970, 1, 1),
+      SystemFields(2000, 2, 29, 12),
+      SystemFields(2001, 5, 6, 9, 5, 4),
+      SystemFields(2107, 12, 31, 23, 59, 59, 999),
+      SystemFields(9999, 12, 31, 23, 59, 59, 999),
+      SystemFields(30827, 12, 31),
   };
   for (const SystemTime& s : cases) {
     FileTime time;
@@ -42,7 +32,7 @@ TEST(SystemTimeToFileTime, CountsTicksFrom1601) {
 }
 
 TEST(SystemTimeToFileTime, IgnoresTheDayOfTheWeek) {
-  SystemTime s = Fields(2001, 5, 6);
+  SystemTime s = SystemFields(2001, 5, 6);
   s.dayOfWeek = 3;  // 2001-05-06 was a Sunday
   FileTime time;
   ASSERT_TRUE(platform::SystemTimeToFileTime(s, time));
@@ -51,11 +41,17 @@ TEST(SystemTimeToFileTime, IgnoresTheDayOfTheWeek) {
 
 TEST(SystemTimeToFileTime, RejectsFieldsThatNameNoTime) {
   const SystemTime cases[] = {
-      Fields(2001, 2, 29),  // not a leap year
-      Fields(1900, 2, 29),  // nor is a century not divisible by 400
-      Fields(1600, 12, 31),      Fields(2001, 0, 1),           Fields(2001, 13, 1),
-      Fields(2001, 4, 31),       Fields(2001, 1, 0),           Fields(2001, 1, 1, 24),
-      Fields(2001, 1, 1, 0, 60), Fields(2001, 1, 1, 0, 0, 60), Fields(2001, 1, 1, 0, 0, 0, 1000),
+      SystemFields(2001, 2, 29),  // not a leap year
+      SystemFields(1900, 2, 29),  // nor is a century not divisible by 400
+      SystemFields(1600, 12, 31),
+      SystemFields(2001, 0, 1),
+      SystemFields(2001, 13, 1),
+      SystemFields(2001, 4, 31),
+      SystemFields(2001, 1, 0),
+      SystemFields(2001, 1, 1, 24),
+      SystemFields(2001, 1, 1, 0, 60),
+      SystemFields(2001, 1, 1, 0, 0, 60),
+      SystemFields(2001, 1, 1, 0, 0, 0, 1000),
   };
   for (const SystemTime& s : cases) {
     FileTime time;
@@ -72,13 +68,13 @@ TEST(FileTimeToDosDateTime, PacksDatesFrom1980To2107) {
     uint16_t date, dosTime;
   };
   const Case cases[] = {
-      {Fields(1979, 12, 31, 23, 59, 59), false, 0, 0},
-      {Fields(1980, 1, 1), true, 0x0021, 0x0000},
-      {Fields(2001, 5, 6, 9, 5, 5), true, (21 << 9) | (5 << 5) | 6, (9 << 11) | (5 << 5) | 2},
-      {Fields(2001, 5, 6, 23, 59, 59, 999), true, (21 << 9) | (5 << 5) | 6,
+      {SystemFields(1979, 12, 31, 23, 59, 59), false, 0, 0},
+      {SystemFields(1980, 1, 1), true, 0x0021, 0x0000},
+      {SystemFields(2001, 5, 6, 9, 5, 5), true, (21 << 9) | (5 << 5) | 6, (9 << 11) | (5 << 5) | 2},
+      {SystemFields(2001, 5, 6, 23, 59, 59, 999), true, (21 << 9) | (5 << 5) | 6,
        (23 << 11) | (59 << 5) | 29},
-      {Fields(2107, 12, 31, 23, 59, 59), true, 0xFF9F, 0xBF7D},
-      {Fields(2108, 1, 1), false, 0, 0},
+      {SystemFields(2107, 12, 31, 23, 59, 59), true, 0xFF9F, 0xBF7D},
+      {SystemFields(2108, 1, 1), false, 0, 0},
   };
   for (const Case& c : cases) {
     FileTime time;
@@ -106,7 +102,7 @@ TEST(LocalFileTime, RoundTripsAndUsesTheBiasInForceNowForEveryDate) {
 }
 
 TEST(LocalTime, ReadsTheFixedClockWhileOneIsSet) {
-  SystemTime fixed = Fields(2001, 5, 6, 9, 5, 4, 3);
+  SystemTime fixed = SystemFields(2001, 5, 6, 9, 5, 4, 3);
   fixed.dayOfWeek = 0;
   platform::SetLocalTimeOverride(fixed);
   EXPECT_EQ(platform::LocalTime(), fixed);

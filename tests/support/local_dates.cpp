@@ -6,7 +6,8 @@
 
 namespace testsupport {
 
-platform::FileTime LocalFileTime(int year, int month, int day, int hour, int minute, int second) {
+platform::SystemTime SystemFields(int year, int month, int day, int hour, int minute, int second,
+                                  int milliseconds) {
   platform::SystemTime system;
   system.year = static_cast<uint16_t>(year);
   system.month = static_cast<uint16_t>(month);
@@ -14,6 +15,12 @@ platform::FileTime LocalFileTime(int year, int month, int day, int hour, int min
   system.hour = static_cast<uint16_t>(hour);
   system.minute = static_cast<uint16_t>(minute);
   system.second = static_cast<uint16_t>(second);
+  system.milliseconds = static_cast<uint16_t>(milliseconds);
+  return system;
+}
+
+platform::FileTime LocalFileTime(int year, int month, int day, int hour, int minute, int second) {
+  const platform::SystemTime system = SystemFields(year, month, day, hour, minute, second);
   platform::FileTime local, utc;
   if (!platform::SystemTimeToFileTime(system, local) ||
       !platform::LocalFileTimeToFileTime(local, utc)) {
