@@ -9,6 +9,42 @@
 
 namespace ui {
 
+namespace {
+constexpr int kNoRow = -1;
+constexpr int kRowGone = -2;
+}  // namespace
+
+// Holds a row position across a change that may move rows (such as the commit of an open
+// edit, which sorts): the position follows its row.
+class ListView::Follow {
+ public:
+  Follow(ListView& list, int& position) : list_(list) { list.followed_.push_back(&position); }
+  ~Follow() { list_.followed_.pop_back(); }
+  Follow(const Follow&) = delete;
+  Follow& operator=(const Follow&) = delete;
+
+ private:
+  ListView& list_;
+};
+
+// While rows move, the control may end an open edit on its own; that end is finished when
+// the move is complete, with the edit's row where it now stands.
+class ListView::Moving {
+ public:
+  explicit Moving(ListView& list) : list_(list) { ++list.moving_; }
+  ~Moving() {
+    if (--list_.moving_ > 0 || !list_.endedWhileMoving_) return;
+    list_.endedWhileMoving_ = false;
+    const std::optional<std::string> text = std::move(list_.endedText_);
+    list_.EndEdit(kNoRow, text ? &*text : nullptr);
+  }
+  Moving(const Moving&) = delete;
+  Moving& operator=(const Moving&) = delete;
+
+ private:
+  ListView& list_;
+};
+
 ListView::ListView(Form& owner) : owner_(owner), native_(detail::MakeListNative(*this, owner)) {
   owner.SetClient(this);
 }
@@ -40,28 +76,45 @@ void ListView::AddSubItem(int index, const std::string& text) {
 
 void ListView::Delete(int index) {
   if (index < 0 || index >= Count()) throw std::out_of_range("list index");
-  native_->RowDeleting(index);
-  rows_.erase(rows_.begin() + index);
+  {
+    Follow follow(*this, index);
+    CommitEdit();
+  }
+  {
+    Moving moving(*this);
+    Remap([index](int p) { return p == index ? kRowGone : p > index ? p - 1 : p; });
+    native_->RowDeleting(index);
+    rows_.erase(rows_.begin() + index);
+  }
   if (OnDeleted) Guarded(OnDeleted);
 }
 
 void ListView::DeleteSelected() {
+  CommitEdit();
   std::vector<int> gone;
   gone.reserve(SelectedCount());
   for (int i = NextSelected(-1); i >= 0; i = NextSelected(i)) gone.push_back(i);
   if (gone.empty()) return;
-  native_->RowsDeleting(gone);
-  // Compact the survivors in one pass.
-  size_t next = 0, kept = 0;
-  for (size_t i = 0; i < rows_.size(); ++i) {
-    if (next < gone.size() && gone[next] == static_cast<int>(i)) {
-      ++next;
-      continue;
+  {
+    Moving moving(*this);
+    Remap([&gone](int p) {
+      const auto below = std::lower_bound(gone.begin(), gone.end(), p);
+      if (below != gone.end() && *below == p) return kRowGone;
+      return p - static_cast<int>(below - gone.begin());
+    });
+    native_->RowsDeleting(gone);
+    // Compact the survivors in one pass.
+    size_t next = 0, kept = 0;
+    for (size_t i = 0; i < rows_.size(); ++i) {
+      if (next < gone.size() && gone[next] == static_cast<int>(i)) {
+        ++next;
+        continue;
+      }
+      if (kept != i) rows_[kept] = std::move(rows_[i]);
+      ++kept;
     }
-    if (kept != i) rows_[kept] = std::move(rows_[i]);
-    ++kept;
+    rows_.resize(kept);
   }
-  rows_.resize(kept);
   if (OnDeleted) Guarded(OnDeleted);
 }
 
@@ -82,6 +135,7 @@ void ListView::SetSortType(SortType type) {
 
 void ListView::Sort() {
   if (!OnCompare || Count() < 2) return;
+  CommitEdit();
   std::vector<int> order(rows_.size());
   std::iota(order.begin(), order.end(), 0);
   // A merge sort stays within bounds even if a comparison were inconsistent.
@@ -90,7 +144,13 @@ void ListView::Sort() {
   std::vector<ListItem> sorted;
   sorted.reserve(rows_.size());
   for (int from : order) sorted.push_back(std::move(rows_[from]));
+  Moving moving(*this);
   rows_ = std::move(sorted);
+  if (editRow_ >= 0 || !followed_.empty()) {
+    std::vector<int> position(order.size());
+    for (size_t to = 0; to < order.size(); ++to) position[order[to]] = static_cast<int>(to);
+    Remap([&position](int p) { return position[p]; });
+  }
   native_->RowsReordered(order);
   native_->RowsChanged(0, Count() - 1);
 }
@@ -113,7 +173,13 @@ void ListView::EndUpdate() {
   }
 }
 
-void ListView::EditCaption(int index) { native_->EditLabel(index); }
+void ListView::EditCaption(int index) {
+  {
+    Follow follow(*this, index);
+    CommitEdit();
+  }
+  native_->EditLabel(index);
+}
 bool ListView::Editing() const { return native_->Editing(); }
 void ListView::SendDeleteKeyToEditor() { native_->SendDeleteKeyToEditor(); }
 std::string ListView::EditorText() const { return native_->EditorText(); }
@@ -122,9 +188,34 @@ void ListView::NotifyChange(int index, ItemChange change) {
   if (OnChange) Guarded([&] { OnChange(index, change); });
 }
 
+void ListView::CommitEdit() {
+  if (editRow_ == kNoRow || moving_ > 0 || !native_->Editing()) return;
+  if (editRow_ == kRowGone) {
+    native_->CancelEditor();
+  } else {
+    native_->CommitEditor();
+  }
+}
+
+void ListView::Remap(const std::function<int(int)>& newPosition) {
+  if (editRow_ >= 0) editRow_ = newPosition(editRow_);
+  for (int* position : followed_) {
+    if (*position >= 0) *position = newPosition(*position);
+  }
+}
+
+void ListView::EditBegun(int index) { editRow_ = index; }
+
 void ListView::EndEdit(int index, const std::string* text) {
-  if (index >= Count()) return;  // the row went while it was edited
-  if (OnEdited) Guarded([&] { OnEdited(index, text); });
+  if (moving_ > 0) {
+    endedWhileMoving_ = true;
+    endedText_ = text ? std::optional<std::string>(*text) : std::nullopt;
+    return;
+  }
+  const int row = editRow_ != kNoRow ? editRow_ : index;
+  editRow_ = kNoRow;
+  if (row == kRowGone || row >= Count()) return;  // the row went while it was edited
+  if (OnEdited) Guarded([&] { OnEdited(row, text); });
 }
 
 void ListView::ColumnClicked(int column) {

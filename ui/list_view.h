@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,7 +25,8 @@ enum class SortType { None, Text };
 namespace detail {
 // The control side of a list, made by each build. The list view owns the rows and their
 // texts; the control keeps the selection, the focus and the in-place editor, and tells the
-// list view of state changes and edits through ListView::NotifyChange and ListView::EndEdit.
+// list view of state changes and edits through ListView::NotifyChange, ListView::EditBegun
+// and ListView::EndEdit.
 struct ListNative {
   virtual ~ListNative() = default;
   virtual void ColumnAdded(int index, const std::string& caption, int width) = 0;
@@ -57,6 +59,9 @@ struct ListNative {
 
   virtual void EditLabel(int index) = 0;
   virtual bool Editing() const = 0;  // an editor exists and is visible
+  // End the open editor as Enter and Escape do: the end is reported through EndEdit.
+  virtual void CommitEditor() = 0;
+  virtual void CancelEditor() = 0;
   virtual void SendDeleteKeyToEditor() = 0;
   virtual std::string EditorText() const = 0;
 };
@@ -112,7 +117,9 @@ class ListView {
   void EndUpdate();
   int UpdateDepth() const { return updateDepth_; }
 
-  // In-place editing of a caption.
+  // In-place editing of a caption. An open edit belongs to the row it was opened on: it is
+  // committed into that row before rows move (a sort, a deletion, another edit), and its end
+  // names that row wherever it stands; an edit whose row went ends without a word.
   void EditCaption(int index);
   bool Editing() const;
   void SendDeleteKeyToEditor();
@@ -125,8 +132,10 @@ class ListView {
   std::function<void(int index, ItemChange change)> OnChange;
   std::function<void(int column)> OnColumnClick;
 
-  // Entry points for the control side.
+  // Entry points for the control side. EndEdit's index is the control's, used only for an
+  // edit whose beginning the list view did not hear of.
   void NotifyChange(int index, ItemChange change);
+  void EditBegun(int index);
   void EndEdit(int index, const std::string* text);
   void ColumnClicked(int column);
   detail::ListNative& Native() const { return *native_; }
@@ -137,6 +146,13 @@ class ListView {
     std::string caption;
     int width;
   };
+  class Follow;
+  class Moving;
+  // Ends an open edit, stored in its own row, before rows move.
+  void CommitEdit();
+  // Moves every row position held across a change: the open edit's row and those followed.
+  void Remap(const std::function<int(int)>& newPosition);
+
   Form& owner_;
   std::vector<Column> columns_;
   std::vector<ListItem> rows_;
@@ -144,6 +160,11 @@ class ListView {
   SortType sortType_ = SortType::None;
   SortType savedSortType_ = SortType::None;
   int updateDepth_ = 0;
+  int editRow_ = -1;            // the row of the open edit; -1 none, -2 its row went
+  std::vector<int*> followed_;  // positions that follow their rows (innermost last)
+  int moving_ = 0;              // rows are moving: an edit that ends now is finished after
+  bool endedWhileMoving_ = false;
+  std::optional<std::string> endedText_;
   std::unique_ptr<detail::ListNative> native_;
 };
 

@@ -1,8 +1,13 @@
 // Edit in place, Delete, Select all and Replace, as the user reaches them.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <map>
+
 #include "listedit/sort.h"
 #include "support/form_fixture.h"
+#include "support/local_dates.h"
+#include "support/temp_tree.h"
 
 namespace {
 
@@ -33,6 +38,59 @@ TEST_F(RowCommands, EditOpensTheHighestSelectedRowWhateverHasTheFocus) {
   EXPECT_FALSE(list().Editing());
   // Stored as typed, and the list sorted at once.
   EXPECT_EQ(Captions().front(), "2000/06/07 8:09");
+}
+
+// The date texts keyed by path.
+std::map<std::string, std::string> DatesByPath(const ui::ListView& list) {
+  std::map<std::string, std::string> dates;
+  for (int i = 0; i < list.Count(); ++i) {
+    dates[list.Item(i).subItems.at(0)] = list.Item(i).caption;
+  }
+  return dates;
+}
+
+// Whatever moves the rows while a date text is being edited, what was typed goes to the row
+// the editor was opened on, or nowhere when that row went.
+TEST_F(RowCommands, AnOpenEditStaysWithItsRowWhenRowsMoveOrGo) {
+  testsupport::TempTree tree;
+  const std::string dropped = tree.AddFile("z.txt", "", testsupport::LocalFileTime(1990, 1, 1));
+  struct Case {
+    const char* what;
+    const char* edited;  // the path of the row being edited
+    std::function<void()> move;
+    int rowsAfter;
+  };
+  const Case cases[] = {
+      {"header click", "C:\\e", [&] { ui::testing::ClickColumnHeader(list(), 1); }, 5},
+      {"sort menu", "C:\\e", [&] { form->SortExt1->Click(); }, 5},
+      {"drop", "C:\\e", [&] { ui::testing::DropFiles(*form, {dropped}); }, 6},
+      {"another row deleted", "C:\\c", [&] { list().Delete(0); }, 4},
+      {"its own row deleted", "C:\\e", [&] { list().Delete(0); }, 4},
+  };
+  for (const Case& c : cases) {
+    Restart("");
+    form->Show(1);
+    AddRows({{"2001/01/01", "C:\\e", "txt"},
+             {"2001/01/02", "C:\\d", "doc"},
+             {"2001/01/03", "C:\\c", "txt"},
+             {"2001/01/04", "C:\\b", ""},
+             {"2001/01/05", "C:\\a", "フォルダ"}});
+    auto expected = DatesByPath(list());
+    for (int i = 0; i < list().Count(); ++i) {
+      if (list().Item(i).subItems[0] == c.edited) Select({i});
+    }
+    ui::testing::PressKey(*form, ui::Key(ui::kKeyF2));
+    ui::testing::TypeText(*form, "1999/09/09");
+    c.move();
+    if (list().Editing()) ui::testing::PressKey(*form, ui::Key(ui::kKeyReturn));
+    EXPECT_FALSE(list().Editing()) << c.what;
+    if (c.rowsAfter == 6) expected[dropped] = "1990/01/01";
+    expected[c.edited] = "1999/09/09";
+    if (std::string(c.what) == "its own row deleted") expected.erase(c.edited);
+    if (std::string(c.what) == "another row deleted") expected.erase("C:\\e");
+    EXPECT_EQ(DatesByPath(list()), expected) << c.what;
+    EXPECT_EQ(list().Count(), c.rowsAfter) << c.what;
+  }
 }
 
 TEST_F(RowCommands, AnyTextIsStoredAndEscapeChangesNothing) {

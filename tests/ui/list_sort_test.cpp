@@ -1,7 +1,10 @@
 // Sorting by the list's comparison, automatic sorting by caption, and bulk updates.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "list_form.h"
+#include "ui/testing.h"
 
 namespace {
 
@@ -23,13 +26,80 @@ TEST(ListSort, RowsMoveWithTheirSelectionAndFocusAndRaiseNothing) {
   f.AddRows({"d", "b", "a", "c"});
   f.list.SetSelected(0, true);  // "d"
   f.list.SetSelected(2, true);  // "a"
-  f.list.SetFocused(1);         // "b"
+  f.list.SetFocused(3);         // "c"
   f.changes.clear();
   f.list.Sort();
   EXPECT_EQ(f.Captions(), (Strings{"a", "b", "c", "d"}));
   EXPECT_EQ(f.SelectedRows(), (std::vector<int>{0, 3}));
-  EXPECT_EQ(f.list.FocusedIndex(), 1);
+  EXPECT_EQ(f.list.FocusedIndex(), 2);
   EXPECT_EQ(f.changes, std::vector<uitest::Change>{});
+}
+
+TEST(ListSort, DeletingTheSelectedRowsMovesTheFocusUpWithItsRow) {
+  uitest::ListForm f;
+  f.AddRows({"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"});
+  for (int row : {1, 4, 8}) f.list.SetSelected(row, true);
+  f.list.SetFocused(6);  // "g"
+  f.changes.clear();
+  f.list.DeleteSelected();
+  EXPECT_EQ(f.Captions(), (Strings{"a", "c", "d", "f", "g", "h", "j"}));
+  EXPECT_EQ(f.list.SelectedCount(), 0);
+  EXPECT_EQ(f.list.FocusedIndex(), 4);
+  EXPECT_GE(f.changes.size(), 1u);  // the selected rows lost their state
+}
+
+// What an edit stores goes to the row it was opened on, whatever moved in between.
+TEST(ListSort, AnOpenEditEndsInItsOwnRowWhenRowsMoveOrGo) {
+  struct Case {
+    const char* what;
+    int edited;
+    std::function<void(ui::ListView&)> move;
+    std::vector<std::string> stored;  // "row caption=text", one for each commit
+  };
+  const Case cases[] = {
+      {"sort", 0, [](ui::ListView& l) { l.Sort(); }, {"d=x"}},
+      {"row above deleted", 2, [](ui::ListView& l) { l.Delete(0); }, {"a=x"}},
+      {"selected rows above deleted",
+       2,
+       [](ui::ListView& l) {
+         l.SetSelected(2, false);
+         l.SetSelected(0, true);
+         l.SetSelected(1, true);
+         l.DeleteSelected();
+       },
+       {"a=x"}},
+      {"another edit opened", 0, [](ui::ListView& l) { l.EditCaption(3); }, {"d=x", "c=c"}},
+  };
+  for (const Case& c : cases) {
+    CountingForm f;
+    f.AddRows({"d", "b", "a", "c"});
+    std::vector<std::string> stored;
+    f.list.OnEdited = [&](int index, const std::string* text) {
+      if (text) stored.push_back(f.list.Item(index).caption + "=" + *text);
+    };
+    f.list.EditCaption(c.edited);
+    ui::testing::TypeText(f.form, "x");
+    c.move(f.list);
+    if (f.list.Editing()) ui::testing::PressKey(f.form, ui::Key(ui::kKeyReturn));
+    EXPECT_EQ(stored, c.stored) << c.what;
+  }
+}
+
+TEST(ListSort, AnEditWhoseRowGoesNeverReachesAnotherRow) {
+  CountingForm f;
+  f.AddRows({"a", "b", "c"});
+  std::vector<std::string> stored;
+  f.list.OnEdited = [&](int index, const std::string* text) {
+    if (text) stored.push_back(f.list.Item(index).caption + "=" + *text);
+  };
+  f.list.EditCaption(1);
+  ui::testing::TypeText(f.form, "x");
+  f.list.Delete(1);
+  if (f.list.Editing()) ui::testing::PressKey(f.form, ui::Key(ui::kKeyReturn));
+  EXPECT_FALSE(f.list.Editing());
+  // Stored, if at all, while its row still stood there; never in another row.
+  for (const std::string& s : stored) EXPECT_EQ(s, "b=x");
+  EXPECT_EQ(f.Captions(), (Strings{"a", "c"}));
 }
 
 TEST(ListSort, SettingACaptionSortsOnlyInSortTypeText) {

@@ -32,7 +32,7 @@ void ListNative::RowsAppended(int newCount) { selected_.resize(newCount, 0); }
 
 // As the real control: the row's selection and focus go first, in one notification; when
 // the focused row goes, the focus passes silently to the row that takes its place (or the
-// new last row). The editor keeps its row number.
+// new last row). The list view keeps track of the edited row.
 void ListNative::RowDeleting(int index) {
   if (!InRange(index)) return;
   const bool hadFocus = focused_ == index;
@@ -177,6 +177,7 @@ void ListNative::EditLabel(int index) {
   if (!InRange(index) || index >= list_.Count()) return;
   SelectAlone(index);
   editor_.emplace(Editor{index, LineEditor(list_.Item(index).caption)});
+  list_.EditBegun(index);
   owner_.impl().SetFocus(&editorFocus_);
 }
 
@@ -226,14 +227,13 @@ void ListNative::EditorKey(uint16_t key) {
 }
 
 // The list hears of the end while the editor is still open; a commit carries the text as
-// it stands (an empty one too), a cancel none. An editor whose row number no longer names
-// a row ends without a word. The focus then returns to the list.
+// it stands (an empty one too), a cancel none. The focus then returns to the list.
 void ListNative::CloseEditor(bool commit) {
   if (!editor_ || ending_) return;
   ending_ = true;
   const int row = editor_->row;
   const std::string text = editor_->line.Text();
-  if (row < list_.Count()) list_.EndEdit(row, commit ? &text : nullptr);
+  list_.EndEdit(row, commit ? &text : nullptr);
   editor_.reset();
   ending_ = false;
   if (owner_.impl().focus == &editorFocus_) owner_.impl().SetFocus(this);

@@ -40,6 +40,8 @@ class ListNative : public detail::ListNative, private KeyTarget {
 
   void EditLabel(int index) override;
   bool Editing() const override { return editor_.has_value(); }
+  void CommitEditor() override { CloseEditor(true); }
+  void CancelEditor() override { CloseEditor(false); }
   void SendDeleteKeyToEditor() override;
   std::string EditorText() const override;
 

@@ -105,6 +105,8 @@ LRESULT ListNative::OnNotify(NMHDR& header) {
       return 0;
     case LVN_BEGINLABELEDITA:
     case LVN_BEGINLABELEDITW:
+      // Both forms carry the row in the same place.
+      list_.EditBegun(reinterpret_cast<NMLVDISPINFOA&>(header).item.iItem);
       WatchEditor();
       return FALSE;  // every edit is allowed
     case LVN_ENDLABELEDITA: {
@@ -137,7 +139,7 @@ LRESULT ListNative::OnNotify(NMHDR& header) {
 
 void ListNative::WatchEditor() {
   escaped_ = false;
-  editor_ = reinterpret_cast<HWND>(SendMessageA(hwnd_, LVM_GETEDITCONTROL, 0, 0));
+  editor_ = Editor();
   if (editor_) SetWindowSubclass(editor_, EditorProc, 1, reinterpret_cast<DWORD_PTR>(this));
 }
 
@@ -349,19 +351,26 @@ void ListNative::EditLabel(int index) {
   SendMessageA(hwnd_, LVM_EDITLABELA, index, 0);
 }
 
+HWND ListNative::Editor() const {
+  return reinterpret_cast<HWND>(SendMessageA(hwnd_, LVM_GETEDITCONTROL, 0, 0));
+}
+
 bool ListNative::Editing() const {
-  const auto editor = reinterpret_cast<HWND>(SendMessageA(hwnd_, LVM_GETEDITCONTROL, 0, 0));
+  const HWND editor = Editor();
   return editor && IsWindowVisible(editor);
 }
 
-void ListNative::SendDeleteKeyToEditor() {
-  if (auto editor = reinterpret_cast<HWND>(SendMessageA(hwnd_, LVM_GETEDITCONTROL, 0, 0))) {
-    SendMessageA(editor, WM_KEYDOWN, VK_DELETE, 0);
-  }
+// The control's editor ends itself on these keys as when they are typed.
+void ListNative::EditorKeyDown(UINT key) const {
+  if (const HWND editor = Editor()) SendMessageA(editor, WM_KEYDOWN, key, 0);
 }
 
+void ListNative::CommitEditor() { EditorKeyDown(VK_RETURN); }
+void ListNative::CancelEditor() { EditorKeyDown(VK_ESCAPE); }
+void ListNative::SendDeleteKeyToEditor() { EditorKeyDown(VK_DELETE); }
+
 std::string ListNative::EditorText() const {
-  const auto editor = reinterpret_cast<HWND>(SendMessageA(hwnd_, LVM_GETEDITCONTROL, 0, 0));
+  const HWND editor = Editor();
   if (!editor) return {};
   std::string text(GetWindowTextLengthA(editor) + 1, '\0');
   text.resize(GetWindowTextA(editor, text.data(), static_cast<int>(text.size())));

@@ -33,11 +33,15 @@ class ListNative final : public detail::ListNative {
 
   void EditLabel(int index) override;
   bool Editing() const override;
+  void CommitEditor() override;
+  void CancelEditor() override;
   void SendDeleteKeyToEditor() override;
   std::string EditorText() const override;
 
  private:
   LRESULT OnNotify(NMHDR& header);
+  HWND Editor() const;
+  void EditorKeyDown(UINT key) const;
   void WatchEditor();
   // The end of an edit: the typed text, or null when the edit was cancelled.
   void EditEnded(int row, const std::string* typed);
