@@ -147,7 +147,7 @@ int CompleteTwoDigitYear(int year) {
 }
 
 // On a double-byte system a date format with a day name lets text (the day name) follow the
-// date; it is passed over up to the time.
+// date; it is passed over up to the time: the next digit, or the AM or PM designator.
 void SkipDayName(Scanner& scan) {
   const DateSettingsRecord& s = DateSettings;
   if (!s.shortTimeFormat.empty() && Scanner::IsDigit(s.shortTimeFormat[0])) {
@@ -155,12 +155,20 @@ void SkipDayName(Scanner& scan) {
     return;
   }
   auto designatorHere = [&](const std::string& designator) {
-    return designator.empty() || scan.StartsWith(scan.Pos(), designator);
+    return !designator.empty() && scan.StartsWith(scan.Pos(), designator);
   };
+  auto timeHere = [&] {
+    return Scanner::IsDigit(scan.At(scan.Pos())) || designatorHere(s.amDesignator) ||
+           designatorHere(s.pmDesignator);
+  };
+  // An empty designator stands at every place: the day name is then one word.
+  const bool oneWord = s.amDesignator.empty() || s.pmDesignator.empty();
   do {
-    while (!scan.AtEnd() && scan.At(scan.Pos()) != ' ') ++scan.Pos();
+    while (!scan.AtEnd() && scan.At(scan.Pos()) != ' ' && !timeHere()) {
+      scan.Pos() += IsLeadByte(static_cast<unsigned char>(scan.At(scan.Pos()))) ? 2 : 1;
+    }
     scan.SkipBlanks();
-  } while (!scan.AtEnd() && !designatorHere(s.amDesignator) && !designatorHere(s.pmDesignator));
+  } while (!scan.AtEnd() && !oneWord && !timeHere());
 }
 
 bool ScanAnyDesignator(Scanner& scan, int& baseHour) {
@@ -236,9 +244,14 @@ bool ScanTimePart(const std::string& text, int& pos, double& time) {
   if (ScanAnyDesignator(scan, baseHour)) scan.SkipBlanks();
   int hour, minute = 0, second = 0, milliseconds = 0;
   if (!scan.Number(hour)) return false;
-  if (scan.Char(s.timeSeparator) && !scan.Number(minute)) return false;
-  if (scan.Char(s.timeSeparator) && !scan.Number(second)) return false;
-  if (scan.Char(s.decimalSeparator) && !scan.Number(milliseconds)) return false;
+  // Each part comes only after the one before it; milliseconds only after the seconds.
+  if (scan.Char(s.timeSeparator)) {
+    if (!scan.Number(minute)) return false;
+    if (scan.Char(s.timeSeparator)) {
+      if (!scan.Number(second)) return false;
+      if (scan.Char(s.decimalSeparator) && !scan.Number(milliseconds)) return false;
+    }
+  }
   if (baseHour < 0) ScanAnyDesignator(scan, baseHour);
   if (baseHour >= 0) {
     if (hour == 0 || hour > 12) return false;

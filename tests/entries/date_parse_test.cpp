@@ -58,7 +58,7 @@ TEST(ParseDateText, YearMonthDayOn24HourClock) {
       {"2001/5/6 9:05:04 x", Value(2001, 5, 6, 9, 5, 4)},  // text after a time is not read
       {"2001/5/6 9:05:04.5", Value(2001, 5, 6, 9, 5, 4, 5)},
       {"2001/5/6 9:05:04.500", Value(2001, 5, 6, 9, 5, 4, 500)},
-      {"2001/5/6 9.5", Value(2001, 5, 6, 9, 0, 0, 5)},
+      {"2001/5/6 9.5", Value(2001, 5, 6, 9)},  // milliseconds come only after seconds
       {"2001/5/6 23:59:59.999", Value(2001, 5, 6, 23, 59, 59, 999)},
       {"2000/2/29", Value(2000, 2, 29)},
       {"9999/12/31", Value(9999, 12, 31)},
@@ -123,6 +123,8 @@ TEST(ParseDateText, YearMonthDayOn24HourClock) {
       "2001/5/6 pm 0:30",
       "午後 13:00",
       "12:30 x",
+      "12.30",
+      "9:05.5",
       "12:",
       ":30",
       "pm",
@@ -249,11 +251,12 @@ TEST(ParseDateText, DayNameAfterTheDateOnDoubleByteSystems) {
       {"5/6/2001 Sun p.m. 9:05", Value(2001, 5, 6, 21, 5)},
       {"5/6/2001 Sun", Value(2001, 5, 6)},
       {"5/6/2001 (Sun) x a.m. 9:05", Value(2001, 5, 6, 9, 5)},
-      // The first word is always passed over, even a time.
-      {"5/6/2001 9:05 a.m. 10:00", Value(2001, 5, 6, 10)},
+      // The day name ends at the first digit or designator: the time is read whole.
+      {"5/6/2001 Sun 9:05", Value(2001, 5, 6, 9, 5)},
+      {"5/6/2001 9:05 a.m.", Value(2001, 5, 6, 9, 5)},
+      {"5/6/2001 (Sun)9:05:04", Value(2001, 5, 6, 9, 5, 4)},
+      {"5/6/2001 (Sun)p.m.9:05", Value(2001, 5, 6, 21, 5)},
   });
-  // A time without a designator before it is passed over as a word.
-  ExpectAccepted({{"5/6/2001 Sun 9:05", Value(2001, 5, 6)}});
   DateSettings.doubleByteSystem = false;
   ExpectRejected({"5/6/2001 Sun"});
   ExpectAccepted({{"5/6/2001 9:05 p.m.", Value(2001, 5, 6, 21, 5)}});
@@ -292,6 +295,24 @@ void ExpectRoundTrips(const DateSettingsRecord& settings) {
       FAIL() << e.what() << " under " << settings.shortDateFormat;
     }
   }
+}
+
+// The Japanese short date with the day name in brackets: dates come back with their times.
+TEST(ParseDateText, ReadsBackDateTextsWithADayName) {
+  DateSettingsRecord s = datetest::YearMonthDay();
+  s.shortDateFormat = "yyyy/MM/dd' ('ddd')'";
+  s.shortDayNames = {"日", "月", "火", "水", "木", "金", "土"};
+  s.doubleByteSystem = true;
+  s.designatorFirst = true;
+  for (bool twelveHour : {false, true}) {
+    s.twelveHourClock = twelveHour;
+    BuildTimeFormats(s);
+    ExpectRoundTrips(s);
+  }
+  SettingsScope scope(s);
+  ExpectAccepted({{"1980/01/02 (水) 午前 4:29:43", Value(1980, 1, 2, 4, 29, 43)},
+                  {"1980/01/02 (水) 4:29:43", Value(1980, 1, 2, 4, 29, 43)},
+                  {"2024/01/02 9:05:04", Value(2024, 1, 2, 9, 5, 4)}});
 }
 
 TEST(ParseDateText, ReadsBackWhatFormatDateTextWrites) {
