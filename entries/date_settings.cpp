@@ -99,9 +99,15 @@ std::string TranslateDateFormat(const std::string& format, int calendarType, int
       primaryLanguage != kLangKorean) {
     return format;
   }
+  // Only a whole-character g goes: the second byte of a double-byte character (ト is 83 67)
+  // may be the same byte.
   std::string result;
-  for (char c : format) {
-    if (c != 'g' && c != 'G') result += c;
+  for (size_t i = 0; i < format.size(); ++i) {
+    if (IsLeadByte(static_cast<unsigned char>(format[i])) && i + 1 < format.size()) {
+      result.append(format, i++, 2);
+    } else if (format[i] != 'g' && format[i] != 'G') {
+      result += format[i];
+    }
   }
   return result;
 }

@@ -39,11 +39,14 @@ TEST(TranslateDateFormat, EraCalendarsWriteEraYears) {
   }
 }
 
-TEST(TranslateDateFormat, EraCalendarCopiesDoubleByteCharactersWhole) {
+TEST(TranslateDateFormat, DoubleByteCharactersStayWhole) {
   if (!IsLeadByte(0x88)) GTEST_SKIP() << "the code page has no double-byte characters here";
   // 0x88 0x79 is one character whose second byte is a 'y'; the 'y' after it is a year.
   EXPECT_EQ(TranslateDateFormat("yy\x88yy", 3, kLangJapanese), "ee\x88ye");
   EXPECT_EQ(TranslateDateFormat("\x88gg", 3, kLangJapanese), "\x88gg");
+  // ト (83 67) and ェ (83 47) end in the bytes of g and G; only whole-character g's go.
+  EXPECT_EQ(TranslateDateFormat("g\x83\x67\x83\x47G'\x83\x67'", 1, kLangJapanese),
+            "\x83\x67\x83\x47'\x83\x67'");
 }
 
 TEST(TranslateDateFormat, OtherCalendarsDropEraLettersInEastAsianLanguages) {
