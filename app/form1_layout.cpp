@@ -83,6 +83,7 @@ void TForm1::BuildLayout() {
   Replace2 = AddItem(context, "置換(&R)", ui::Ctrl('R'), [this] { Replace1Click(); });
 
   ImageList1.AddStrip("TOOLBAR", 5);  // Open, Save, Delete, Replace, Update
+  ToolBar1.SetBorderWidth(1);
   ToolBar1.SetImages(&ImageList1);
   ToolButton1 = &ToolBar1.AddDropDownButton("開く", 0, &PopupMenu2);
   ToolButton2 = &ToolBar1.AddButton("保存", 1);

@@ -70,7 +70,10 @@ class ToolBar {
   ToolButton& Button(int index) const { return *buttons_.at(index); }
   bool Visible() const { return visible_; }
   void SetVisible(bool visible);  // the form lays itself out again
-  int Height() const;             // fitted to the buttons
+  int Height() const;             // fitted to the buttons, the border included
+  // Room in pixels (at 96 dpi) kept free around the buttons, inside Height.
+  int BorderWidth() const { return borderWidth_; }
+  void SetBorderWidth(int pixels);
 
   // For the native side.
   void ButtonChanged(ToolButton& button);
@@ -82,6 +85,7 @@ class ToolBar {
   ImageList* images_ = nullptr;
   std::vector<std::unique_ptr<ToolButton>> buttons_;
   bool visible_ = true;
+  int borderWidth_ = 0;
   void* native_ = nullptr;
 };
 

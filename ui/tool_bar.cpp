@@ -2,6 +2,7 @@
 #include <memory>
 
 #include "ui/bars.h"
+#include "ui/form.h"
 
 namespace ui {
 
@@ -19,6 +20,11 @@ ToolButton& ToolBar::AddDropDownButton(const std::string& hint, int image, Popup
   button->image_ = image;
   button->dropdown_ = menu;
   return Append(std::move(button));
+}
+
+void ToolBar::SetBorderWidth(int pixels) {
+  borderWidth_ = pixels;
+  owner_.Realign();
 }
 
 ToolButton& ToolBar::AddSeparator(int width) {

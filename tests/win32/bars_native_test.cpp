@@ -76,6 +76,16 @@ TEST(BarsNative, TheBarsTakeTopAndBottomAndTheListTheRest) {
   EXPECT_EQ(whole.bottom, client.bottom);
   f.tools.SetVisible(true);
   EXPECT_EQ(f.Place(f.ListHwnd()).top, tools.bottom);
+
+  // A border keeps room around the buttons inside the same band.
+  f.tools.SetBorderWidth(1);
+  const int border = ui::win32::Scale(1);
+  const RECT inset = f.Place(f.ToolHwnd());
+  EXPECT_EQ(inset.left, border);
+  EXPECT_EQ(inset.top, border);
+  EXPECT_EQ(inset.right, client.right - border);
+  EXPECT_EQ(inset.bottom, tools.bottom - border);
+  EXPECT_EQ(f.Place(f.ListHwnd()).top, tools.bottom);
 }
 
 TEST(BarsNative, ButtonsFollowTheirStateAndRunFromTheirCommand) {

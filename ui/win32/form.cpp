@@ -287,7 +287,9 @@ void Form::Realign() {
   RECT rc{};
   GetClientRect(impl_->hwnd, &rc);
   if (toolBar_ && toolBar_->Visible()) {
-    MoveTo(static_cast<HWND>(toolBar_->NativeHandle()), 0, 0, rc.right, toolBar_->Height());
+    const int border = win32::Scale(toolBar_->BorderWidth());
+    MoveTo(static_cast<HWND>(toolBar_->NativeHandle()), border, border, rc.right - 2 * border,
+           toolBar_->Height() - 2 * border);
   }
   if (statusBar_ && statusBar_->Visible()) {
     const int height = statusBar_->Height();
