@@ -126,6 +126,14 @@ TEST_F(Collect, AMissingPathStopsTheBuildingAndKeepsEarlierRows) {
   EXPECT_EQ(boxes[0].icon, ui::BoxIcon::Error);
 }
 
+TEST_F(Collect, ADropThatStopsOnAnErrorIsStillFinished) {
+  const int finished = platform::testing::FinishedDrops();
+  ui::testing::DropFiles(*form, {tree.Path("missing")});
+  EXPECT_EQ(platform::testing::FinishedDrops(), finished + 1);
+  EXPECT_EQ(Boxes().size(), 1u);
+  EXPECT_EQ(form->ListView1.Count(), 0);
+}
+
 TEST_F(Collect, AFileDatedBefore1980StopsTheBuilding) {
   tree.AddFile("old/new.txt", "x", LocalFileTime(2001, 1, 1));
   tree.AddFile("old.txt", "x", LocalFileTime(1979, 12, 31, 12));
@@ -166,6 +174,21 @@ TEST_F(Collect, AFolderLinkBackToAnAncestorIsListedButNotEntered) {
   const auto paths = PathsOf(Walk(tree.Path("loop")));
   EXPECT_EQ(paths.size(), 4u);  // loop, inner, f.txt and the link itself
   EXPECT_NE(std::find(paths.begin(), paths.end(), tree.Path("loop/inner/back")), paths.end());
+}
+
+// Only folders on the current path close a cycle: links to a sibling or to a folder walked
+// before are entered like any folder.
+TEST_F(Collect, FolderLinksToOtherFoldersAreEntered) {
+  tree.AddFile("w/a/f.txt");
+  tree.AddFile("w/b/g.txt");
+  if (!MakeFolderLink(tree.Path("w/b"), tree.Path("w/a/toB")) ||
+      !MakeFolderLink(tree.Path("w/a"), tree.Path("w/b/toA"))) {
+    GTEST_SKIP() << "this system makes no folder links";
+  }
+  const auto paths = PathsOf(Walk(tree.Path("w")));
+  for (const char* reached : {"w/a/toB/g.txt", "w/b/toA/f.txt"}) {
+    EXPECT_NE(std::find(paths.begin(), paths.end(), tree.Path(reached)), paths.end()) << reached;
+  }
 }
 
 }  // namespace

@@ -85,6 +85,27 @@ TEST_F(Rewrite, FailuresAreCountedAndTheOtherRowsApplied) {
   ExpectStamped("2.txt", LocalFileTime(2001, 1, 6));
 }
 
+TEST_F(Rewrite, ADateNoFileTimeCanHoldFailsWithoutTouchingItsPath) {
+  tree.AddFile("old.txt", "", kOld);
+  AddRows({{"1500/01/05", tree.Path("old.txt"), "txt"}});
+  form->Rewrite1->Click();
+  EXPECT_EQ(ResultBox(), "FAILURE");
+  ExpectUntouched("old.txt");
+}
+
+TEST_F(Rewrite, AFileAnotherProgramIsReadingIsStamped) {
+  tree.AddFile("viewed.txt", "", kOld);
+  // A viewer reads and lets others read and write.
+  const auto viewer = platform::FileHandle::Open(tree.Path("viewed.txt"), platform::kGenericRead,
+                                                 platform::kShareRead | platform::kShareWrite,
+                                                 platform::kOpenExisting, platform::kFlagNormal);
+  ASSERT_TRUE(viewer.Valid());
+  AddRows({{"2001/01/02 3:04:05", tree.Path("viewed.txt"), "txt"}});
+  form->Rewrite1->Click();
+  EXPECT_EQ(ResultBox(), "SUCCESS");
+  ExpectStamped("viewed.txt", LocalFileTime(2001, 1, 2, 3, 4, 5));
+}
+
 TEST_F(Rewrite, AReadOnlyFileKeepsItsTimes) {
   tree.AddFile("ro.txt", "", kOld);
   tree.AddFile("rw.txt", "", kOld);
