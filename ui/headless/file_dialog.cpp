@@ -37,8 +37,8 @@ std::string WithDefaultExt(const FileDialog& dialog, const std::string& path) {
 // folder and each name, with a zero between them.
 size_t AnswerLength(const std::vector<std::string>& files) {
   if (files.size() == 1) return files[0].size();
-  size_t length = NameStart(files[0]) - 1;
-  for (const std::string& file : files) length += 1 + file.size() - NameStart(file);
+  size_t length = NameStart(files[0]) + files.size() - 1;  // the folder, and zeros
+  for (const std::string& file : files) length += file.size() - NameStart(file);
   return length;
 }
 
