@@ -10,6 +10,8 @@ TForm1* Form1 = nullptr;
 TForm1::TForm1()
     : ListView1(*this),
       StatusBar1(*this),
+      OpenDialog1(*this),
+      SaveDialog1(*this),
       ImageList1(*this, 16, 16),
       MainMenu1(*this),
       ToolBar1(*this),

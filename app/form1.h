@@ -4,10 +4,12 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "entries/collected_paths.h"
 #include "platform/process.h"
 #include "ui/bars.h"
+#include "ui/file_dialog.h"
 #include "ui/form.h"
 #include "ui/list_view.h"
 #include "ui/menu.h"
@@ -25,6 +27,8 @@ class TForm1 : public ui::Form {
   // Components, in their declared order.
   ui::ListView ListView1;
   ui::StatusBar StatusBar1;
+  ui::OpenDialog OpenDialog1;
+  ui::SaveDialog SaveDialog1;
   ui::ImageList ImageList1;
   ui::MainMenu MainMenu1;
   ui::ToolBar ToolBar1;
@@ -95,6 +99,10 @@ class TForm1 : public ui::Form {
   void ListView1Compare(const ui::ListItem& item1, const ui::ListItem& item2, int data,
                         int& compare);
 
+  // List files (listfile/).
+  void Open1Click();
+  void Save1Click();
+
   // Row commands (listedit/).
   void Edit2Click();
   void Delete1Click();
@@ -117,6 +125,11 @@ class TForm1 : public ui::Form {
   void CollectPath(const std::string& path, CollectedPaths& list);
   void AddCollectedRows(ui::ListView& list, const CollectedPaths& paths);
   int32_t GetFolderDate(const std::string& path);
+
+  // List files and recent files (listfile/).
+  void LoadListFile(const std::string& path);
+  static std::vector<std::string> SplitListLine(const std::string& line);
+  void AddRecentFile(const std::string& path);
 
   // Applying timestamps (entries/).
   platform::FileHandle OpenFolder(const std::string& path, uint8_t mode);

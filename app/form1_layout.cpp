@@ -42,8 +42,8 @@ void TForm1::BuildLayout() {
 
   ui::MenuItem& bar = MainMenu1.Items();
   File1 = AddItem(bar, "ファイル(&F)");
-  Open1 = AddItem(*File1, "開く(&O)...", ui::Ctrl('O'));
-  Save1 = AddItem(*File1, "保存(&S)...", ui::Ctrl('S'));
+  Open1 = AddItem(*File1, "開く(&O)...", ui::Ctrl('O'), [this] { Open1Click(); });
+  Save1 = AddItem(*File1, "保存(&S)...", ui::Ctrl('S'), [this] { Save1Click(); });
   AddSeparator(*File1);
   Recentry1 = AddItem(*File1, "最近使ったファイル(&R)");
   AddSeparator(*File1);
@@ -82,11 +82,20 @@ void TForm1::BuildLayout() {
   AddSeparator(context);
   Replace2 = AddItem(context, "置換(&R)", ui::Ctrl('R'), [this] { Replace1Click(); });
 
+  OpenDialog1.SetFilter("テキスト|*.txt");
+  OpenDialog1.SetDefaultExt("txt");
+  OpenDialog1.SetOptions({.allowMultiSelect = true, .hideReadOnly = true, .enableSizing = true});
+  SaveDialog1.SetFilter("テキスト|*.txt");
+  SaveDialog1.SetDefaultExt("txt");
+  SaveDialog1.SetOptions({.hideReadOnly = true, .enableSizing = true});
+
   ImageList1.AddStrip("TOOLBAR", 5);  // Open, Save, Delete, Replace, Update
   ToolBar1.SetBorderWidth(1);
   ToolBar1.SetImages(&ImageList1);
   ToolButton1 = &ToolBar1.AddDropDownButton("開く", 0, &PopupMenu2);
+  ToolButton1->OnClick = [this] { Open1Click(); };
   ToolButton2 = &ToolBar1.AddButton("保存", 1);
+  ToolButton2->OnClick = [this] { Save1Click(); };
   ToolButton3 = &ToolBar1.AddSeparator(8);
   ToolButton4 = &ToolBar1.AddButton("削除", 2);
   ToolButton4->OnClick = [this] { Delete1Click(); };

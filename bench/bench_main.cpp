@@ -1,7 +1,9 @@
 // Times the program's batch work on big folder trees through the real main window:
 //   horodex_bench ROOT...
 // For each root: the walk, the row building (with its sort and paint), one sort by each
-// column, Select all, Replace, Update (stamping every listed path) and Delete of every row.
+// column, Save of every row to ROOT.txt and Open of it again into the emptied list (the file
+// dialogs answered by script), Select all, Replace, Update (stamping every listed path) and
+// Delete of every row.
 #include <chrono>
 #include <cstdio>
 #include <functional>
@@ -9,7 +11,11 @@
 
 #include "app/error_box.h"
 #include "app/form1.h"
+#include "entries/bulk_update.h"
 #include "entries/date_settings.h"
+#include "listfile/list_file_text.h"
+#include "listfile/write_whole_file.h"
+#include "platform/files.h"
 #include "platform/process.h"
 #include "tests/support/form_access.h"
 #include "ui/application.h"
@@ -26,7 +32,7 @@ double Seconds(const std::function<void()>& work) {
 // Times one step and prints it with the count that `rows` gives afterwards.
 void Step(const char* step, const std::function<void()>& work, const std::function<int()>& rows) {
   const double seconds = Seconds(work);
-  std::printf("  %-34s %8.3f s  (%d rows)\n", step, seconds, rows());
+  std::printf("  %-40s %8.3f s  (%d rows)\n", step, seconds, rows());
   std::fflush(stdout);
 }
 
@@ -63,6 +69,45 @@ void Run(const std::string& root) {
         },
         count);
   }
+  // Save and Open through their dialogs, which are the system's and are answered through
+  // them; then the same work without a dialog.
+  const std::string listFile = root + ".txt";
+  auto clear = [&] {
+    form.SelectAll1Click();
+    form.Delete1Click();
+    application.ProcessMessages();
+  };
+  ui::testing::RecordBoxes(true);
+  ui::testing::AnswerFileDialogs({{}, {listFile}});
+  Step(
+      "file dialog (cancelled)", [&] { form.Save1Click(); }, count);
+  Step(
+      "Save with its dialog", [&] { form.Save1Click(); }, count);
+  Step(
+      "Save without a dialog", [&] { WriteWholeFile(listFile, ListFileText(list)); }, count);
+  clear();
+  ui::testing::AnswerFileDialogs({{listFile}});
+  Step(
+      "Open with its dialog, sorted, painted",
+      [&] {
+        form.Open1Click();
+        application.ProcessMessages();
+      },
+      count);
+  ui::testing::StopAnsweringFileDialogs();
+  clear();
+  Step(
+      "Load without a dialog, sorted, painted",
+      [&] {
+        {
+          BulkUpdate bulk(list);
+          TForm1Access::LoadListFile(form, listFile);
+        }
+        application.ProcessMessages();
+      },
+      count);
+  platform::RemoveFile(listFile);
+  for (const auto& box : ui::testing::TakeBoxes()) std::printf("  box: %s\n", box.text.c_str());
   Step(
       "Select all",
       [&] {
@@ -77,7 +122,6 @@ void Run(const std::string& root) {
         application.ProcessMessages();
       },
       count);
-  ui::testing::RecordBoxes(true);
   Step(
       "Update (stamp every path)", [&] { form.Rewrite1Click(); }, count);
   for (const auto& box : ui::testing::TakeBoxes()) std::printf("  result: %s\n", box.text.c_str());

@@ -1,26 +1,13 @@
 // The Update command: every row's date becomes its path's creation, last-access and
 // last-write time.
-#include "app/errors.h"
 #include "app/form1.h"
 #include "entries/date_parse.h"
 #include "entries/date_value.h"
+#include "entries/entry_row.h"
 #include "entries/file_dates.h"
 #include "entries/open_mode.h"
 #include "platform/time.h"
 #include "ui/application.h"
-
-namespace {
-
-// A row loaded from a short list-file line may lack its path or kind.
-const std::string& SubItem(const ui::ListItem& row, int index) {
-  if (index >= static_cast<int>(row.subItems.size())) {
-    throw std::out_of_range(
-        FormatMessageText("リストのインデックスが範囲を超えています (%d)", index));
-  }
-  return row.subItems[index];
-}
-
-}  // namespace
 
 platform::FileHandle TForm1::OpenFolder(const std::string& path, uint8_t mode) {
   return OpenWithBackupSemantics(path, mode);
@@ -40,8 +27,8 @@ void TForm1::Rewrite1Click() {
       ++failures;
       continue;
     }
-    const std::string& path = SubItem(row, 0);
-    const std::string& kind = SubItem(row, 1);
+    const std::string& path = EntrySubItem(row, 0);
+    const std::string& kind = EntrySubItem(row, 1);
     platform::FileHandle handle = kind == kFolderKind ? OpenFolder(path, kOpenWriteShareRead)
                                                       : OpenForWrite(path, kOpenWriteShareRead);
     if (!handle.SetTimes(&utc, &utc, &utc)) ++failures;

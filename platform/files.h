@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace platform {
@@ -59,6 +60,7 @@ constexpr uint32_t kGenericRead = 0x80000000u;
 constexpr uint32_t kGenericWrite = 0x40000000u;
 constexpr uint32_t kShareRead = 1;
 constexpr uint32_t kShareWrite = 2;
+constexpr uint32_t kCreateNew = 1;  // fails with ERROR_FILE_EXISTS (80) when the file exists
 constexpr uint32_t kCreateAlways = 2;
 constexpr uint32_t kOpenExisting = 3;
 constexpr uint32_t kFlagNormal = 0x80;                  // FILE_ATTRIBUTE_NORMAL
@@ -85,6 +87,7 @@ class FileHandle {
   bool SetTimes(const FileTime* creation, const FileTime* lastAccess, const FileTime* lastWrite);
   bool Read(void* buffer, uint32_t size, uint32_t& read);
   bool Write(const void* buffer, uint32_t size, uint32_t& written);
+  bool Flush();  // FlushFileBuffers: what was written is on the disk when it returns
   uint32_t LastError() const { return lastError_; }  // Win32 error code of the last failed call
 
  private:
@@ -92,6 +95,14 @@ class FileHandle {
   uint32_t openError_ = 0;
   uint32_t lastError_ = 0;
 };
+
+// MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH): the file `from`
+// takes the place of `to`, which it replaces when it exists; the move is on the disk when it
+// returns. A folder, a read-only file or a file that is open cannot be replaced. False, with
+// the Win32 error code in `error`, when it fails.
+bool MoveFileReplacing(const std::string& from, const std::string& to, uint32_t& error);
+// DeleteFileA: false when the file cannot be removed.
+bool RemoveFile(const std::string& path);
 
 // Which folder a path leads to: the same for every path that reaches it, through links too.
 struct FolderId {
@@ -101,5 +112,11 @@ struct FolderId {
 };
 // False when the folder cannot be opened or its identity read.
 bool ReadFolderId(const std::string& path, FolderId& id);
+
+namespace testing {
+// From now on, writes through FileHandle succeed for `bytes` more bytes and then fail as on
+// a full disk (ERROR_DISK_FULL, 112); nullopt lets every write through again.
+void FailWritesAfter(std::optional<uint64_t> bytes);
+}  // namespace testing
 
 }  // namespace platform

@@ -10,6 +10,9 @@
 namespace platform::native {
 
 void CloseFile(intptr_t& handle);  // closes an open file handle and marks it closed (-1)
+// Writes the bytes to an open file; false, with the Win32 error code in `error`, on failure.
+bool WriteBytes(intptr_t handle, const void* buffer, uint32_t size, uint32_t& written,
+                uint32_t& error);
 
 SystemTime LocalClock();           // the real local clock
 std::string ProcessCommandLine();  // the command line the process was started with

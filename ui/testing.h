@@ -45,6 +45,21 @@ struct ShownBox {
 void RecordBoxes(bool on);
 std::vector<ShownBox> TakeBoxes();
 
+// File dialogs: while answering, every file dialog is answered at once with the next of
+// these answers: the files chosen (several only of one folder), or none for a cancel. A
+// dialog with no answer left is cancelled. What each dialog showed is kept.
+struct ShownFileDialog {
+  bool save;
+  std::string fileName;  // in its name box as it opened
+  std::string fileType;  // the description of the file type it offered
+  bool readOnlyBox;      // the "open as read-only" check box shown
+  bool resizable;
+};
+void AnswerFileDialogs(std::vector<std::vector<std::string>> answers);
+std::vector<ShownFileDialog> TakeFileDialogs();
+// Stops answering; returns how many answers no dialog took.
+size_t StopAnsweringFileDialogs();
+
 // Screen size, for checking centred positions.
 int ScreenWidth();
 int ScreenHeight();

@@ -166,18 +166,31 @@ bool FileHandle::Read(void* buffer, uint32_t size, uint32_t& read) {
   return true;
 }
 
-bool FileHandle::Write(const void* buffer, uint32_t size, uint32_t& written) {
-  written = 0;
+bool FileHandle::Flush() {
   if (native_ < 0) {
     lastError_ = posix::kErrorInvalidHandle;
     return false;
   }
+  if (fsync(static_cast<int>(native_)) != 0) {
+    lastError_ = posix::Win32Error(errno, {});
+    return false;
+  }
+  return true;
+}
+
+bool native::WriteBytes(intptr_t handle, const void* buffer, uint32_t size, uint32_t& written,
+                        uint32_t& error) {
+  written = 0;
+  if (handle < 0) {
+    error = posix::kErrorInvalidHandle;
+    return false;
+  }
   const char* bytes = static_cast<const char*>(buffer);
   while (written < size) {
-    ssize_t n = ::write(static_cast<int>(native_), bytes + written, size - written);
+    ssize_t n = ::write(static_cast<int>(handle), bytes + written, size - written);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) {
-      lastError_ = errno == EBADF ? posix::kErrorAccessDenied : posix::Win32Error(errno, {});
+      error = errno == EBADF ? posix::kErrorAccessDenied : posix::Win32Error(errno, {});
       return false;
     }
     written += static_cast<uint32_t>(n);

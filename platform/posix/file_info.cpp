@@ -70,6 +70,10 @@ uint32_t Win32Error(int error, const std::string& path) {
       return kErrorFileExists;
     case EINVAL:
       return kErrorInvalidParameter;
+    case ENOSPC:
+    case EFBIG:
+    case EDQUOT:
+      return kErrorDiskFull;
     default:
       return kErrorInvalidFunction;
   }

@@ -20,6 +20,7 @@ constexpr uint32_t kErrorInvalidHandle = 6;
 constexpr uint32_t kErrorSharingViolation = 32;
 constexpr uint32_t kErrorFileExists = 80;
 constexpr uint32_t kErrorInvalidParameter = 87;
+constexpr uint32_t kErrorDiskFull = 112;
 
 FileTime FileTimeFromTimespec(const timespec& time);
 timespec TimespecFromFileTime(FileTime time);

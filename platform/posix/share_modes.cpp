@@ -56,4 +56,15 @@ void UnregisterOpen(int fd) {
   std::erase_if(table.files, [fd](const OpenFile& held) { return held.fd == fd; });
 }
 
+bool HeldOpen(dev_t device, ino_t inode) {
+  Table& table = Opens();
+  std::lock_guard lock(table.mutex);
+  for (const OpenFile& held : table.files) {
+    if (held.device == device && held.inode == inode &&
+        (held.access & (kGenericRead | kGenericWrite)))
+      return true;
+  }
+  return false;
+}
+
 }  // namespace platform::posix

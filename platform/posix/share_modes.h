@@ -13,5 +13,7 @@ namespace platform::posix {
 // share arguments; false, registering nothing, when it conflicts with an open already held.
 bool RegisterOpen(dev_t device, ino_t inode, int fd, uint32_t access, uint32_t share);
 void UnregisterOpen(int fd);
+// Whether this process holds the file open with read or write access.
+bool HeldOpen(dev_t device, ino_t inode);
 
 }  // namespace platform::posix

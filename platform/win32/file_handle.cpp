@@ -61,11 +61,18 @@ bool FileHandle::Read(void* buffer, uint32_t size, uint32_t& read) {
   return ok;
 }
 
-bool FileHandle::Write(const void* buffer, uint32_t size, uint32_t& written) {
+bool FileHandle::Flush() {
+  if (FlushFileBuffers(Native(native_))) return true;
+  lastError_ = GetLastError();
+  return false;
+}
+
+bool native::WriteBytes(intptr_t handle, const void* buffer, uint32_t size, uint32_t& written,
+                        uint32_t& error) {
   DWORD done = 0;
-  BOOL ok = WriteFile(Native(native_), buffer, size, &done, nullptr);
+  const BOOL ok = WriteFile(Native(handle), buffer, size, &done, nullptr);
   written = done;
-  if (!ok) lastError_ = GetLastError();
+  if (!ok) error = GetLastError();
   return ok;
 }
 

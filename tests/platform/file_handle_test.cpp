@@ -222,3 +222,50 @@ TEST(FileHandle, MovingHandsTheOpenOverAndClosesOnce) {
 }
 
 }  // namespace
+
+TEST(MoveFileReplacing, ReplacesAFileButNotWhatWindowsProtects) {
+  testsupport::TempTree tree;
+  tree.AddFile("old.txt", "old");
+  tree.AddFile("held.txt", "held");
+  tree.AddFile("locked.txt", "locked");
+  tree.SetReadOnly("locked.txt", true);
+  tree.AddFolder("folder");
+  const bool readOnlyHolds = !OpenForWrite(tree.Path("locked.txt")).Valid();
+  const FileHandle reader =
+      FileHandle::Open(tree.Path("held.txt"), platform::kGenericRead, platform::kShareRead,
+                       platform::kOpenExisting, platform::kFlagNormal);
+  struct Case {
+    const char* to;
+    uint32_t error;  // 0: moved
+  };
+  const Case cases[] = {
+      {"old.txt", 0},
+      {"fresh.txt", 0},
+      {"held.txt", kErrorAccessDenied},
+      {"locked.txt", kErrorAccessDenied},
+      {"folder", kErrorAccessDenied},
+      {"nowhere/x.txt", kErrorPathNotFound},
+  };
+  for (const Case& c : cases) {
+    if (c.to == std::string("locked.txt") && !readOnlyHolds) continue;  // root under Wine
+    const std::string from = tree.AddFile("new.txt", "new");
+    uint32_t error = 0;
+    const bool moved = platform::MoveFileReplacing(from, tree.Path(c.to), error);
+    uint32_t result = moved ? 0 : error;
+#ifdef _WIN32
+    // Windows refuses to replace a read-only file; Wine replaces it.
+    if (moved && c.to == std::string("locked.txt")) result = kErrorAccessDenied;
+#endif
+    EXPECT_EQ(result, c.error) << c.to;
+    if (moved) {
+      EXPECT_EQ(tree.ReadFile(c.to), "new") << c.to;
+      EXPECT_FALSE(tree.Exists("new.txt")) << c.to;
+    } else {
+      EXPECT_TRUE(platform::RemoveFile(from)) << c.to;
+    }
+  }
+  EXPECT_EQ(tree.ReadFile("held.txt"), "held");
+  uint32_t error = 0;
+  EXPECT_FALSE(platform::MoveFileReplacing(tree.Path("new.txt"), tree.Path("x.txt"), error));
+  EXPECT_EQ(error, kErrorFileNotFound);
+}

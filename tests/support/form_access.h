@@ -10,6 +10,7 @@ struct TForm1Access {
   static void AddCollectedRows(TForm1& form, const CollectedPaths& list) {
     form.AddCollectedRows(form.ListView1, list);
   }
+  static void LoadListFile(TForm1& form, const std::string& path) { form.LoadListFile(path); }
   static void UpdateCommands(TForm1& form) { form.UpdateCommands(); }
   static void UpdateStatusText(TForm1& form) { form.UpdateStatusText(); }
 };

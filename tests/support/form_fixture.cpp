@@ -10,6 +10,7 @@ namespace testsupport {
 
 void FormTest::SetUp() {
   ui::testing::RecordBoxes(true);
+  ui::testing::AnswerFileDialogs({});
   Restart("");
 }
 
@@ -19,6 +20,8 @@ void FormTest::TearDown() {
   platform::testing::SetCommandLineOverride(std::nullopt);
   const auto leftover = ui::testing::TakeBoxes();
   for (const auto& box : leftover) ADD_FAILURE() << "unexpected box: " << box.text;
+  if (const size_t unused = ui::testing::StopAnsweringFileDialogs())
+    ADD_FAILURE() << unused << " file dialog answers were not taken";
   ui::testing::RecordBoxes(false);
 }
 

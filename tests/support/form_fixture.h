@@ -1,4 +1,5 @@
-// A fresh main window for each test, with message boxes recorded instead of waited for.
+// A fresh main window for each test, with message boxes recorded instead of waited for and
+// file dialogs answered (cancelled unless a test gives answers).
 #pragma once
 
 #include <gtest/gtest.h>

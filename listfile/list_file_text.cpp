@@ -1,0 +1,34 @@
+#include "listfile/list_file_text.h"
+
+#include "entries/entry_row.h"
+
+namespace {
+
+// The reader takes a pair of quotes inside a quoted field for one quote.
+void AppendField(std::string& text, const std::string& field) {
+  text += '"';
+  size_t from = 0;
+  for (size_t quote = field.find('"'); quote != std::string::npos; quote = field.find('"', from)) {
+    text.append(field, from, quote + 1 - from);
+    text += '"';
+    from = quote + 1;
+  }
+  text.append(field, from);
+  text += '"';
+}
+
+}  // namespace
+
+std::string ListFileText(const ui::ListView& list) {
+  std::string text;
+  for (int i = 0; i < list.Count(); ++i) {
+    const ui::ListItem& row = list.Item(i);
+    AppendField(text, row.caption);
+    text += ',';
+    AppendField(text, EntrySubItem(row, 0));
+    text += ',';
+    AppendField(text, EntrySubItem(row, 1));
+    text += "\r\n";
+  }
+  return text;
+}

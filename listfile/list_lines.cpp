@@ -1,0 +1,44 @@
+#include "listfile/list_lines.h"
+
+#include <algorithm>
+
+#include "app/errors.h"
+
+namespace {
+
+constexpr size_t kPiece = 1 << 20;
+constexpr char kCtrlZ = 0x1A;
+
+}  // namespace
+
+ListLines::ListLines(platform::FileHandle& file) : file_(file), buffer_(kPiece) {}
+
+bool ListLines::Fill() {
+  if (pos_ < end_) return true;
+  if (ended_) return false;
+  uint32_t read = 0;
+  if (!file_.Read(buffer_.data(), static_cast<uint32_t>(buffer_.size()), read))
+    throw EInOutError(file_.LastError());
+  pos_ = 0;
+  end_ = read;
+  ended_ = read == 0;
+  return !ended_;
+}
+
+bool ListLines::Next(std::string& line) {
+  if (!Fill() || buffer_[pos_] == kCtrlZ) return false;
+  line.clear();
+  while (Fill()) {
+    const char* begin = buffer_.data() + pos_;
+    const char* stop = std::find_if(begin, static_cast<const char*>(buffer_.data() + end_),
+                                    [](char byte) { return byte == '\r' || byte == kCtrlZ; });
+    line.append(begin, stop);
+    pos_ += stop - begin;
+    if (pos_ == end_) continue;
+    if (*stop == kCtrlZ) return true;  // the line ends here, and the file with it
+    ++pos_;
+    if (Fill() && buffer_[pos_] == '\n') ++pos_;
+    return true;
+  }
+  return true;  // the end of the file ends the last line
+}

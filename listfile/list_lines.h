@@ -1,0 +1,25 @@
+// The lines of a list file, read in large pieces: CR or CR LF ends a line, a lone LF is a
+// byte of its line, the end of the file ends the last line and a Ctrl-Z ends the file.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/files.h"
+
+class ListLines {
+ public:
+  explicit ListLines(platform::FileHandle& file);
+
+  // The next line, without its line end; false at the end of the file or at a Ctrl-Z.
+  // A failed read raises the I/O error of its code.
+  bool Next(std::string& line);
+
+ private:
+  bool Fill();  // the next piece of the file when the last one is used up; false at its end
+
+  platform::FileHandle& file_;
+  std::vector<char> buffer_;
+  size_t pos_ = 0, end_ = 0;
+  bool ended_ = false;
+};

@@ -1,0 +1,11 @@
+// Writing a file whole, so that a failure never destroys the file it replaces.
+#pragma once
+
+#include <string>
+
+// Makes `text` the contents of the file `path`: writes it to a new file in the same folder,
+// puts that on the disk and only then in place of `path`. Raises "ファイル %s を作成できません"
+// when the file cannot be created or replaced (a read-only file, or one that another
+// program holds open, included) and "ストリームへの書き込みエラー" when a write fails; either
+// way `path` is left as it was and the new file is removed.
+void WriteWholeFile(const std::string& path, const std::string& text);

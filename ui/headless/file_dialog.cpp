@@ -1,0 +1,68 @@
+// File dialogs without a screen: the answers that tests script stand for what a user picks,
+// shaped as the system shapes them.
+#include <cstdio>
+#include <stdexcept>
+
+#include "platform/files.h"
+#include "ui/file_dialog.h"
+#include "ui/file_dialog_script.h"
+
+namespace ui::detail {
+namespace {
+
+std::string FirstDescription(const std::string& filter) {
+  return filter.substr(0, filter.find('|'));
+}
+
+size_t NameStart(const std::string& path) {
+  const size_t slash = path.rfind(platform::kPathDelimiter);
+  return slash == std::string::npos ? 0 : slash + 1;
+}
+
+bool HasExtension(const std::string& path) {
+  return path.find('.', NameStart(path)) != std::string::npos;
+}
+
+// The system adds the default extension to a typed name without one; the open dialog does
+// so only when a file of that name exists.
+std::string WithDefaultExt(const FileDialog& dialog, const std::string& path) {
+  if (dialog.DefaultExt().empty() || HasExtension(path)) return path;
+  const std::string extended = path + "." + dialog.DefaultExt();
+  if (dialog.Kind() == FileDialogKind::Save) return extended;
+  const bool exists = platform::ReadAttributes(extended) != platform::kInvalidAttributes;
+  return exists ? extended : path;
+}
+
+// The characters that the answer takes as the system lays it out: one full path, or the
+// folder and each name, with a zero between them.
+size_t AnswerLength(const std::vector<std::string>& files) {
+  if (files.size() == 1) return files[0].size();
+  size_t length = NameStart(files[0]) + files.size() - 1;  // the folder, and zeros
+  for (const std::string& file : files) length += file.size() - NameStart(file);
+  return length;
+}
+
+}  // namespace
+
+bool RunFileDialog(const FileDialog& dialog, std::vector<std::string>& files) {
+  if (!AnsweringFileDialogs()) {
+    // Nobody can answer here: say so, so that an unexpected dialog is seen.
+    std::fprintf(stderr, "[file dialog] nobody answers it: cancelled\n");
+    return false;
+  }
+  const FileDialogOptions& options = dialog.Options();
+  // The dialog opens in the folder of the name it was given and shows the name alone.
+  const std::string& name = dialog.FileName();
+  std::vector<std::string> answer = TakeFileDialogAnswer(
+      {dialog.Kind() == FileDialogKind::Save, name.substr(NameStart(name)),
+       FirstDescription(dialog.Filter()), !options.hideReadOnly, options.enableSizing});
+  if (answer.empty()) return false;
+  if (answer.size() > 1 && (dialog.Kind() == FileDialogKind::Save || !options.allowMultiSelect))
+    throw std::invalid_argument("several files answered to a dialog that takes one");
+  if (answer.size() == 1) answer[0] = WithDefaultExt(dialog, answer[0]);
+  if (AnswerLength(answer) > FileDialog::kMaxAnswer) return false;
+  files = std::move(answer);
+  return true;
+}
+
+}  // namespace ui::detail
