@@ -16,6 +16,7 @@ bool WriteBytes(intptr_t handle, const void* buffer, uint32_t size, uint32_t& wr
 
 SystemTime LocalClock();           // the real local clock
 std::string ProcessCommandLine();  // the command line the process was started with
+std::string ProcessModuleFileName();  // the executable's full path
 void ShellOpen(WindowHandle owner, const std::string& operation, const std::string& file,
                const std::string& parameters, const std::string& directory, int show);
 

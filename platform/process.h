@@ -49,6 +49,9 @@ void RecordShellRequests(bool on);
 std::vector<ShellRequest> TakeShellRequests();
 // Replaces the text that CommandLine gives (tests); nullopt returns to the real one.
 void SetCommandLineOverride(std::optional<std::string> commandLine);
+// Replaces the path that ModuleFileName gives (tests, so that the settings file beside the
+// program lies in a scratch folder); nullopt returns to the real one.
+void SetModuleFileNameOverride(std::optional<std::string> path);
 }  // namespace testing
 
 }  // namespace platform

@@ -9,7 +9,7 @@
 
 namespace platform {
 
-std::string ModuleFileName() {
+std::string native::ProcessModuleFileName() {
   std::string path(4096, '\0');
   ssize_t length = readlink("/proc/self/exe", path.data(), path.size());
   path.resize(length > 0 ? static_cast<size_t>(length) : 0);

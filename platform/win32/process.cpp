@@ -13,7 +13,7 @@ const char* OrNull(const std::string& text) { return text.empty() ? nullptr : te
 
 }  // namespace
 
-std::string ModuleFileName() {
+std::string native::ProcessModuleFileName() {
   std::string path(MAX_PATH, '\0');
   for (;;) {
     DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
