@@ -40,6 +40,9 @@ class Form {
   void SetTop(int top);
   void SetWidth(int width);
   void SetHeight(int height);
+  // Whether a window at these outer bounds would show some of its title bar on the work area
+  // of a monitor, where the user can reach it.
+  bool TitleBarOnScreen(int left, int top, int width) const;
 
   // Shows the window with a Win32 show command (SW_SHOWNORMAL 1, SW_SHOWMAXIMIZED 3,
   // SW_SHOWMINNOACTIVE 7...); OnShow runs when the window becomes visible.

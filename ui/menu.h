@@ -44,10 +44,15 @@ class MenuItem {
   void SetEnabled(bool enabled);
   int Tag() const { return tag_; }
   void SetTag(int tag) { tag_ = tag; }
+  // The first character of the caption as the item's access key: shown underlined, while
+  // every other character, an ampersand included, is shown as it stands.
+  bool AccessKeyFirst() const { return accessKeyFirst_; }
+  void SetAccessKeyFirst(bool on);
 
   // What choosing the item runs.
   std::function<void(MenuItem& sender)> OnClick;
   // Runs OnClick as choosing the item does; an exception goes to the application error box.
+  // Items removed while a click runs (the clicked one among them) last until it returns.
   void Click();
 
   // Children.
@@ -76,6 +81,7 @@ class MenuItem {
   ShortCut shortcut_;
   bool checked_ = false;
   bool enabled_ = true;
+  bool accessKeyFirst_ = false;
   int tag_ = 0;
   MenuItem* parent_ = nullptr;
   std::vector<std::unique_ptr<MenuItem>> items_;

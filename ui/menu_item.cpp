@@ -6,6 +6,18 @@
 
 namespace ui {
 
+namespace {
+
+// Clicks running now (a click may open a modal loop that runs another), and the items
+// removed meanwhile: a handler may remove its own item, which must outlive its click.
+int clicksRunning = 0;
+std::vector<std::unique_ptr<MenuItem>>& RemovedDuringClicks() {
+  static std::vector<std::unique_ptr<MenuItem>> removed;
+  return removed;
+}
+
+}  // namespace
+
 MenuItem::MenuItem() = default;
 
 MenuItem::~MenuItem() = default;
@@ -34,8 +46,17 @@ void MenuItem::SetEnabled(bool enabled) {
   if (native_) native_->ItemChanged(*this);
 }
 
+void MenuItem::SetAccessKeyFirst(bool on) {
+  if (accessKeyFirst_ == on) return;
+  accessKeyFirst_ = on;
+  if (native_) native_->ItemChanged(*this);
+}
+
 void MenuItem::Click() {
-  if (OnClick) Guarded([this] { OnClick(*this); });
+  if (!OnClick) return;
+  ++clicksRunning;
+  Guarded([this] { OnClick(*this); });
+  if (--clicksRunning == 0) RemovedDuringClicks().clear();
 }
 
 int MenuItem::IndexInParent() const {
@@ -62,7 +83,11 @@ MenuItem& MenuItem::Insert(int index, std::unique_ptr<MenuItem> item) {
 void MenuItem::Delete(int index) {
   if (index < 0 || index >= Count()) throw std::out_of_range("menu index");
   if (native_) native_->ChildRemoving(*this, index);
+  std::unique_ptr<MenuItem> removed = std::move(items_[index]);
   items_.erase(items_.begin() + index);
+  removed->parent_ = nullptr;
+  removed->SetNative(nullptr);
+  if (clicksRunning > 0) RemovedDuringClicks().push_back(std::move(removed));
 }
 
 MenuItem* MenuItem::FindShortCut(ShortCut shortcut) {

@@ -123,11 +123,19 @@ TEST(MenuNative, AHandlerMayDeleteItsOwnItem) {
   std::string seen;
   item.OnClick = [&f, &seen, caption](ui::MenuItem& sender) {
     f.recent.Delete(sender.IndexInParent());
-    seen = caption;  // the handler's own state is still there
+    seen = caption + " " + sender.Caption();  // the handler and its item are still there
   };
   f.Command(item);
-  EXPECT_EQ(seen, "seen");
+  EXPECT_EQ(seen, "seen 1 a.txt");
   EXPECT_EQ(f.recent.Count(), 0);
+}
+
+TEST(MenuNative, AnItemMayTakeItsFirstCharacterAsItsAccessKey) {
+  MenuForm f;
+  ui::MenuItem& item = MenuForm::Add(f.recent, "A C:\\R&D\\list.txt");
+  item.SetAccessKeyFirst(true);
+  EXPECT_EQ(f.Text(GetSubMenu(f.FileMenu(), 2), 0), "&A C:\\R&&D\\list.txt");
+  EXPECT_EQ(item.Caption(), "A C:\\R&D\\list.txt");
 }
 
 }  // namespace

@@ -39,6 +39,12 @@ int Form::Height() const { return impl_->height; }
 void Form::SetLeft(int left) { impl_->left = left; }
 void Form::SetTop(int top) { impl_->top = top; }
 
+bool Form::TitleBarOnScreen(int left, int top, int width) const {
+  const int barBottom = top + headless::kFrameHeight - 8;  // the border above and the caption
+  return width > 0 && left < headless::kScreenWidth && left + width > 0 &&
+         top < headless::kScreenHeight && barBottom > 0;
+}
+
 void Form::SetWidth(int width) {
   impl_->width = width;
   Realign();

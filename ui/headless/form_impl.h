@@ -24,6 +24,9 @@ class KeyTarget {
 constexpr int kFrameWidth = 16;
 constexpr int kFrameHeight = 8 + 23 + 8;
 constexpr int kMenuBarHeight = 20;
+// One monitor of a fixed size, with no task bar: its work area is the whole screen.
+constexpr int kScreenWidth = 1024;
+constexpr int kScreenHeight = 768;
 
 }  // namespace headless
 

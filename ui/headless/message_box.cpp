@@ -3,15 +3,16 @@
 #include <vector>
 
 #include "ui/application.h"
+#include "ui/headless/form_impl.h"
 #include "ui/testing.h"
 
 namespace ui {
 
 namespace {
 
-// A fixed screen, and every box of one fixed size on it.
-constexpr int kScreenWidth = 1024;
-constexpr int kScreenHeight = 768;
+// Every box is of one fixed size, on the fixed screen.
+using headless::kScreenHeight;
+using headless::kScreenWidth;
 constexpr int kBoxWidth = 300;
 constexpr int kBoxHeight = 130;
 

@@ -270,6 +270,29 @@ void Form::Close() {
   if (impl_->hwnd) SendMessageA(impl_->hwnd, WM_CLOSE, 0, 0);
 }
 
+bool Form::TitleBarOnScreen(int left, int top, int width) const {
+  struct Search {
+    RECT bar;
+    bool found;
+  } search{{left, top, left + width,
+            top + GetSystemMetrics(SM_CYSIZEFRAME) + GetSystemMetrics(SM_CXPADDEDBORDER) +
+                GetSystemMetrics(SM_CYCAPTION)},
+           false};
+  auto visit = [](HMONITOR monitor, HDC, LPRECT, LPARAM data) -> BOOL {
+    auto& s = *reinterpret_cast<Search*>(data);
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    RECT overlap;
+    if (GetMonitorInfoA(monitor, &info) && IntersectRect(&overlap, &s.bar, &info.rcWork)) {
+      s.found = true;
+      return FALSE;
+    }
+    return TRUE;
+  };
+  EnumDisplayMonitors(nullptr, nullptr, visit, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 void Form::ClientRect(int& left, int& top, int& width, int& height) const {
   RECT rc{};
   GetClientRect(impl_->hwnd, &rc);

@@ -16,9 +16,20 @@ constexpr UINT kLastId = 0xEFFF;
 std::unordered_map<UINT, MenuItem*> itemsById;
 UINT nextId = kFirstId;
 
+// The caption as the menu shows it: "&" marks the access key.
+std::string ShownCaption(const MenuItem& item) {
+  if (!item.AccessKeyFirst() || item.Caption().empty()) return item.Caption();
+  std::string shown = "&";
+  for (char c : item.Caption()) {
+    shown += c;
+    if (c == '&') shown += '&';  // a plain ampersand ('&' is never a second byte)
+  }
+  return shown;
+}
+
 std::string EntryText(const MenuItem& item) {
-  if (item.GetShortCut().Empty()) return item.Caption();
-  return item.Caption() + "\t" + ShortCutText(item.GetShortCut());
+  if (item.GetShortCut().Empty()) return ShownCaption(item);
+  return ShownCaption(item) + "\t" + ShortCutText(item.GetShortCut());
 }
 
 // Describes an item's look; text must outlive the call that uses the result.
@@ -146,11 +157,7 @@ UINT AllocateCommandId(MenuItem& item) {
 
 void ReleaseCommandId(UINT id) { itemsById.erase(id); }
 
-void RunMenuItem(MenuItem& item) {
-  // A copy: the handler may delete the item (and with it OnClick) while it runs.
-  const auto handler = item.OnClick;
-  if (handler) Guarded([&] { handler(item); });
-}
+void RunMenuItem(MenuItem& item) { item.Click(); }
 
 void RunMenuCommand(UINT id) {
   auto it = itemsById.find(id);
