@@ -3,6 +3,7 @@
 
 #include "app/command_line.h"
 #include "entries/path_kind.h"
+#include "settings/settings_file.h"
 #include "ui/application.h"
 
 TForm1* Form1 = nullptr;
@@ -29,6 +30,8 @@ TForm1::~TForm1() {
 
 void TForm1::FormCreate() {
   platform::AcceptDroppedFiles(Handle(), true);
+  SettingsFile = std::make_unique<TSettingsFile>(SettingsFilePath(platform::ModuleFileName()));
+  LoadSettings();
   AppDir = PathDirectory(platform::ModuleFileName());
 
   const std::vector<std::string> arguments = CommandLineArguments(platform::CommandLine());
@@ -40,6 +43,11 @@ void TForm1::FormCreate() {
 
 void TForm1::FormShow() { UpdateCommands(); }
 
-void TForm1::FormClose() {}
+// A settings file that cannot be written is reported by the error box, and the window still
+// closes (the form closes whatever its close handler raises).
+void TForm1::FormClose() {
+  SaveSettings();
+  SettingsFile.reset();
+}
 
 void TForm1::Exit1Click() { Close(); }

@@ -3,6 +3,7 @@
 // listfile, settings).
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -126,13 +127,20 @@ class TForm1 : public ui::Form {
   void AddCollectedRows(ui::ListView& list, const CollectedPaths& paths);
   int32_t GetFolderDate(const std::string& path);
 
+  // Applying timestamps (entries/).
+  platform::FileHandle OpenFolder(const std::string& path, uint8_t mode);
+
   // List files and recent files (listfile/).
   void LoadListFile(const std::string& path);
   static std::vector<std::string> SplitListLine(const std::string& line);
   void AddRecentFile(const std::string& path);
+  void RecentFileClick(ui::MenuItem& sender);
+  std::unique_ptr<ui::MenuItem> NewRecentItem(const std::string& caption);
 
-  // Applying timestamps (entries/).
-  platform::FileHandle OpenFolder(const std::string& path, uint8_t mode);
+  // Settings (settings/).
+  void LoadSettings();
+  void SaveSettings();
+  void RestorePlacement();
 
   std::string AppDir;
 };

@@ -13,4 +13,5 @@ struct TForm1Access {
   static void LoadListFile(TForm1& form, const std::string& path) { form.LoadListFile(path); }
   static void UpdateCommands(TForm1& form) { form.UpdateCommands(); }
   static void UpdateStatusText(TForm1& form) { form.UpdateStatusText(); }
+  static void AddRecentFile(TForm1& form, const std::string& path) { form.AddRecentFile(path); }
 };

@@ -11,13 +11,16 @@ namespace testsupport {
 void FormTest::SetUp() {
   ui::testing::RecordBoxes(true);
   ui::testing::AnswerFileDialogs({});
+  platform::testing::SetModuleFileNameOverride(programFolder.Path("horodex.exe"));
   Restart("");
 }
 
 void FormTest::TearDown() {
   form.reset();
+  DrainMessages();
   ui::Application::Instance().SetMainForm(nullptr);
   platform::testing::SetCommandLineOverride(std::nullopt);
+  platform::testing::SetModuleFileNameOverride(std::nullopt);
   const auto leftover = ui::testing::TakeBoxes();
   for (const auto& box : leftover) ADD_FAILURE() << "unexpected box: " << box.text;
   if (const size_t unused = ui::testing::StopAnsweringFileDialogs())
@@ -25,8 +28,13 @@ void FormTest::TearDown() {
   ui::testing::RecordBoxes(false);
 }
 
+// A main window that was closed told the application to end (a quit message on Windows),
+// which would end the next modal loop: the next window starts with the queue drained.
+void FormTest::DrainMessages() { ui::Application::Instance().ProcessMessages(); }
+
 void FormTest::Restart(const std::string& arguments) {
   form.reset();
+  DrainMessages();
   SortColumn = 0;  // as at every start of the program
   platform::testing::SetCommandLineOverride("horodex.exe " + arguments);
   form = std::make_unique<TForm1>();

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/form1.h"
+#include "support/temp_tree.h"
 #include "ui/testing.h"
 
 namespace testsupport {
@@ -18,8 +19,12 @@ class FormTest : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
 
-  // A new main window started with these arguments on its command line.
+  // A new main window started with these arguments on its command line. The program lies
+  // in a scratch folder of its own, where its settings file goes.
   void Restart(const std::string& arguments);
+  static void DrainMessages();
+  // The settings file beside the program.
+  std::string SettingsPath() const { return programFolder.Path("horodex.ini"); }
 
   // The rows as "caption|path|kind" lines, top to bottom.
   std::vector<std::string> Rows() const;
@@ -35,6 +40,7 @@ class FormTest : public ::testing::Test {
   // The boxes shown since the last call.
   std::vector<ui::testing::ShownBox> Boxes();
 
+  testsupport::TempTree programFolder;
   std::unique_ptr<TForm1> form;
 };
 

@@ -1,0 +1,41 @@
+// Reading the settings file at start-up.
+#include <vector>
+
+#include "app/form1.h"
+#include "listfile/recent_items.h"
+#include "settings/settings_file.h"
+
+void TForm1::LoadSettings() {
+  std::vector<std::string> keys;
+  PopupMenu2.SetTag(SettingsFile->ReadNumber("file", "max", 4));
+
+  // Entries are numbered by their order in the file; the key names only find the values.
+  SettingsFile->ReadKeyNames("recent", keys);
+  for (size_t i = 0; i < keys.size(); ++i) {
+    const std::string caption =
+        RecentItemIndex(static_cast<int>(i)) + " " + SettingsFile->ReadText("recent", keys[i], "");
+    Recentry1->Add(NewRecentItem(caption));
+    PopupMenu2.Items().Add(NewRecentItem(caption));
+  }
+
+  ShowToolBar1->SetChecked(SettingsFile->ReadFlag("show", "toolbar", true));
+  ToolBar1.SetVisible(ShowToolBar1->Checked());
+  ShowStatusBar1->SetChecked(SettingsFile->ReadFlag("show", "statusbar", true));
+  StatusBar1.SetVisible(ShowStatusBar1->Checked());
+  ShowWindow1->SetChecked(SettingsFile->ReadFlag("show", "window", false));
+  if (ShowWindow1->Checked()) RestorePlacement();
+}
+
+// The stored placement, each value applied before the next is read. A placement that would
+// leave no part of the title bar on any monitor (one unplugged since, a hand-edited value)
+// could never be moved back by the user: the values that would do so are passed over.
+void TForm1::RestorePlacement() {
+  const int left = SettingsFile->ReadNumber("window", "left", Left());
+  const int top = SettingsFile->ReadNumber("window", "top", Top());
+  const int width = SettingsFile->ReadNumber("window", "width", Width());
+  const bool whole = TitleBarOnScreen(left, top, width);
+  if (whole || TitleBarOnScreen(left, Top(), Width())) SetLeft(left);
+  if (whole || TitleBarOnScreen(Left(), top, Width())) SetTop(top);
+  if (whole || TitleBarOnScreen(Left(), Top(), width)) SetWidth(width);
+  SetHeight(SettingsFile->ReadNumber("window", "height", Height()));
+}

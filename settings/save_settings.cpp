@@ -1,0 +1,21 @@
+// Writing the settings file at close.
+#include "app/form1.h"
+#include "listfile/recent_items.h"
+#include "settings/settings_file.h"
+
+void TForm1::SaveSettings() {
+  const int max = PopupMenu2.Tag();
+  SettingsFile->WriteNumber("file", "max", max);
+  // Keys of earlier runs beyond `max` stay in the file: nothing is ever erased.
+  for (int i = 0; i < Recentry1->Count() && i < max; ++i) {
+    SettingsFile->WriteText("recent", RecentItemIndex(i),
+                            RecentItemPath(Recentry1->Item(i).Caption()));
+  }
+  SettingsFile->WriteFlag("show", "toolbar", ShowToolBar1->Checked());
+  SettingsFile->WriteFlag("show", "statusbar", ShowStatusBar1->Checked());
+  SettingsFile->WriteFlag("show", "window", ShowWindow1->Checked());
+  SettingsFile->WriteNumber("window", "left", Left());
+  SettingsFile->WriteNumber("window", "top", Top());
+  SettingsFile->WriteNumber("window", "width", Width());
+  SettingsFile->WriteNumber("window", "height", Height());
+}
