@@ -23,8 +23,9 @@ void TForm1::WMDropFiles(TWMDropFiles& message) {
   const platform::DropHandle drop = message.Drop;
   CollectedPaths list;
   FinishDrop finish(drop);
+  LongWork work(*this);
   const uint32_t count = platform::DropQueryFile(drop, kCountQuery, nullptr, 0);
-  for (uint32_t i = 0; i < count; ++i) {
+  for (uint32_t i = 0; i < count && !work.Stopped(); ++i) {
     const uint32_t length = platform::DropQueryFile(drop, i, nullptr, 0);
     std::string path(length, '\0');
     // The string's own terminator gives the call room for its zero.

@@ -37,7 +37,11 @@ void TForm1::FormCreate() {
   const std::vector<std::string> arguments = CommandLineArguments(platform::CommandLine());
   if (arguments.empty()) return;
   CollectedPaths list;
-  for (const std::string& path : arguments) CollectPath(path, list);
+  LongWork work(*this);
+  for (const std::string& path : arguments) {
+    if (work.Stopped()) break;
+    CollectPath(path, list);
+  }
   AddCollectedRows(ListView1, list);
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/long_work.h"
 #include "entries/collected_paths.h"
 #include "platform/process.h"
 #include "ui/bars.h"
@@ -141,6 +142,12 @@ class TForm1 : public ui::Form {
   void LoadSettings();
   void SaveSettings();
   void RestorePlacement();
+
+  // Long work (app/long_work.h): the one running, and its progress. True once the user asked
+  // it to stop.
+  friend class LongWork;
+  bool Progress(WorkStep step, uint64_t done, uint64_t total = 0);
+  LongWork* work_ = nullptr;
 
   std::string AppDir;
 };

@@ -1,20 +1,9 @@
 // Program start: settings, title, main window, message loop.
 #include "app/error_box.h"
 #include "app/form1.h"
+#include "app/show_command.h"
 #include "entries/date_settings.h"
 #include "ui/application.h"
-
-namespace {
-
-// The show state asked for by whoever started the program: maximised and minimised are
-// honoured, anything else shows the window normally.
-int InitialShowCommand() {
-  const int asked = platform::StartupShowCommand();
-  if (asked == platform::kSwShowMaximized || asked == platform::kSwShowMinNoActive) return asked;
-  return 1;  // SW_SHOWNORMAL
-}
-
-}  // namespace
 
 int main() {
   ReadDateSettings();

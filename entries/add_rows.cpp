@@ -15,7 +15,9 @@ int32_t TForm1::GetFolderDate(const std::string& path) {
 
 void TForm1::AddCollectedRows(ui::ListView& list, const CollectedPaths& paths) {
   BulkUpdate bulk(list);
+  uint64_t built = 0;
   for (const CollectedPath& entry : paths) {
+    Progress(WorkStep::List, built++, paths.size());
     std::string kind;
     int32_t packed;
     if (entry.attributes & platform::kAttrDirectory) {

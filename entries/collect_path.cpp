@@ -1,4 +1,5 @@
 // Walking named paths into the collected path list.
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -13,12 +14,14 @@ namespace {
 // a link can close a cycle, so folder identities are read only when a link is met.
 class Walk {
  public:
-  explicit Walk(CollectedPaths& list) : list_(list) {}
+  // `stop` hears of every path collected and may end the walk there.
+  Walk(CollectedPaths& list, std::function<bool(size_t collected)> stop)
+      : list_(list), stop_(std::move(stop)) {}
 
   void Collect(const std::string& path) {
     const uint32_t attributes = ReadPathAttributes(path);
-    list_.push_back({path, attributes, false, {}});
-    if (!(attributes & platform::kAttrDirectory)) return;
+    Append({path, attributes, false, {}});
+    if (stopped_ || !(attributes & platform::kAttrDirectory)) return;
     if ((attributes & platform::kAttrReparsePoint) && LeadsToAnAncestor(path)) return;
     ancestors_.push_back({path, std::nullopt, false});
     Descend(path);
@@ -51,22 +54,31 @@ class Walk {
     platform::DirectorySearch search(prefix + "*.*");
     if (!search.Started()) return;
     platform::FoundEntry entry;
-    while (search.Next(entry)) {
+    while (!stopped_ && search.Next(entry)) {
       if (entry.name == "." || entry.name == "..") continue;
       if (entry.attributes & platform::kAttrDirectory) {
         Collect(prefix + entry.name);
       } else {
-        list_.push_back({prefix + entry.name, entry.attributes, true, entry.lastWrite});
+        Append({prefix + entry.name, entry.attributes, true, entry.lastWrite});
       }
     }
   }
 
+  void Append(CollectedPath&& entry) {
+    list_.push_back(std::move(entry));
+    if (stop_(list_.size())) stopped_ = true;
+  }
+
   CollectedPaths& list_;
+  std::function<bool(size_t)> stop_;
+  bool stopped_ = false;
   std::vector<Ancestor> ancestors_;
 };
 
 }  // namespace
 
 void TForm1::CollectPath(const std::string& path, CollectedPaths& list) {
-  Walk(list).Collect(path);
+  Walk(list, [this](size_t collected) {
+    return Progress(WorkStep::Collect, collected);
+  }).Collect(path);
 }

@@ -16,22 +16,26 @@ platform::FileHandle TForm1::OpenFolder(const std::string& path, uint8_t mode) {
 void TForm1::Rewrite1Click() {
   if (ListView1.Count() == 0) return;
   int failures = 0;
-  for (int i = 0; i < ListView1.Count(); ++i) {
-    const ui::ListItem& row = ListView1.Item(i);
-    const double value = ParseDateText(row.caption);  // a text that is no date ends the command
-    const platform::SystemTime system = ValueToSystemTime(value);
-    // A date that no file time can hold (before 1601) is one failure; its path stays shut.
-    platform::FileTime local, utc;
-    if (!platform::SystemTimeToFileTime(system, local) ||
-        !platform::LocalFileTimeToFileTime(local, utc)) {
-      ++failures;
-      continue;
+  {
+    LongWork work(*this);
+    for (int i = 0; i < ListView1.Count(); ++i) {
+      Progress(WorkStep::Update, i, ListView1.Count());
+      const ui::ListItem& row = ListView1.Item(i);
+      const double value = ParseDateText(row.caption);  // a text that is no date ends the command
+      const platform::SystemTime system = ValueToSystemTime(value);
+      // A date that no file time can hold (before 1601) is one failure; its path stays shut.
+      platform::FileTime local, utc;
+      if (!platform::SystemTimeToFileTime(system, local) ||
+          !platform::LocalFileTimeToFileTime(local, utc)) {
+        ++failures;
+        continue;
+      }
+      const std::string& path = EntrySubItem(row, 0);
+      const std::string& kind = EntrySubItem(row, 1);
+      platform::FileHandle handle = kind == kFolderKind ? OpenFolder(path, kOpenWriteShareRead)
+                                                        : OpenForWrite(path, kOpenWriteShareRead);
+      if (!handle.SetTimes(&utc, &utc, &utc)) ++failures;
     }
-    const std::string& path = EntrySubItem(row, 0);
-    const std::string& kind = EntrySubItem(row, 1);
-    platform::FileHandle handle = kind == kFolderKind ? OpenFolder(path, kOpenWriteShareRead)
-                                                      : OpenForWrite(path, kOpenWriteShareRead);
-    if (!handle.SetTimes(&utc, &utc, &utc)) ++failures;
   }
   const int x = Left() + Width() / 3, y = Top() + Height() / 3;
   if (failures > 0) {

@@ -20,7 +20,8 @@ void TForm1::LoadListFile(const std::string& path) {
   if (!file.Valid()) throw EInOutError(file.OpenError());
   ListLines lines(file);
   std::string line;
-  while (lines.Next(line)) {
+  uint64_t read = 0;
+  while (!Progress(WorkStep::Load, read++) && lines.Next(line)) {
     const std::vector<std::string> fields = SplitListLine(line);
     // The row comes first and takes its texts one by one, so a short line leaves a row
     // with the texts before the missing one.

@@ -52,9 +52,10 @@ void TForm1::AddRecentFile(const std::string& path) {
 // click returns.
 void TForm1::RecentFileClick(ui::MenuItem& sender) {
   const std::string path = RecentItemPath(sender.Caption());
+  LongWork work(*this);
   {
     BulkUpdate bulk(ListView1);
     LoadListFile(path);  // a failure leaves the entry where it is
   }
-  AddRecentFile(path);
+  if (!work.Stopped()) AddRecentFile(path);
 }

@@ -29,6 +29,10 @@ bool FileTimeToDosDateTime(FileTime time, uint16_t& date, uint16_t& dosTime);
 // SystemTimeToFileTime: fails for a record that names no valid time from 1601 on.
 bool SystemTimeToFileTime(const SystemTime& system, FileTime& time);
 
+// Milliseconds since some moment before the process started, never going back
+// (GetTickCount64): for measuring how long work has run.
+uint64_t MonotonicMilliseconds();
+
 // GetLocalTime, unless tests have fixed the clock.
 SystemTime LocalTime();
 // Fixes the clock that LocalTime reads (tests); nullopt returns to the real clock.

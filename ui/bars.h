@@ -96,6 +96,12 @@ class StatusBar {
   ~StatusBar();
   const std::string& SimpleText() const { return text_; }
   void SetSimpleText(const std::string& text);  // also while hidden; no native call when unchanged
+  // Long work shows its progress in place of the text, at once, until it ends; the text
+  // itself stays what it is.
+  void ShowProgress(const std::string& progress);
+  void EndProgress();
+  bool InProgress() const { return inProgress_; }
+  const std::string& ShownText() const { return inProgress_ ? progress_ : text_; }
   bool Visible() const { return visible_; }
   void SetVisible(bool visible);
   int Height() const;  // 19 pixels at 96 dpi
@@ -105,6 +111,8 @@ class StatusBar {
  private:
   Form& owner_;
   std::string text_;
+  std::string progress_;
+  bool inProgress_ = false;
   bool visible_ = true;
   void* native_ = nullptr;
 };

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "ui/application.h"
+#include "ui/busy.h"
 #include "ui/form.h"
 
 namespace ui {
@@ -138,9 +139,14 @@ void ListView::Sort() {
   CommitEdit();
   std::vector<int> order(rows_.size());
   std::iota(order.begin(), order.end(), 0);
-  // A merge sort stays within bounds even if a comparison were inconsistent.
-  std::stable_sort(order.begin(), order.end(),
-                   [this](int a, int b) { return OnCompare(rows_[a], rows_[b]) < 0; });
+  // A merge sort stays within bounds even if a comparison were inconsistent. A long sort
+  // inside long work keeps the window painting; the rows do not move until it is done.
+  BusyScope* busy = BusyScope::Current();
+  unsigned comparisons = 0;
+  std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+    if (busy && (++comparisons & 0x3FFF) == 0) busy->KeepAlive();
+    return OnCompare(rows_[a], rows_[b]) < 0;
+  });
   std::vector<ListItem> sorted;
   sorted.reserve(rows_.size());
   for (int from : order) sorted.push_back(std::move(rows_[from]));

@@ -3,6 +3,7 @@
 // the real controls.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,14 @@ void AnswerFileDialogs(std::vector<std::vector<std::string>> answers);
 std::vector<ShownFileDialog> TakeFileDialogs();
 // Stops answering; returns how many answers no dialog took.
 size_t StopAnsweringFileDialogs();
+
+// Long work (see ui/busy.h): how often it lets the windows paint and looks at the input
+// (100 ms; 0 at every call), and a callback run at each of those moments, before the input
+// is looked at.
+void SetKeepAliveInterval(int milliseconds);
+void SetKeepAliveHook(std::function<void()> callback);
+// A key pressed while the program is busy: it waits in the input until the work looks.
+void PostKey(Form& form, ShortCut key);
 
 // Screen size, for checking centred positions.
 int ScreenWidth();

@@ -66,4 +66,10 @@ SystemTime native::LocalClock() {
   return result;
 }
 
+uint64_t MonotonicMilliseconds() {
+  timespec now{};
+  clock_gettime(CLOCK_MONOTONIC, &now);
+  return static_cast<uint64_t>(now.tv_sec) * 1000 + static_cast<uint64_t>(now.tv_nsec) / 1000000;
+}
+
 }  // namespace platform

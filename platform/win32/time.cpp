@@ -70,4 +70,6 @@ SystemTime native::LocalClock() {
           now.wHour, now.wMinute, now.wSecond,    now.wMilliseconds};
 }
 
+uint64_t MonotonicMilliseconds() { return GetTickCount64(); }
+
 }  // namespace platform

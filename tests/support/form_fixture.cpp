@@ -16,6 +16,8 @@ void FormTest::SetUp() {
 }
 
 void FormTest::TearDown() {
+  ui::testing::SetKeepAliveHook(nullptr);
+  ui::testing::SetKeepAliveInterval(100);
   form.reset();
   DrainMessages();
   ui::Application::Instance().SetMainForm(nullptr);

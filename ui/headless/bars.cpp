@@ -70,6 +70,13 @@ StatusBar::~StatusBar() {
 
 void StatusBar::SetSimpleText(const std::string& text) { text_ = text; }
 
+void StatusBar::ShowProgress(const std::string& progress) {
+  progress_ = progress;
+  inProgress_ = true;
+}
+
+void StatusBar::EndProgress() { inProgress_ = false; }
+
 void StatusBar::SetVisible(bool visible) {
   if (visible_ == visible) return;
   visible_ = visible;

@@ -98,6 +98,12 @@ LRESULT Route(Form& form, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       // The menu bar belongs to its MainMenu, which destroys it itself.
       SetMenu(hwnd, nullptr);
       break;
+    case WM_SETCURSOR:
+      if (win32::Busy()) {
+        SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
+        return TRUE;
+      }
+      break;
     case WM_DROPFILES: {
       const auto drop = reinterpret_cast<HDROP>(wParam);
       if (form.OnDropFiles) {
@@ -136,7 +142,7 @@ LRESULT Route(Form& form, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       impl.statusTextPosted = false;
       if (StatusBar* bar = form.GetStatusBar()) {
         SendMessageA(static_cast<HWND>(bar->NativeHandle()), SB_SETTEXTA, SB_SIMPLEID,
-                     reinterpret_cast<LPARAM>(bar->SimpleText().c_str()));
+                     reinterpret_cast<LPARAM>(bar->ShownText().c_str()));
       }
       return 0;
     case WM_CONTEXTMENU:

@@ -58,5 +58,7 @@ void DispatchOne(MSG& msg);
 
 std::wstring Widen(const std::string& text);  // ANSI code page to UTF-16
 
+bool Busy();  // long work is running: the wait cursor stays
+
 }  // namespace win32
 }  // namespace ui

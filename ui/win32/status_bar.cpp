@@ -31,12 +31,26 @@ void StatusBar::SetSimpleText(const std::string& text) {
   // one would pay for a paint per row. The form shows the latest text when it next gets to
   // its messages.
   Form::Impl& impl = owner_.impl();
-  if (impl.statusTextPosted) return;
+  if (impl.statusTextPosted || inProgress_) return;
   impl.statusTextPosted = impl.hwnd && PostMessageA(impl.hwnd, kShowStatusText, 0, 0);
   if (!impl.statusTextPosted) {
     SendMessageA(static_cast<HWND>(native_), SB_SETTEXTA, SB_SIMPLEID,
                  reinterpret_cast<LPARAM>(text_.c_str()));
   }
+}
+
+void StatusBar::ShowProgress(const std::string& progress) {
+  progress_ = progress;
+  inProgress_ = true;
+  const auto hwnd = static_cast<HWND>(native_);
+  SendMessageA(hwnd, SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(progress_.c_str()));
+  UpdateWindow(hwnd);
+}
+
+void StatusBar::EndProgress() {
+  inProgress_ = false;
+  SendMessageA(static_cast<HWND>(native_), SB_SETTEXTA, SB_SIMPLEID,
+               reinterpret_cast<LPARAM>(text_.c_str()));
 }
 
 void StatusBar::SetVisible(bool visible) {

@@ -72,6 +72,12 @@ void PressKey(Form& form, ShortCut key) {
   SetKeyboardState(saved.data());
 }
 
+void PostKey(Form& form, ShortCut key) {
+  const HWND target = KeyTarget(form);
+  PostMessageA(target, WM_KEYDOWN, key.key, KeyData(key.key, false));
+  PostMessageA(target, WM_KEYUP, key.key, KeyData(key.key, true));
+}
+
 void TypeText(Form& form, const std::string& text) {
   const HWND target = KeyTarget(form);
   char className[16] = {};
