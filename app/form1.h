@@ -125,7 +125,8 @@ class TForm1 : public ui::Form {
 
   // Path collection and row building (entries/).
   void CollectPath(const std::string& path, CollectedPaths& list);
-  void AddCollectedRows(ui::ListView& list, const CollectedPaths& paths);
+  // The paths move into the rows: the list is left empty.
+  void AddCollectedRows(ui::ListView& list, CollectedPaths& paths);
   int32_t GetFolderDate(const std::string& path);
 
   // Applying timestamps (entries/).

@@ -1,9 +1,11 @@
 // Times the program's batch work on big folder trees through the real main window:
 //   horodex_bench ROOT...
-// For each root: the walk, the row building (with its sort and paint), one sort by each
-// column, Save of every row to ROOT.txt and Open of it again into the emptied list (the file
-// dialogs answered by script), Select all, Replace, Update (stamping every listed path) and
-// Delete of every row.
+// For each root: the walk, the row building (with its sort and paint), the same again as a
+// drop with its progress (the longest time without a paint), one sort by each column, Save
+// of every row to ROOT.txt and Open of it again into the emptied list (the file dialogs
+// answered by script), Select all, Replace, Update (stamping every listed path), a drop
+// stopped by Esc after a second, Delete of every row, and the peak memory.
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <functional>
@@ -21,7 +23,56 @@
 #include "ui/application.h"
 #include "ui/testing.h"
 
+#ifdef _WIN32
+#include <windows.h>
+// After windows.h.
+#include <psapi.h>
+#else
+#include <sys/resource.h>
+#endif
+
 namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double PeakMegabytes() {
+#ifdef _WIN32
+  PROCESS_MEMORY_COUNTERS counters{};
+  GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+  return static_cast<double>(counters.PeakWorkingSetSize) / (1024 * 1024);
+#else
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return static_cast<double>(usage.ru_maxrss) / 1024;
+#endif
+}
+
+// The moments at which long work let the window paint, from the start of a step to its end.
+class PaintGaps {
+ public:
+  PaintGaps() {
+    moments_.push_back(Clock::now());
+    ui::testing::SetKeepAliveHook([this] {
+      moments_.push_back(Clock::now());
+      if (onPaint) onPaint();
+    });
+  }
+  ~PaintGaps() { ui::testing::SetKeepAliveHook(nullptr); }
+  double LongestSeconds() {
+    std::vector<Clock::time_point> all = moments_;
+    all.push_back(Clock::now());
+    double longest = 0;
+    for (size_t i = 1; i < all.size(); ++i) {
+      longest = std::max(longest, std::chrono::duration<double>(all[i] - all[i - 1]).count());
+    }
+    return longest;
+  }
+  size_t Paints() const { return moments_.size() - 1; }
+  std::function<void()> onPaint;
+
+ private:
+  std::vector<Clock::time_point> moments_;
+};
 
 double Seconds(const std::function<void()>& work) {
   const auto start = std::chrono::steady_clock::now();
@@ -59,6 +110,25 @@ void Run(const std::string& root) {
         application.ProcessMessages();
       },
       count);
+  auto clearAll = [&] {
+    form.SelectAll1Click();
+    form.Delete1Click();
+    application.ProcessMessages();
+  };
+  clearAll();
+  {
+    PaintGaps gaps;
+    Step(
+        "drop: walk, rows, sort, paint",
+        [&] {
+          ui::testing::DropFiles(form, {root});
+          application.ProcessMessages();
+        },
+        count);
+    std::printf("  %-40s %8.3f s  (%zu paints)\n", "  longest time without a paint",
+                gaps.LongestSeconds(), gaps.Paints());
+    std::printf("  %-40s %8.1f MB\n", "  peak memory so far", PeakMegabytes());
+  }
   for (int column : {1, 2, 0}) {
     const std::string step = "sort by column " + std::to_string(column);
     Step(
@@ -72,11 +142,6 @@ void Run(const std::string& root) {
   // Save and Open through their dialogs, which are the system's and are answered through
   // them; then the same work without a dialog.
   const std::string listFile = root + ".txt";
-  auto clear = [&] {
-    form.SelectAll1Click();
-    form.Delete1Click();
-    application.ProcessMessages();
-  };
   ui::testing::RecordBoxes(true);
   ui::testing::AnswerFileDialogs({{}, {listFile}});
   Step(
@@ -85,7 +150,7 @@ void Run(const std::string& root) {
       "Save with its dialog", [&] { form.Save1Click(); }, count);
   Step(
       "Save without a dialog", [&] { WriteWholeFile(listFile, ListFileText(list)); }, count);
-  clear();
+  clearAll();
   ui::testing::AnswerFileDialogs({{listFile}});
   Step(
       "Open with its dialog, sorted, painted",
@@ -95,7 +160,7 @@ void Run(const std::string& root) {
       },
       count);
   ui::testing::StopAnsweringFileDialogs();
-  clear();
+  clearAll();
   Step(
       "Load without a dialog, sorted, painted",
       [&] {
@@ -122,10 +187,37 @@ void Run(const std::string& root) {
         application.ProcessMessages();
       },
       count);
-  Step(
-      "Update (stamp every path)", [&] { form.Rewrite1Click(); }, count);
+  {
+    PaintGaps gaps;
+    Step(
+        "Update (stamp every path)", [&] { form.Rewrite1Click(); }, count);
+    std::printf("  %-40s %8.3f s  (%zu paints)\n", "  longest time without a paint",
+                gaps.LongestSeconds(), gaps.Paints());
+  }
   for (const auto& box : ui::testing::TakeBoxes()) std::printf("  result: %s\n", box.text.c_str());
   ui::testing::RecordBoxes(false);
+  clearAll();
+  {
+    // Esc a second into the walk: how long until the work ends, the rows collected listed.
+    PaintGaps gaps;
+    const auto start = Clock::now();
+    Clock::time_point pressed{};
+    gaps.onPaint = [&] {
+      if (pressed == Clock::time_point{} && Clock::now() - start > std::chrono::seconds(1)) {
+        pressed = Clock::now();
+        ui::testing::PostKey(form, ui::Key(ui::kKeyEscape));
+      }
+    };
+    ui::testing::DropFiles(form, {root});
+    const auto ended = Clock::now();
+    if (pressed != Clock::time_point{}) {
+      std::printf("  %-40s %8.3f s  (%d rows)\n", "Esc after 1 s: to the end of the drop",
+                  std::chrono::duration<double>(ended - pressed).count(), list.Count());
+    } else {
+      std::printf("  %-40s  (the drop ended within a second)\n", "Esc after 1 s");
+    }
+    application.ProcessMessages();
+  }
   Step(
       "Delete every row",
       [&] {
@@ -133,6 +225,7 @@ void Run(const std::string& root) {
         application.ProcessMessages();
       },
       count);
+  std::printf("  %-40s %8.1f MB\n", "peak memory", PeakMegabytes());
   application.SetMainForm(nullptr);
 }
 

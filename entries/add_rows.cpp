@@ -13,10 +13,10 @@ int32_t TForm1::GetFolderDate(const std::string& path) {
   return HandleLastWriteDate(handle);
 }
 
-void TForm1::AddCollectedRows(ui::ListView& list, const CollectedPaths& paths) {
+void TForm1::AddCollectedRows(ui::ListView& list, CollectedPaths& paths) {
   BulkUpdate bulk(list);
   uint64_t built = 0;
-  for (const CollectedPath& entry : paths) {
+  for (CollectedPath& entry : paths) {
     Progress(WorkStep::List, built++, paths.size());
     std::string kind;
     int32_t packed;
@@ -32,7 +32,9 @@ void TForm1::AddCollectedRows(ui::ListView& list, const CollectedPaths& paths) {
     const std::string text = FormatDateText(PackedDateToValue(packed));
     const int row = list.Add();
     list.SetCaption(row, text);
-    list.AddSubItem(row, entry.path);
-    list.AddSubItem(row, kind);
+    list.AddSubItem(row, std::move(entry.path));
+    list.AddSubItem(row, std::move(kind));
   }
+  // The paths live in the rows now: their list goes before the closing sort.
+  CollectedPaths().swap(paths);
 }

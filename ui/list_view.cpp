@@ -70,8 +70,8 @@ void ListView::SetCaption(int index, const std::string& text) {
   if (sortType_ == SortType::Text) Sort();
 }
 
-void ListView::AddSubItem(int index, const std::string& text) {
-  rows_.at(index).subItems.push_back(text);
+void ListView::AddSubItem(int index, std::string text) {
+  rows_.at(index).subItems.push_back(std::move(text));
   native_->RowsChanged(index, index);
 }
 
@@ -147,11 +147,8 @@ void ListView::Sort() {
     if (busy && (++comparisons & 0x3FFF) == 0) busy->KeepAlive();
     return OnCompare(rows_[a], rows_[b]) < 0;
   });
-  std::vector<ListItem> sorted;
-  sorted.reserve(rows_.size());
-  for (int from : order) sorted.push_back(std::move(rows_[from]));
   Moving moving(*this);
-  rows_ = std::move(sorted);
+  PlaceRows(order);
   if (editRow_ >= 0 || !followed_.empty()) {
     std::vector<int> position(order.size());
     for (size_t to = 0; to < order.size(); ++to) position[order[to]] = static_cast<int>(to);
@@ -159,6 +156,27 @@ void ListView::Sort() {
   }
   native_->RowsReordered(order);
   native_->RowsChanged(0, Count() - 1);
+}
+
+// Each row goes to its new place by following the cycles of the order, so that no second
+// copy of all the rows is needed.
+void ListView::PlaceRows(const std::vector<int>& order) {
+  std::vector<bool> placed(order.size());
+  for (size_t start = 0; start < order.size(); ++start) {
+    if (placed[start] || order[start] == static_cast<int>(start)) continue;
+    ListItem held = std::move(rows_[start]);
+    size_t to = start;
+    for (;;) {
+      placed[to] = true;
+      const auto from = static_cast<size_t>(order[to]);
+      if (from == start) {
+        rows_[to] = std::move(held);
+        break;
+      }
+      rows_[to] = std::move(rows_[from]);
+      to = from;
+    }
+  }
 }
 
 void ListView::BeginUpdate() {

@@ -87,8 +87,8 @@ class ListView {
   int Add();  // a new empty row after the last; raises no notification; returns its position
   // Stores the caption, raises a Text notification and, in sort type Text, sorts at once.
   void SetCaption(int index, const std::string& text);
-  void AddSubItem(int index, const std::string& text);  // raises nothing, never sorts
-  void Delete(int index);  // a selected row raises a State notification first
+  void AddSubItem(int index, std::string text);  // raises nothing, never sorts
+  void Delete(int index);                        // a selected row raises a State notification first
   // Removes every selected row in one pass (no shift of the whole list per row).
   void DeleteSelected();
   // Raised after rows were removed (the control raises no item-changed notification then).
@@ -148,6 +148,8 @@ class ListView {
   };
   class Follow;
   class Moving;
+  // Puts the rows in `order` (order[i] is the old position of the row going to i).
+  void PlaceRows(const std::vector<int>& order);
   // Ends an open edit, stored in its own row, before rows move.
   void CommitEdit();
   // Moves every row position held across a change: the open edit's row and those followed.

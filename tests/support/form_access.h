@@ -7,7 +7,7 @@ struct TForm1Access {
   static void CollectPath(TForm1& form, const std::string& path, CollectedPaths& list) {
     form.CollectPath(path, list);
   }
-  static void AddCollectedRows(TForm1& form, const CollectedPaths& list) {
+  static void AddCollectedRows(TForm1& form, CollectedPaths& list) {
     form.AddCollectedRows(form.ListView1, list);
   }
   static void LoadListFile(TForm1& form, const std::string& path) { form.LoadListFile(path); }
