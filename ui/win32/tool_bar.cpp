@@ -35,11 +35,21 @@ void ToolButton::ClickDropdownArrow() {
   const HWND bar = BarHwnd(*bar_);
   SendMessageA(bar, TB_GETRECT, CommandOf(index_), reinterpret_cast<LPARAM>(&rc));
   MapWindowPoints(bar, HWND_DESKTOP, reinterpret_cast<POINT*>(&rc), 2);
-  // The button's tooltip would otherwise stay over the menu.
-  if (auto tips = reinterpret_cast<HWND>(SendMessageA(bar, TB_GETTOOLTIPS, 0, 0))) {
+  // The button's tooltip would otherwise stay over the menu, or come back while the mouse
+  // rests on the button.
+  const auto tips = reinterpret_cast<HWND>(SendMessageA(bar, TB_GETTOOLTIPS, 0, 0));
+  if (tips) {
+    // As if the mouse had left every button: a tip about to show is called off too.
+    MSG away{};
+    away.hwnd = bar;
+    away.message = WM_MOUSEMOVE;
+    away.lParam = MAKELPARAM(-30000 & 0xFFFF, -30000 & 0xFFFF);
+    SendMessageA(tips, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&away));
     SendMessageA(tips, TTM_POP, 0, 0);
+    SendMessageA(tips, TTM_ACTIVATE, FALSE, 0);
   }
   dropdown_->Popup(rc.left, rc.bottom);
+  if (tips) SendMessageA(tips, TTM_ACTIVATE, TRUE, 0);
 }
 
 ToolBar::ToolBar(Form& owner) : owner_(owner) {
