@@ -260,6 +260,23 @@ shot_region() {
   import -window root -crop "$4x$5+$((MAIN_X + $2))+$((MAIN_Y + $3))" +repage "$1"
 }
 
+# settled_shot FILE X Y W H: shot_region once two shots in a row are the same (the window has
+# finished painting that part).
+_same_shot() {
+  shot_region "$1.next.png" "${@:2}"
+  if [ -f "$1" ] && [ "$(pixels_differ "$1" "$1.next.png")" = 0 ]; then
+    rm -f "$1.next.png"
+    return 0
+  fi
+  mv "$1.next.png" "$1"
+  sleep 0.2
+  return 1
+}
+settled_shot() {
+  rm -f "$1"
+  wait_until "$E2E_WAIT" "a still picture of the window at $2,$3 ($1)" _same_shot "$@"
+}
+
 # pixels_differ A B: the number of pixels in which two screenshots differ.
 pixels_differ() {
   local n
