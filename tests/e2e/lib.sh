@@ -294,11 +294,11 @@ red_pixels() {
 }
 
 # expect_error_box: an application error box (title "Horodex", error icon) is shown; sets WIN.
+_error_icon() { [ "$(red_pixels "$1")" -ge 20 ]; }
 expect_error_box() {
   wait_window Horodex
-  local red
-  red=$(red_pixels "$WIN")
-  [ "$red" -ge 20 ] || fail "the box titled Horodex shows no error icon ($red red pixels)"
+  # Waits for the box to be painted with its icon.
+  wait_until "$E2E_WAIT" "error icon in the box titled Horodex (see $E2E_WORK/window-$WIN.png)" _error_icon "$WIN"
 }
 
 # --- files ---------------------------------------------------------------------------------
