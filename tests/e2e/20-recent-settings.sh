@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Across restarts: a saved list file comes back in the Open button's drop-down and loads from
-# there; the toolbar and the status bar, hidden through the View menu, stay hidden at the next
+# Across restarts: a saved list file comes back in the Open button's drop-down and in File >
+# 最近使ったファイル and loads from there, moving to the top; the toolbar and the status bar, hidden through the View menu, stay hidden at the next
 # start and show again; the settings file keeps its keys in their order; a placement written
 # into it by hand is restored when its window key is set.
 # shellcheck source=tests/e2e/lib.sh
@@ -17,7 +17,7 @@ set_time "$tree" '2013-09-10 11:12:14'
 own "$tree" "$lists"
 install_app app
 ini="$APP_DIR/horodex.ini"
-watch "$ini" "$lists/list.txt" "$lists/copy.txt"
+watch "$ini" "$lists/list.txt" "$lists/copy.txt" "$lists/twice.txt"
 
 # ini_text RECENT... : the settings file as the program writes it, with these recent files,
 # the two bars and the window key as given in SHOW_*, and the window as it stands.
@@ -61,6 +61,17 @@ answer_file_dialog "$SAVE_DIALOG" "$lists/copy.txt"
 wait_file "$lists/copy.txt"
 expect_file "$lists/copy.txt" "$lists/list.txt"
 
+step "load the first list file again from File > 最近使ったファイル: its rows twice; save them"
+open_menu alt+f
+open_submenu r
+choose 1 # list.txt, below copy.txt
+key ctrl+s
+answer_file_dialog "$SAVE_DIALOG" "$lists/twice.txt"
+wait_file "$lists/twice.txt"
+# Loading adds to the rows; equal rows stand together in date order.
+sed 'p' "$lists/list.txt" >"$E2E_WORK/expected-twice.txt"
+expect_file "$lists/twice.txt" "$E2E_WORK/expected-twice.txt"
+
 step "hide the toolbar and the status bar (View menu), close with File > 終了"
 open_menu alt+v
 choose t
@@ -70,7 +81,8 @@ open_menu alt+f
 choose x
 wait_exit
 SHOW_TOOLBAR=0 SHOW_STATUSBAR=0 SHOW_WINDOW=0
-ini_text "$lists/copy.txt" "$lists/list.txt" >"$E2E_WORK/expected-2.ini"
+# list.txt went to the top when it was loaded from the menu, then twice.txt was saved.
+ini_text "$lists/twice.txt" "$lists/list.txt" "$lists/copy.txt" >"$E2E_WORK/expected-2.ini"
 expect_file "$ini" "$E2E_WORK/expected-2.ini"
 
 step "restore the placement by hand in the settings file; restart: placed there, both bars hidden"
@@ -100,5 +112,5 @@ wait_until "$E2E_WAIT" "toolbar and status bar shown as at first (see $E2E_WORK/
 key alt+F4
 wait_exit
 SHOW_TOOLBAR=1 SHOW_STATUSBAR=1 SHOW_WINDOW=1
-ini_text "$lists/copy.txt" "$lists/list.txt" >"$E2E_WORK/expected-3.ini"
+ini_text "$lists/twice.txt" "$lists/list.txt" "$lists/copy.txt" >"$E2E_WORK/expected-3.ini"
 expect_file "$ini" "$E2E_WORK/expected-3.ini"

@@ -388,7 +388,15 @@ open_dropdown() {
   click "$OPEN_ARROW_X" "$TOOLBAR_Y"
   wait_until "$E2E_WAIT" "drop-down menu" _more_untitled "$E2E_UNTITLED"
 }
-# choose KEY: presses an item's access key in the open menu and waits until the menu is gone.
+# open_submenu KEY: in an open menu, opens the submenu of the item with access key KEY.
+open_submenu() {
+  local before
+  before=$(_untitled_windows)
+  key "$1"
+  wait_until "$E2E_WAIT" "submenu" _more_untitled "$before"
+}
+# choose KEY: presses an item's access key in the open menu and waits until the menu (with the
+# menus it was opened from) is gone.
 choose() {
   key "$1"
   wait_until "$E2E_WAIT" "end of the menu" _untitled_at_most "$E2E_UNTITLED"
