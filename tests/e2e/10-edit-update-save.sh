@@ -93,4 +93,4 @@ wait_exit
     '[window]' "left=$MAIN_X" "top=$MAIN_Y" "width=$MAIN_W" "height=$MAIN_H"
 } >"$E2E_WORK/expected.ini"
 expect_file "$ini" "$E2E_WORK/expected.ini"
-[ "$MAIN_W" -eq 455 ] && [ "$MAIN_H" -eq 395 ] || fail "the window is ${MAIN_W}x$MAIN_H, not 455x395"
+if [ "$MAIN_W" -ne 455 ] || [ "$MAIN_H" -ne 395 ]; then fail "the window is ${MAIN_W}x$MAIN_H, not 455x395"; fi

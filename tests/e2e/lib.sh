@@ -1,4 +1,5 @@
 # shellcheck shell=bash
+# shellcheck disable=SC2034 # the layout, the window's bounds and the dialogs' titles are for the scenarios
 # Helpers of the end-to-end scenarios: start horodex.exe under Wine, act on it as a user does
 # (keys, clicks, typing into its dialogs, closing it), wait for what a user would wait for (a
 # window, a file, a file time, the program's end) and, on a failure, print what was there.
@@ -37,7 +38,6 @@ ROW1_Y=96            # the first row, toolbar shown
 ROW_HEIGHT=14
 DATE_X=40            # inside the date column (a click elsewhere in a row selects nothing)
 PATH_HEADER_X=240    # the "パス名" header
-KIND_HEADER_X=385    # the "種類" header
 
 E2E_PID=          # the running program
 MAIN_WIN=         # its main window (X window id) and position
