@@ -113,3 +113,43 @@ to_utf8() {
     printf '%s\n' "$line"
   done
 }
+
+# resolve_test_user: who runs the test programs and the program under test, from
+# HORODEX_TEST_USER: auto (default: nobody when run as root, since root passes every
+# permission check and read-only files would not be read-only for it), self, or a numeric
+# uid. Sets TEST_USER (self or a uid) and TEST_GID (empty for self).
+resolve_test_user() {
+  TEST_USER=${HORODEX_TEST_USER:-auto}
+  if [ "$TEST_USER" = auto ]; then
+    if [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null; then
+      TEST_USER=$(id -u nobody 2>/dev/null || echo 65534)
+    else
+      TEST_USER=self
+    fi
+  fi
+  case "$TEST_USER" in
+    self | [0-9]*) ;;
+    *) die "HORODEX_TEST_USER must be auto, self or a numeric uid" ;;
+  esac
+  [ "$TEST_USER" != "$(id -u)" ] || TEST_USER=self
+  TEST_GID=
+  if [ "$TEST_USER" != self ]; then
+    TEST_GID=$(getent passwd "$TEST_USER" | cut -d: -f4 || true)
+    TEST_GID=${TEST_GID:-$TEST_USER}
+  fi
+}
+
+# test_user_folder DIR: a fresh, empty DIR owned by the test user. Falls back to the calling
+# user (TEST_USER=self) when the test user cannot reach it.
+test_user_folder() {
+  rm -rf "$1"
+  mkdir -p "$1"
+  if [ "$TEST_USER" != self ]; then
+    chown -R "$TEST_USER:$TEST_GID" "$1"
+    if ! setpriv --reuid="$TEST_USER" --regid="$TEST_GID" --clear-groups test -w "$1"; then
+      note "uid $TEST_USER cannot reach ${1}: the tests run as $(id -un)"
+      TEST_USER=self
+      TEST_GID=
+    fi
+  fi
+}

@@ -14,6 +14,7 @@
 # below, DISPLAY, and nothing else of the caller's, so that runs are the same everywhere.
 
 WINE64=/usr/lib/wine/wine64
+WINE32=/usr/lib/wine/wine # 32-bit loader, from wine32 of the i386 architecture (when installed)
 WINESERVER=/usr/lib/wine/wineserver
 WINE_LOCALE=ja_JP.UTF-8 # Wine takes the ANSI code page from it: 932
 WINE_TZ=Asia/Tokyo      # empty: the system's time zone
@@ -89,7 +90,7 @@ wine_stop() {
 # fonts from fonts-wine when it is made), the user, the home.
 wine_prefix_signature() {
   local packages
-  packages=$(dpkg-query -W -f='${Package}=${Version} ' libwine wine64 fonts-wine 2>/dev/null || true)
+  packages=$(dpkg-query -W -f='${Package}=${Version} ' libwine wine64 wine32 fonts-wine 2>/dev/null || true)
   printf '%suid=%s home=%s\n' "$packages" "$WINE_UID" "$WINE_HOME"
 }
 

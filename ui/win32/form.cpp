@@ -284,7 +284,8 @@ bool Form::TitleBarOnScreen(int left, int top, int width) const {
             top + GetSystemMetrics(SM_CYSIZEFRAME) + GetSystemMetrics(SM_CXPADDEDBORDER) +
                 GetSystemMetrics(SM_CYCAPTION)},
            false};
-  auto visit = [](HMONITOR monitor, HDC, LPRECT, LPARAM data) -> BOOL {
+  // CALLBACK: the system calls it with its own calling convention (stdcall on 32-bit Windows).
+  auto visit = [](HMONITOR monitor, HDC, LPRECT, LPARAM data) CALLBACK -> BOOL {
     auto& s = *reinterpret_cast<Search*>(data);
     MONITORINFO info{};
     info.cbSize = sizeof info;
