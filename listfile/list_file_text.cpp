@@ -19,10 +19,10 @@ void AppendField(std::string& text, const std::string& field) {
 
 }  // namespace
 
-std::string ListFileText(const ui::ListView& list) {
+std::string ListFileText(size_t count, const std::function<const ui::ListItem&(size_t)>& rowAt) {
   std::string text;
-  for (int i = 0; i < list.Count(); ++i) {
-    const ui::ListItem& row = list.Item(i);
+  for (size_t i = 0; i < count; ++i) {
+    const ui::ListItem& row = rowAt(i);
     AppendField(text, row.caption);
     text += ',';
     AppendField(text, EntrySubItem(row, 0));

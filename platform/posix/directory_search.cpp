@@ -4,6 +4,7 @@
 #include <fnmatch.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <memory>
 #include <vector>
 
@@ -52,10 +53,21 @@ struct DirCloser {
   void operator()(DIR* dir) const { closedir(dir); }
 };
 
-std::vector<FoundEntry> ListFolder(const std::string& folder, const std::string& namePattern) {
+// What a search found, or why it found nothing (a Win32 error code).
+struct Found {
   std::vector<FoundEntry> entries;
+  uint32_t error = 0;
+};
+
+Found ListFolder(const std::string& folder, const std::string& namePattern) {
+  Found found;
+  std::vector<FoundEntry>& entries = found.entries;
   std::unique_ptr<DIR, DirCloser> dir(opendir(folder.c_str()));
-  if (!dir) return entries;
+  if (!dir) {
+    const int error = errno;
+    found.error = posix::Win32Error(error, folder + "/" + namePattern);  // a missing folder: 3
+    return found;
+  }
   const std::string prefix = folder.back() == '/' ? folder : folder + '/';
   while (const dirent* item = readdir(dir.get())) {
     std::string name = item->d_name;
@@ -65,11 +77,12 @@ std::vector<FoundEntry> ListFolder(const std::string& folder, const std::string&
     if (Describe(prefix + name, name, entry)) entries.push_back(std::move(entry));
   }
   std::sort(entries.begin(), entries.end(), ListedBefore);
-  return entries;
+  if (entries.empty()) found.error = posix::kErrorFileNotFound;
+  return found;
 }
 
-std::vector<FoundEntry> Search(const std::string& pattern) {
-  if (pattern.empty() || pattern.back() == '/') return {};
+Found Search(const std::string& pattern) {
+  if (pattern.empty() || pattern.back() == '/') return {{}, posix::kErrorFileNotFound};
   size_t slash = pattern.rfind('/');
   std::string name = slash == std::string::npos ? pattern : pattern.substr(slash + 1);
   if (IsWildcard(name)) {
@@ -79,14 +92,14 @@ std::vector<FoundEntry> Search(const std::string& pattern) {
     return ListFolder(folder, name);
   }
   FoundEntry entry;
-  if (!Describe(pattern, name, entry)) return {};
-  return {entry};
+  if (!Describe(pattern, name, entry)) return {{}, posix::Win32Error(errno, pattern)};
+  return {{entry}, 0};
 }
 
 }  // namespace
 
 struct DirectorySearch::Impl {
-  std::vector<FoundEntry> entries;
+  Found found;
   size_t next = 0;
 };
 
@@ -95,11 +108,13 @@ DirectorySearch::DirectorySearch(const std::string& pattern)
 
 DirectorySearch::~DirectorySearch() { delete impl_; }
 
-bool DirectorySearch::Started() const { return !impl_->entries.empty(); }
+bool DirectorySearch::Started() const { return !impl_->found.entries.empty(); }
+
+uint32_t DirectorySearch::Error() const { return impl_->found.error; }
 
 bool DirectorySearch::Next(FoundEntry& entry) {
-  if (impl_->next >= impl_->entries.size()) return false;
-  entry = impl_->entries[impl_->next++];
+  if (impl_->next >= impl_->found.entries.size()) return false;
+  entry = impl_->found.entries[impl_->next++];
   return true;
 }
 
