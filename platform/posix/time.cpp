@@ -16,16 +16,26 @@ int64_t CurrentBias() {
   return static_cast<int64_t>(local.tm_gmtoff) * static_cast<int64_t>(civil::kTicksPerSecond);
 }
 
-}  // namespace
-
-bool FileTimeToLocalFileTime(FileTime utc, FileTime& local) {
-  local.ticks = utc.ticks + static_cast<uint64_t>(CurrentBias());
+// A time moved by `ticks`; false, instead of wrapping round, when it leaves the range of file
+// times (east of Greenwich, 1601-01-01 0:00 local time lies before the first UTC one).
+bool Shift(FileTime time, int64_t ticks, FileTime& shifted) {
+  constexpr uint64_t kLastFileTime = 0x7FFFFFFFFFFFFFFFull;
+  int64_t result = 0;
+  if (time.ticks > kLastFileTime ||
+      __builtin_add_overflow(static_cast<int64_t>(time.ticks), ticks, &result) || result < 0)
+    return false;
+  shifted.ticks = static_cast<uint64_t>(result);
   return true;
 }
 
+}  // namespace
+
+bool FileTimeToLocalFileTime(FileTime utc, FileTime& local) {
+  return Shift(utc, CurrentBias(), local);
+}
+
 bool LocalFileTimeToFileTime(FileTime local, FileTime& utc) {
-  utc.ticks = local.ticks - static_cast<uint64_t>(CurrentBias());
-  return true;
+  return Shift(local, -CurrentBias(), utc);
 }
 
 bool FileTimeToDosDateTime(FileTime time, uint16_t& date, uint16_t& dosTime) {
