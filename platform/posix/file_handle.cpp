@@ -146,6 +146,16 @@ bool FileHandle::SetTimes(const FileTime*, const FileTime* lastAccess, const Fil
     lastError_ = posix::Win32Error(errno, {});
     return false;
   }
+  // A file system puts a time it cannot hold at the edge of its range without a word (ext4
+  // keeps 1901-12-14 to 2446), so the last-write time is read back: another one is a failure.
+  // The last-access time is not compared: some file systems keep it coarser (FAT, a date).
+  struct stat kept;
+  if (lastWrite &&
+      (fstat(static_cast<int>(native_), &kept) != 0 || kept.st_mtim.tv_sec != times[1].tv_sec ||
+       kept.st_mtim.tv_nsec != times[1].tv_nsec)) {
+    lastError_ = posix::kErrorInvalidParameter;
+    return false;
+  }
   return true;
 }
 
