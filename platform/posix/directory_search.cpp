@@ -118,9 +118,10 @@ bool DirectorySearch::Next(FoundEntry& entry) {
   return true;
 }
 
+// A named path is read as it stands: on Linux a name may hold '*' and '?', which make no
+// pattern here.
 bool FindOne(const std::string& path, FoundEntry& entry) {
-  DirectorySearch search(path);
-  return search.Next(entry);
+  return !path.empty() && path.back() != '/' && Describe(path, posix::LastComponent(path), entry);
 }
 
 uint32_t ReadAttributes(const std::string& path) {

@@ -93,6 +93,25 @@ TEST(FindOne, FindsNothingForAMissingPathOrATrailingDelimiter) {
   EXPECT_FALSE(platform::FindOne(tree.Path("sub") + platform::kPathDelimiter, entry));
 }
 
+// Linux names may hold '*' and '?': a path named so is that file, not a pattern that
+// another file of the folder matches first.
+TEST(FindOne, ReadsANamedPathLiterally) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows names hold no '*' or '?'";
+#endif
+  testsupport::TempTree tree;
+  tree.AddFile("a1.txt", "", testsupport::UtcFileTime(2001, 1, 1));
+  tree.AddFile("a+.txt", "", testsupport::UtcFileTime(2001, 1, 1));
+  for (const char* name : {"a?.txt", "a*.txt"}) {
+    const platform::FileTime own = testsupport::UtcFileTime(2002, 2, 2);
+    const std::string path = tree.AddFile(name, "", own);
+    FoundEntry entry;
+    ASSERT_TRUE(platform::FindOne(path, entry)) << name;
+    EXPECT_EQ(entry.name, name);
+    EXPECT_EQ(entry.lastWrite, own) << name;
+  }
+}
+
 TEST(ReadAttributes, ReportsFoldersReadOnlyFilesAndMissingPaths) {
   testsupport::TempTree tree;
   tree.AddFile("plain.txt");
