@@ -1,6 +1,7 @@
 #include "listedit/compare_caseless.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -12,6 +13,10 @@ unsigned char Fold(unsigned char byte) {
 
 int CompareCaseless(const std::string& a, const std::string& b) {
   const size_t n = std::min(a.size(), b.size());
+  // Texts that start alike need no folding (the dates of a list often share every byte).
+  if (std::memcmp(a.data(), b.data(), n) == 0) {
+    return static_cast<int>(a.size()) - static_cast<int>(b.size());
+  }
   for (size_t i = 0; i < n; ++i) {
     if (a[i] == b[i]) continue;
     const unsigned char x = Fold(static_cast<unsigned char>(a[i]));

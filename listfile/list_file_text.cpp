@@ -20,15 +20,24 @@ void AppendField(std::string& text, const std::string& field) {
 }  // namespace
 
 std::string ListFileText(size_t count, const std::function<const ui::ListItem&(size_t)>& rowAt) {
-  std::string text;
+  // The room for every line is taken at once: a list of many rows is many megabytes.
+  size_t size = 0;
   for (size_t i = 0; i < count; ++i) {
     const ui::ListItem& row = rowAt(i);
-    AppendField(text, row.caption);
-    text += ',';
-    AppendField(text, EntrySubItem(row, 0));
-    text += ',';
-    AppendField(text, EntrySubItem(row, 1));
-    text += "\r\n";
+    size += row.caption.size() + 10;  // quotes, commas and the line end
+    for (const std::string& field : row.subItems) size += field.size();
   }
+  std::string text;
+  text.reserve(size);
+  for (size_t i = 0; i < count; ++i) AppendListFileLine(text, rowAt(i));
   return text;
+}
+
+void AppendListFileLine(std::string& text, const ui::ListItem& row) {
+  AppendField(text, row.caption);
+  text += ',';
+  AppendField(text, EntrySubItem(row, 0));
+  text += ',';
+  AppendField(text, EntrySubItem(row, 1));
+  text += "\r\n";
 }

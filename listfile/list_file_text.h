@@ -11,3 +11,5 @@
 // each in double quotes with a quote inside it doubled, joined by commas and ended by CR LF.
 // A row without its path or kind raises the list error with the missing index.
 std::string ListFileText(size_t count, const std::function<const ui::ListItem&(size_t)>& row);
+// The line of one row, appended to `text`.
+void AppendListFileLine(std::string& text, const ui::ListItem& row);

@@ -64,6 +64,7 @@ struct Found {
 Found ListFolder(const std::string& folder, const std::string& namePattern) {
   Found found;
   std::vector<FoundEntry>& entries = found.entries;
+  entries.reserve(64);
   std::unique_ptr<DIR, DirCloser> dir(opendir(folder.c_str()));
   if (!dir) {
     const int error = errno;
@@ -117,7 +118,7 @@ uint32_t DirectorySearch::Error() const { return impl_->found.error; }
 
 bool DirectorySearch::Next(FoundEntry& entry) {
   if (impl_->next >= impl_->found.entries.size()) return false;
-  entry = impl_->found.entries[impl_->next++];
+  entry = std::move(impl_->found.entries[impl_->next++]);  // each entry is given once
   return true;
 }
 

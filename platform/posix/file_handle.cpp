@@ -29,12 +29,12 @@ int AccessFlags(uint32_t access) {
   return read && write ? O_RDWR : write ? O_WRONLY : O_RDONLY;
 }
 
-// open(2) without blocking on a FIFO and without leaking into child processes.
+// open(2) without blocking on a FIFO and without leaking into child processes; Register
+// makes the descriptor blocking again where that matters.
 int OpenNative(const std::string& path, int flags, mode_t mode = 0) {
   int fd;
   do fd = open(path.c_str(), flags | O_CLOEXEC | O_NONBLOCK, mode);
   while (fd < 0 && errno == EINTR);
-  if (fd >= 0) fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   return fd;
 }
 
@@ -45,6 +45,10 @@ Opened Register(int fd, uint32_t access, uint32_t share) {
     int error = errno;
     close(fd);
     return {-1, posix::Win32Error(error, {})};
+  }
+  // Files and folders never block: the two calls are saved for each of them.
+  if (!S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode)) {
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   }
   if (!posix::RegisterOpen(st.st_dev, st.st_ino, fd, access, share)) {
     close(fd);

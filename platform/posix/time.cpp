@@ -8,12 +8,20 @@
 namespace platform {
 namespace {
 
-// The offset of local time from UTC in force now, in ticks, as Windows applies it.
+// The offset of local time from UTC in force now, in ticks, as Windows applies it. It changes
+// at whole seconds only, so it is worked out again only when the second has changed: a walk
+// converts a time for every file.
 int64_t CurrentBias() {
-  time_t now = std::time(nullptr);
-  tm local{};
-  localtime_r(&now, &local);
-  return static_cast<int64_t>(local.tm_gmtoff) * static_cast<int64_t>(civil::kTicksPerSecond);
+  thread_local time_t known = -1;
+  thread_local int64_t bias = 0;
+  const time_t now = std::time(nullptr);
+  if (now != known) {
+    tm local{};
+    localtime_r(&now, &local);
+    bias = static_cast<int64_t>(local.tm_gmtoff) * static_cast<int64_t>(civil::kTicksPerSecond);
+    known = now;
+  }
+  return bias;
 }
 
 // A time moved by `ticks`; false, instead of wrapping round, when it leaves the range of file
