@@ -25,7 +25,7 @@ class Walk {
     if (stopped_ || !(attributes & platform::kAttrDirectory)) return;
     if ((attributes & platform::kAttrReparsePoint) && LeadsToAnAncestor(path)) return;
     ancestors_.push_back({path, std::nullopt, false});
-    Descend(path);
+    Descend(path, attributes != platform::kInvalidAttributes);
     ancestors_.pop_back();
   }
 
@@ -50,11 +50,14 @@ class Walk {
     return false;
   }
 
-  void Descend(const std::string& path) {
+  // A path that could not be read at all is no folder to report: its row fails instead.
+  void Descend(const std::string& path, bool read) {
     const std::string prefix = EndsWithDelimiter(path) ? path : path + platform::kPathDelimiter;
     platform::DirectorySearch search(prefix + "*.*");
     if (!search.Started()) {
-      if (unreadable_ && search.Error() != kErrorFileNotFound) unreadable_(path, search.Error());
+      if (unreadable_ && read && search.Error() != kErrorFileNotFound) {
+        unreadable_(path, search.Error());
+      }
       return;
     }
     platform::FoundEntry entry;
