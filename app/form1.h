@@ -127,14 +127,9 @@ class TForm1 : public ui::Form {
   void CollectPath(const std::string& path, CollectedPaths& list);
   // The paths move into the rows: the list is left empty.
   void AddCollectedRows(ui::ListView& list, CollectedPaths& paths);
-  int32_t GetFolderDate(const std::string& path);
-
-  // Applying timestamps (entries/).
-  platform::FileHandle OpenFolder(const std::string& path, uint8_t mode);
 
   // List files and recent files (listfile/).
   void LoadListFile(const std::string& path);
-  static std::vector<std::string> SplitListLine(const std::string& line);
   void AddRecentFile(const std::string& path);
   void RecentFileClick(ui::MenuItem& sender);
   std::unique_ptr<ui::MenuItem> NewRecentItem(const std::string& caption);
@@ -148,6 +143,12 @@ class TForm1 : public ui::Form {
   // it to stop.
   friend class LongWork;
   bool Progress(WorkStep step, uint64_t done, uint64_t total = 0);
+  // Progress, for the core's long work.
+  WorkProgress Watcher() {
+    return [this](WorkStep step, uint64_t done, uint64_t total) {
+      return Progress(step, done, total);
+    };
+  }
   LongWork* work_ = nullptr;
 
   std::string AppDir;

@@ -6,16 +6,10 @@
 #include <cstdint>
 #include <string>
 
+#include "entries/work_progress.h"
 #include "ui/busy.h"
 
 class TForm1;
-
-enum class WorkStep {
-  Collect,  // the walk: stops on Esc
-  List,     // rows built from what was collected
-  Load,     // lines of a list file: stops on Esc
-  Update,   // every row stamped: runs to its end
-};
 
 class LongWork {
  public:

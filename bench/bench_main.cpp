@@ -149,7 +149,13 @@ void Run(const std::string& root) {
   Step(
       "Save with its dialog", [&] { form.Save1Click(); }, count);
   Step(
-      "Save without a dialog", [&] { WriteWholeFile(listFile, ListFileText(list)); }, count);
+      "Save without a dialog",
+      [&] {
+        WriteWholeFile(listFile, ListFileText(list.Count(), [&](size_t i) -> const ui::ListItem& {
+                         return list.Item(static_cast<int>(i));
+                       }));
+      },
+      count);
   clearAll();
   ui::testing::AnswerFileDialogs({{listFile}});
   Step(

@@ -139,3 +139,12 @@ double PackedDateToValue(int32_t packed) {
   }
   return date + time;
 }
+
+double LocalFileTimeToValue(platform::FileTime local) {
+  constexpr int64_t kTicksPerSecond = 10'000'000;
+  constexpr int64_t kDaysFrom1601 = 109205;  // 1601-01-01 is day -109205
+  const int64_t seconds = static_cast<int64_t>(local.ticks / kTicksPerSecond);
+  const double day = static_cast<double>(seconds / 86400 - kDaysFrom1601);
+  const double time = static_cast<double>(seconds % 86400) / 86400.0;
+  return day < 0 ? day - time : day + time;
+}

@@ -38,3 +38,6 @@ platform::SystemTime ValueToSystemTime(double value);
 // Throws EConvertError for a date half that names no date (tested first; -1 is one) or a
 // time half that names no time.
 double PackedDateToValue(int32_t packed);
+
+// The value of a local file time, cut to whole seconds.
+double LocalFileTimeToValue(platform::FileTime local);

@@ -3,8 +3,15 @@
 
 #include <string>
 
-#include "ui/list_view.h"
+#include "entries/collected_paths.h"
+#include "ui/list_item.h"
 
 // A sub-item of a row; a row loaded from a short list-file line may lack its path or kind,
 // which raises the list error with the missing index.
 const std::string& EntrySubItem(const ui::ListItem& row, int index);
+
+// The row of a collected path: the date text of its last-write time (a folder's read through
+// a handle, a file's as its search found it or by name), the path, which moves into the row,
+// and the kind ("フォルダ" or the extension). A date that cannot be read raises EConvertError
+// "日付に変換できない値が渡されました", and the path stays where it was.
+ui::ListItem EntryRowOf(CollectedPath&& entry);

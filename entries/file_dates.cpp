@@ -1,5 +1,7 @@
 #include "entries/file_dates.h"
 
+#include "entries/date_format.h"
+#include "entries/date_value.h"
 #include "platform/time.h"
 
 const char* const kFolderKind = "フォルダ";
@@ -8,6 +10,11 @@ namespace {
 
 int32_t Pack(uint16_t date, uint16_t time) {
   return static_cast<int32_t>((static_cast<uint32_t>(date) << 16) | time);
+}
+
+platform::FileHandle OpenToReadFolder(const std::string& path) {
+  return platform::FileHandle::Open(path, platform::kGenericRead, platform::kShareRead,
+                                    platform::kOpenExisting, platform::kFlagBackupSemantics);
 }
 
 }  // namespace
@@ -37,4 +44,22 @@ int32_t FileLastWriteDate(const std::string& path) {
   if (!platform::FindOne(path, entry)) return kNoFileDate;
   if (entry.attributes & platform::kAttrDirectory) return kNoFileDate;
   return SearchTimeDate(entry.lastWrite);
+}
+
+int32_t GetFolderDate(const std::string& path) {
+  return HandleLastWriteDate(OpenToReadFolder(path));
+}
+
+bool SecondsDateText(const std::string& path, bool folderKind, std::string& text) {
+  platform::FileTime utc, local;
+  if (folderKind) {
+    if (!OpenToReadFolder(path).GetLastWriteTime(utc)) return false;
+  } else {
+    platform::FoundEntry entry;
+    if (!platform::FindOne(path, entry)) return false;
+    utc = entry.lastWrite;
+  }
+  if (!platform::FileTimeToLocalFileTime(utc, local)) return false;
+  text = FormatDateText(LocalFileTimeToValue(local));
+  return true;
 }

@@ -22,6 +22,6 @@ platform::FileHandle OpenForWrite(const std::string& path, uint8_t mode) {
   return OpenByMode(path, mode, platform::kFlagNormal);
 }
 
-platform::FileHandle OpenWithBackupSemantics(const std::string& path, uint8_t mode) {
+platform::FileHandle OpenFolder(const std::string& path, uint8_t mode) {
   return OpenByMode(path, mode, platform::kFlagBackupSemantics);
 }

@@ -13,4 +13,4 @@ constexpr uint8_t kOpenWriteShareRead = 0x21;
 // CreateFileA(path, access, sharing, none, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, none).
 platform::FileHandle OpenForWrite(const std::string& path, uint8_t mode);
 // The same with backup semantics, which also opens a folder.
-platform::FileHandle OpenWithBackupSemantics(const std::string& path, uint8_t mode);
+platform::FileHandle OpenFolder(const std::string& path, uint8_t mode);

@@ -1,16 +1,10 @@
 #include "listedit/sort.h"
 
-#include <algorithm>
-
 #include "app/form1.h"
 
 int SortColumn = 0;
 
 namespace {
-
-unsigned char Fold(unsigned char byte) {
-  return (byte >= 'a' && byte <= 'z') ? static_cast<unsigned char>(byte - 0x20) : byte;
-}
 
 const std::string& TextOf(const ui::ListItem& item, int column) {
   static const std::string empty;
@@ -20,17 +14,6 @@ const std::string& TextOf(const ui::ListItem& item, int column) {
 }
 
 }  // namespace
-
-int CompareCaseless(const std::string& a, const std::string& b) {
-  const size_t n = std::min(a.size(), b.size());
-  for (size_t i = 0; i < n; ++i) {
-    if (a[i] == b[i]) continue;
-    const unsigned char x = Fold(static_cast<unsigned char>(a[i]));
-    const unsigned char y = Fold(static_cast<unsigned char>(b[i]));
-    if (x != y) return static_cast<int>(x) - static_cast<int>(y);
-  }
-  return static_cast<int>(a.size()) - static_cast<int>(b.size());
-}
 
 void TForm1::ListView1Compare(const ui::ListItem& item1, const ui::ListItem& item2, int,
                               int& compare) {

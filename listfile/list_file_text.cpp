@@ -19,16 +19,25 @@ void AppendField(std::string& text, const std::string& field) {
 
 }  // namespace
 
-std::string ListFileText(const ui::ListView& list) {
-  std::string text;
-  for (int i = 0; i < list.Count(); ++i) {
-    const ui::ListItem& row = list.Item(i);
-    AppendField(text, row.caption);
-    text += ',';
-    AppendField(text, EntrySubItem(row, 0));
-    text += ',';
-    AppendField(text, EntrySubItem(row, 1));
-    text += "\r\n";
+std::string ListFileText(size_t count, const std::function<const ui::ListItem&(size_t)>& rowAt) {
+  // The room for every line is taken at once: a list of many rows is many megabytes.
+  size_t size = 0;
+  for (size_t i = 0; i < count; ++i) {
+    const ui::ListItem& row = rowAt(i);
+    size += row.caption.size() + 10;  // quotes, commas and the line end
+    for (const std::string& field : row.subItems) size += field.size();
   }
+  std::string text;
+  text.reserve(size);
+  for (size_t i = 0; i < count; ++i) AppendListFileLine(text, rowAt(i));
   return text;
+}
+
+void AppendListFileLine(std::string& text, const ui::ListItem& row) {
+  AppendField(text, row.caption);
+  text += ',';
+  AppendField(text, EntrySubItem(row, 0));
+  text += ',';
+  AppendField(text, EntrySubItem(row, 1));
+  text += "\r\n";
 }

@@ -1,11 +1,15 @@
-// The text of a list file for the rows of a list.
+// The text of a list file for rows.
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <string>
 
-#include "ui/list_view.h"
+#include "ui/list_item.h"
 
-// One line for each row from the top: date text, path and kind, each in double quotes with
-// a quote inside it doubled, joined by commas and ended by CR LF. A row without its path or
-// kind raises the list error with the missing index.
-std::string ListFileText(const ui::ListView& list);
+// One line for each row from the top, `row(i)` for i below `count`: date text, path and kind,
+// each in double quotes with a quote inside it doubled, joined by commas and ended by CR LF.
+// A row without its path or kind raises the list error with the missing index.
+std::string ListFileText(size_t count, const std::function<const ui::ListItem&(size_t)>& row);
+// The line of one row, appended to `text`.
+void AppendListFileLine(std::string& text, const ui::ListItem& row);

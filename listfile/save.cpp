@@ -8,6 +8,8 @@ void TForm1::Save1Click() {
   if (!SaveDialog1.Execute()) return;
   const std::string file = SaveDialog1.FileName();
   // Every row is read before any file is touched.
-  WriteWholeFile(file, ListFileText(ListView1));
+  WriteWholeFile(file, ListFileText(ListView1.Count(), [this](size_t i) -> const ui::ListItem& {
+                   return ListView1.Item(static_cast<int>(i));
+                 }));
   AddRecentFile(file);
 }

@@ -1,8 +1,8 @@
 // One line of a list file split into its field texts.
 #include <algorithm>
 
-#include "app/form1.h"
 #include "entries/code_page.h"
+#include "listfile/read_list_file.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ size_t NextChar(const std::string& line, size_t pos, size_t end) {
 
 }  // namespace
 
-std::vector<std::string> TForm1::SplitListLine(const std::string& line) {
+std::vector<std::string> SplitListLine(const std::string& line) {
   // A NUL ends the line: nothing after it counts.
   const size_t end = std::min(line.find('\0'), line.size());
   std::vector<std::string> fields;

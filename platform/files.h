@@ -44,7 +44,10 @@ class DirectorySearch {
   DirectorySearch(const DirectorySearch&) = delete;
   DirectorySearch& operator=(const DirectorySearch&) = delete;
 
-  bool Started() const;          // false when the search could not start
+  bool Started() const;  // false when the search could not start
+  // Why it could not start, as a Win32 error code: 2 when nothing matched the pattern, 3 for
+  // a folder that is missing or whose path is too long, 5 for one that may not be read.
+  uint32_t Error() const;
   bool Next(FoundEntry& entry);  // the next entry ("." and ".." included); false at the end
 
  private:

@@ -7,17 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "ui/list_item.h"
+
 namespace ui {
 
 class Form;
 class PopupMenu;
-
-// One row: the caption (first column) and its sub-items (later columns). A row may have
-// fewer sub-items than the list has columns; a missing one shows as an empty cell.
-struct ListItem {
-  std::string caption;
-  std::vector<std::string> subItems;
-};
 
 enum class ItemChange { Text, Image, State };
 enum class SortType { None, Text };

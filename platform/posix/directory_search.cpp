@@ -1,9 +1,11 @@
 // FindFirstFileA as Wine gives it on a Linux file system: "." and ".." first, then the names
 // ordered without regard to ASCII case, and links followed (a dangling link is not listed).
 #include <dirent.h>
+#include <fcntl.h>
 #include <fnmatch.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <memory>
 #include <vector>
 
@@ -17,12 +19,13 @@ bool IsWildcard(const std::string& name) { return name.find_first_of("*?") != st
 
 bool MatchesAll(const std::string& name) { return name == "*" || name == "*.*"; }
 
-// Fills `entry` for the entry `name` of a folder, at `path`; false when it cannot be read.
-bool Describe(const std::string& path, const std::string& name, FoundEntry& entry) {
+// Fills `entry` for the entry `name` at `path`, which is relative to the open folder `folder`
+// (AT_FDCWD: the working folder); false when it cannot be read.
+bool Describe(int folder, const std::string& path, const std::string& name, FoundEntry& entry) {
   struct stat own, target;
-  if (lstat(path.c_str(), &own) != 0) return false;
+  if (fstatat(folder, path.c_str(), &own, AT_SYMLINK_NOFOLLOW) != 0) return false;
   bool isLink = S_ISLNK(own.st_mode);
-  if (isLink && stat(path.c_str(), &target) != 0) return false;
+  if (isLink && fstatat(folder, path.c_str(), &target, 0) != 0) return false;
   const struct stat& info = isLink ? target : own;
   entry.name = name;
   entry.attributes = posix::AttributesOf(name, info, isLink);
@@ -52,24 +55,38 @@ struct DirCloser {
   void operator()(DIR* dir) const { closedir(dir); }
 };
 
-std::vector<FoundEntry> ListFolder(const std::string& folder, const std::string& namePattern) {
+// What a search found, or why it found nothing (a Win32 error code).
+struct Found {
   std::vector<FoundEntry> entries;
+  uint32_t error = 0;
+};
+
+Found ListFolder(const std::string& folder, const std::string& namePattern) {
+  Found found;
+  std::vector<FoundEntry>& entries = found.entries;
+  entries.reserve(64);
   std::unique_ptr<DIR, DirCloser> dir(opendir(folder.c_str()));
-  if (!dir) return entries;
-  const std::string prefix = folder.back() == '/' ? folder : folder + '/';
+  if (!dir) {
+    const int error = errno;
+    found.error = posix::Win32Error(error, folder + "/" + namePattern);  // a missing folder: 3
+    return found;
+  }
+  // Each entry is read relative to its folder, so that one whose whole path is longer than
+  // the system opens is listed all the same (opening it fails later, and says why).
   while (const dirent* item = readdir(dir.get())) {
     std::string name = item->d_name;
     if (!MatchesAll(namePattern) && fnmatch(namePattern.c_str(), name.c_str(), FNM_CASEFOLD) != 0)
       continue;
     FoundEntry entry;
-    if (Describe(prefix + name, name, entry)) entries.push_back(std::move(entry));
+    if (Describe(dirfd(dir.get()), name, name, entry)) entries.push_back(std::move(entry));
   }
   std::sort(entries.begin(), entries.end(), ListedBefore);
-  return entries;
+  if (entries.empty()) found.error = posix::kErrorFileNotFound;
+  return found;
 }
 
-std::vector<FoundEntry> Search(const std::string& pattern) {
-  if (pattern.empty() || pattern.back() == '/') return {};
+Found Search(const std::string& pattern) {
+  if (pattern.empty() || pattern.back() == '/') return {{}, posix::kErrorFileNotFound};
   size_t slash = pattern.rfind('/');
   std::string name = slash == std::string::npos ? pattern : pattern.substr(slash + 1);
   if (IsWildcard(name)) {
@@ -79,14 +96,14 @@ std::vector<FoundEntry> Search(const std::string& pattern) {
     return ListFolder(folder, name);
   }
   FoundEntry entry;
-  if (!Describe(pattern, name, entry)) return {};
-  return {entry};
+  if (!Describe(AT_FDCWD, pattern, name, entry)) return {{}, posix::Win32Error(errno, pattern)};
+  return {{entry}, 0};
 }
 
 }  // namespace
 
 struct DirectorySearch::Impl {
-  std::vector<FoundEntry> entries;
+  Found found;
   size_t next = 0;
 };
 
@@ -95,22 +112,27 @@ DirectorySearch::DirectorySearch(const std::string& pattern)
 
 DirectorySearch::~DirectorySearch() { delete impl_; }
 
-bool DirectorySearch::Started() const { return !impl_->entries.empty(); }
+bool DirectorySearch::Started() const { return !impl_->found.entries.empty(); }
+
+uint32_t DirectorySearch::Error() const { return impl_->found.error; }
 
 bool DirectorySearch::Next(FoundEntry& entry) {
-  if (impl_->next >= impl_->entries.size()) return false;
-  entry = impl_->entries[impl_->next++];
+  if (impl_->next >= impl_->found.entries.size()) return false;
+  entry = std::move(impl_->found.entries[impl_->next++]);  // each entry is given once
   return true;
 }
 
+// A named path is read as it stands: on Linux a name may hold '*' and '?', which make no
+// pattern here.
 bool FindOne(const std::string& path, FoundEntry& entry) {
-  DirectorySearch search(path);
-  return search.Next(entry);
+  return !path.empty() && path.back() != '/' &&
+         Describe(AT_FDCWD, path, posix::LastComponent(path), entry);
 }
 
 uint32_t ReadAttributes(const std::string& path) {
   FoundEntry entry;
-  if (path.empty() || !Describe(path, posix::LastComponent(path), entry)) return kInvalidAttributes;
+  if (path.empty() || !Describe(AT_FDCWD, path, posix::LastComponent(path), entry))
+    return kInvalidAttributes;
   return entry.attributes;
 }
 

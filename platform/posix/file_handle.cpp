@@ -29,12 +29,12 @@ int AccessFlags(uint32_t access) {
   return read && write ? O_RDWR : write ? O_WRONLY : O_RDONLY;
 }
 
-// open(2) without blocking on a FIFO and without leaking into child processes.
+// open(2) without blocking on a FIFO and without leaking into child processes; Register
+// makes the descriptor blocking again where that matters.
 int OpenNative(const std::string& path, int flags, mode_t mode = 0) {
   int fd;
   do fd = open(path.c_str(), flags | O_CLOEXEC | O_NONBLOCK, mode);
   while (fd < 0 && errno == EINTR);
-  if (fd >= 0) fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   return fd;
 }
 
@@ -45,6 +45,10 @@ Opened Register(int fd, uint32_t access, uint32_t share) {
     int error = errno;
     close(fd);
     return {-1, posix::Win32Error(error, {})};
+  }
+  // Files and folders never block: the two calls are saved for each of them.
+  if (!S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode)) {
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   }
   if (!posix::RegisterOpen(st.st_dev, st.st_ino, fd, access, share)) {
     close(fd);
@@ -144,6 +148,16 @@ bool FileHandle::SetTimes(const FileTime*, const FileTime* lastAccess, const Fil
   times[1] = lastWrite ? posix::TimespecFromFileTime(*lastWrite) : timespec{0, UTIME_OMIT};
   if (futimens(static_cast<int>(native_), times) != 0) {
     lastError_ = posix::Win32Error(errno, {});
+    return false;
+  }
+  // A file system puts a time it cannot hold at the edge of its range without a word (ext4
+  // keeps 1901-12-14 to 2446), so the last-write time is read back: another one is a failure.
+  // The last-access time is not compared: some file systems keep it coarser (FAT, a date).
+  struct stat kept;
+  if (lastWrite &&
+      (fstat(static_cast<int>(native_), &kept) != 0 || kept.st_mtim.tv_sec != times[1].tv_sec ||
+       kept.st_mtim.tv_nsec != times[1].tv_nsec)) {
+    lastError_ = posix::kErrorInvalidParameter;
     return false;
   }
   return true;

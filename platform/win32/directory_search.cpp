@@ -21,10 +21,12 @@ struct DirectorySearch::Impl {
   HANDLE handle = INVALID_HANDLE_VALUE;
   WIN32_FIND_DATAA first{};
   bool firstTaken = false;
+  uint32_t error = 0;
 };
 
 DirectorySearch::DirectorySearch(const std::string& pattern) : impl_(new Impl) {
   impl_->handle = FindFirstFileA(pattern.c_str(), &impl_->first);
+  if (impl_->handle == INVALID_HANDLE_VALUE) impl_->error = GetLastError();
 }
 
 DirectorySearch::~DirectorySearch() {
@@ -33,6 +35,8 @@ DirectorySearch::~DirectorySearch() {
 }
 
 bool DirectorySearch::Started() const { return impl_->handle != INVALID_HANDLE_VALUE; }
+
+uint32_t DirectorySearch::Error() const { return impl_->error; }
 
 bool DirectorySearch::Next(FoundEntry& entry) {
   if (impl_->handle == INVALID_HANDLE_VALUE) return false;

@@ -16,18 +16,22 @@ FileTime FromFiletime(const FILETIME& time) {
   return {(static_cast<uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime};
 }
 
+// The system adds the bias as a signed count: a result before 1601 or beyond the last file
+// time comes back with its top bit set, and no file holds it.
+bool InRange(const FILETIME& time) { return (time.dwHighDateTime & 0x80000000u) == 0; }
+
 }  // namespace
 
 bool FileTimeToLocalFileTime(FileTime utc, FileTime& local) {
   FILETIME in = ToFiletime(utc), out;
-  if (!::FileTimeToLocalFileTime(&in, &out)) return false;
+  if (!InRange(in) || !::FileTimeToLocalFileTime(&in, &out) || !InRange(out)) return false;
   local = FromFiletime(out);
   return true;
 }
 
 bool LocalFileTimeToFileTime(FileTime local, FileTime& utc) {
   FILETIME in = ToFiletime(local), out;
-  if (!::LocalFileTimeToFileTime(&in, &out)) return false;
+  if (!InRange(in) || !::LocalFileTimeToFileTime(&in, &out) || !InRange(out)) return false;
   utc = FromFiletime(out);
   return true;
 }

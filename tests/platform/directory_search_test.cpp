@@ -5,6 +5,13 @@
 #include "platform/files.h"
 #include "support/temp_tree.h"
 
+#ifndef _WIN32
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <climits>
+#endif
+
 namespace {
 
 using platform::FoundEntry;
@@ -93,6 +100,25 @@ TEST(FindOne, FindsNothingForAMissingPathOrATrailingDelimiter) {
   EXPECT_FALSE(platform::FindOne(tree.Path("sub") + platform::kPathDelimiter, entry));
 }
 
+// Linux names may hold '*' and '?': a path named so is that file, not a pattern that
+// another file of the folder matches first.
+TEST(FindOne, ReadsANamedPathLiterally) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows names hold no '*' or '?'";
+#endif
+  testsupport::TempTree tree;
+  tree.AddFile("a1.txt", "", testsupport::UtcFileTime(2001, 1, 1));
+  tree.AddFile("a+.txt", "", testsupport::UtcFileTime(2001, 1, 1));
+  for (const char* name : {"a?.txt", "a*.txt"}) {
+    const platform::FileTime own = testsupport::UtcFileTime(2002, 2, 2);
+    const std::string path = tree.AddFile(name, "", own);
+    FoundEntry entry;
+    ASSERT_TRUE(platform::FindOne(path, entry)) << name;
+    EXPECT_EQ(entry.name, name);
+    EXPECT_EQ(entry.lastWrite, own) << name;
+  }
+}
+
 TEST(ReadAttributes, ReportsFoldersReadOnlyFilesAndMissingPaths) {
   testsupport::TempTree tree;
   tree.AddFile("plain.txt");
@@ -109,5 +135,62 @@ TEST(ReadAttributes, ReportsFoldersReadOnlyFilesAndMissingPaths) {
   EXPECT_EQ(platform::ReadAttributes(tree.Path("missing")), platform::kInvalidAttributes);
   EXPECT_EQ(platform::ReadAttributes(tree.Path("missing/deeper")), platform::kInvalidAttributes);
 }
+
+#ifndef _WIN32
+// Folders nested until the next level's path would be longer than the system opens, made and
+// removed level by level, each relative to the one above.
+class DeepFolders {
+ public:
+  explicit DeepFolders(const std::string& root) : deepest(root) {
+    levels_.push_back(open(root.c_str(), O_RDONLY | O_DIRECTORY));
+    while (deepest.size() + 1 + kName.size() < PATH_MAX) {
+      mkdirat(levels_.back(), kName.c_str(), 0755);
+      levels_.push_back(openat(levels_.back(), kName.c_str(), O_RDONLY | O_DIRECTORY));
+      deepest += "/" + kName;
+    }
+  }
+  ~DeepFolders() {
+    for (const std::string& name : made_) {
+      if (unlinkat(levels_.back(), name.c_str(), 0) != 0) {
+        unlinkat(levels_.back(), name.c_str(), AT_REMOVEDIR);
+      }
+    }
+    while (levels_.size() > 1) {
+      close(levels_.back());
+      levels_.pop_back();
+      unlinkat(levels_.back(), kName.c_str(), AT_REMOVEDIR);
+    }
+    close(levels_.back());
+  }
+  // A file or folder in the deepest folder, whose path is too long to open.
+  void Add(const std::string& name, bool folder) {
+    if (folder) {
+      mkdirat(levels_.back(), name.c_str(), 0755);
+    } else {
+      close(openat(levels_.back(), name.c_str(), O_WRONLY | O_CREAT, 0644));
+    }
+    made_.push_back(name);
+  }
+
+  const std::string kName = std::string(200, 'd');
+  std::string deepest;
+
+ private:
+  std::vector<int> levels_;
+  std::vector<std::string> made_;
+};
+
+TEST(DirectorySearch, ListsEntriesWhosePathsAreTooLongToOpen) {
+  testsupport::TempTree tree;
+  DeepFolders deep(tree.Root());
+  deep.Add(std::string(200, 'f'), false);
+  deep.Add(std::string(200, 'g'), true);
+  std::map<std::string, FoundEntry> found;
+  for (const FoundEntry& entry : ListAll(deep.deepest)) found[entry.name] = entry;
+  ASSERT_EQ(found.size(), 4u);
+  EXPECT_FALSE(found[std::string(200, 'f')].attributes & platform::kAttrDirectory);
+  EXPECT_TRUE(found[std::string(200, 'g')].attributes & platform::kAttrDirectory);
+}
+#endif
 
 }  // namespace

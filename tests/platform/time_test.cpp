@@ -101,6 +101,19 @@ TEST(LocalFileTime, RoundTripsAndUsesTheBiasInForceNowForEveryDate) {
   EXPECT_EQ(back, summer);
 }
 
+// A shift by the bias past either end of the file-time range fails instead of wrapping round
+// it (east of Greenwich, 1601-01-01 0:00 local time lies before the first UTC file time).
+TEST(LocalFileTime, FailsWhenTheShiftLeavesTheFileTimeRange) {
+  const FileTime noon = testsupport::UtcFileTime(2001, 1, 15, 12);
+  FileTime local, out;
+  ASSERT_TRUE(platform::FileTimeToLocalFileTime(noon, local));
+  const int64_t bias = static_cast<int64_t>(local.ticks - noon.ticks);
+  if (bias == 0) GTEST_SKIP() << "local time is UTC here";
+  const FileTime first{0}, last{0x7FFFFFFFFFFFFFFFull};
+  EXPECT_FALSE(platform::LocalFileTimeToFileTime(bias > 0 ? first : last, out));
+  EXPECT_FALSE(platform::FileTimeToLocalFileTime(bias > 0 ? last : first, out));
+}
+
 TEST(LocalTime, ReadsTheFixedClockWhileOneIsSet) {
   SystemTime fixed = SystemFields(2001, 5, 6, 9, 5, 4, 3);
   fixed.dayOfWeek = 0;

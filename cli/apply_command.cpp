@@ -1,0 +1,89 @@
+#include "cli/apply_command.h"
+
+#include <vector>
+
+#include "app/errors.h"
+#include "cli/messages.h"
+#include "cli/progress_line.h"
+#include "entries/date_parse.h"
+#include "entries/file_dates.h"
+#include "entries/stamp.h"
+#include "listfile/list_file_text.h"
+#include "listfile/read_list_file.h"
+#include "listfile/write_whole_file.h"
+
+namespace {
+
+using Rows = std::vector<ui::ListItem>;
+
+// The rows of every list; false when any line cannot be applied, each reported.
+bool ReadRows(const std::vector<std::string>& lists, const WorkProgress& watcher, Console& console,
+              Rows& rows) {
+  bool good = true;
+  for (const std::string& list : lists) {
+    uint64_t line = 0;
+    try {
+      ReadListFile(list, watcher, [&](std::vector<std::string>& fields) {
+        ++line;
+        try {
+          ui::ListItem row{ListField(fields, 0), {ListField(fields, 1), ListField(fields, 2)}};
+          ParseDateText(row.caption);
+          rows.push_back(std::move(row));
+        } catch (const EListError& error) {
+          console.Report(LineMessage(list, line, error.what()));
+          good = false;
+        } catch (const EConvertError& error) {
+          console.Report(LineMessage(list, line, error.what()));
+          good = false;
+        }
+      });
+    } catch (const EInOutError& error) {
+      console.Report(ProgramMessage(PathMessage(list, error.what())));
+      good = false;
+    }
+  }
+  return good;
+}
+
+// The present times of the rows' paths, to the second, as a list file that undoes the run.
+// A path whose time cannot be read is left out: its stamp fails and is reported.
+void WriteBackup(const std::string& file, const Rows& rows) {
+  Rows saved;
+  saved.reserve(rows.size());
+  for (const ui::ListItem& row : rows) {
+    const std::string& path = row.subItems[0];
+    const std::string& kind = row.subItems[1];
+    std::string text;
+    if (SecondsDateText(path, kind == kFolderKind, text)) saved.push_back({text, {path, kind}});
+  }
+  WriteWholeFile(
+      file, ListFileText(saved.size(), [&](size_t i) -> const ui::ListItem& { return saved[i]; }));
+}
+
+}  // namespace
+
+int RunApply(const Arguments& arguments, Console& console) {
+  ProgressLine progress(console);
+  const WorkProgress watcher = progress.Watcher();
+  Rows rows;
+  if (!ReadRows(arguments.inputs, watcher, console, rows)) return 2;
+  if (arguments.dryRun) {
+    console.EndProgress();
+    if (!console.WriteOut(std::to_string(rows.size()) + " rows would be applied\n"))
+      throw EWriteError();
+    return 0;
+  }
+  if (!arguments.backup.empty()) WriteBackup(arguments.backup, rows);
+  uint64_t failed = 0;
+  for (size_t i = 0; i < rows.size(); ++i) {
+    watcher(WorkStep::Update, i, rows.size());
+    const StampResult result = StampRow(rows[i]);
+    if (!result.Failed()) continue;
+    console.Report(ProgramMessage(PathMessage(rows[i].subItems[0], StampFailureText(result))));
+    ++failed;
+  }
+  if (failed == 0) return 0;
+  console.Report(ProgramMessage(std::to_string(failed) + " of " + std::to_string(rows.size()) +
+                                " rows failed"));
+  return 1;
+}

@@ -1,0 +1,6 @@
+// horodex-cli: lists trees as list files and applies list files, on the window's core.
+#include "cli/run.h"
+
+int main(int argc, char** argv) {
+  return RunCli(std::vector<std::string>(argv + 1, argv + argc), ProcessConsole());
+}

@@ -1,0 +1,23 @@
+// What horodex-cli says. Its own texts are English; a message about a row or a path carries
+// the program's own text where there is one.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "entries/stamp.h"
+
+std::string HelpText();
+std::string VersionText();
+
+// "horodex-cli: text"
+std::string ProgramMessage(const std::string& text);
+// "FILE:LINE: message": a line of a list file that cannot be applied.
+std::string LineMessage(const std::string& file, uint64_t line, const std::string& message);
+// "PATH: message"
+std::string PathMessage(const std::string& path, const std::string& message);
+
+// Why a folder's entries could not be listed.
+std::string UnreadableFolderText(uint32_t error);
+// Why a row's stamp failed, with the system's reason.
+std::string StampFailureText(const StampResult& result);

@@ -1,0 +1,21 @@
+// Walking a named path, and everything beneath it, into the collected path list.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "entries/collected_paths.h"
+#include "entries/work_progress.h"
+
+// Hears of a folder whose entries could not be listed (access denied, a path too long to
+// open), with the system's error code. The folder itself has been collected.
+using UnreadableFolder = std::function<void(const std::string& folder, uint32_t error)>;
+
+// Appends `path` with its attribute word and, when it is a folder, everything beneath it,
+// depth-first: each folder just before its contents, the entries of one folder in the order
+// the system lists them. `progress` hears of every path collected (WorkStep::Collect, the
+// list's size) and may stop the walk there. A folder link that leads back to a folder on the
+// walk's current path is listed but not entered.
+void WalkPath(const std::string& path, CollectedPaths& list, const WorkProgress& progress,
+              const UnreadableFolder& unreadable = nullptr);

@@ -1,0 +1,24 @@
+#include "listfile/read_list_file.h"
+
+#include "app/errors.h"
+#include "listfile/list_lines.h"
+
+const std::string& ListField(const std::vector<std::string>& fields, int index) {
+  if (index >= static_cast<int>(fields.size())) throw ListIndexError(index);
+  return fields[index];
+}
+
+void ReadListFile(const std::string& path, const WorkProgress& progress,
+                  const std::function<void(std::vector<std::string>& fields)>& line) {
+  platform::FileHandle file =
+      platform::FileHandle::Open(path, platform::kGenericRead, platform::kShareRead,
+                                 platform::kOpenExisting, platform::kFlagNormal);
+  if (!file.Valid()) throw EInOutError(file.OpenError());
+  ListLines lines(file);
+  std::string text;
+  uint64_t read = 0;
+  while (!(progress && progress(WorkStep::Load, read++, 0)) && lines.Next(text)) {
+    std::vector<std::string> fields = SplitListLine(text);
+    line(fields);
+  }
+}

@@ -1,0 +1,54 @@
+#include "platform/console.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace platform {
+namespace {
+
+bool WriteAll(int fd, const std::string& bytes) {
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<size_t>(n);
+  }
+  return true;
+}
+
+}  // namespace
+
+bool WriteStandardOutput(const std::string& bytes) { return WriteAll(STDOUT_FILENO, bytes); }
+
+void WriteStandardError(const std::string& bytes) { WriteAll(STDERR_FILENO, bytes); }
+
+bool StandardErrorIsTerminal() { return isatty(STDERR_FILENO) == 1; }
+
+std::string SystemErrorText(uint32_t code) {
+  switch (code) {
+    case 1:
+      return "Incorrect function.";
+    case 2:
+      return "The system cannot find the file specified.";
+    case 3:
+      return "The system cannot find the path specified.";
+    case 5:
+      return "Access is denied.";
+    case 6:
+      return "The handle is invalid.";
+    case 32:
+      return "The process cannot access the file because it is being used by another process.";
+    case 80:
+      return "The file exists.";
+    case 87:
+      return "The parameter is incorrect.";
+    case 112:
+      return "There is not enough space on the disk.";
+    default:
+      return "error " + std::to_string(code);
+  }
+}
+
+}  // namespace platform

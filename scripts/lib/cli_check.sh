@@ -1,0 +1,79 @@
+# shellcheck shell=bash
+# horodex-cli from end to end, as a user runs it: list a tree into a list file, edit a date
+# in it with sed, apply it with a backup, check the times with stat, apply the backup and get
+# the old times back; bad input exits with 2 and changes no time.
+#
+#   cli_check DIR WINDIR RUN...
+#
+# DIR: an empty scratch folder; WINDIR: DIR as the program names it (DIR itself natively, a
+# Windows path under Wine); RUN...: the command that runs horodex-cli, its arguments added.
+# Times are local times of the TZ in force. With CLI_OWNER (user:group) set, the tree is
+# handed to that user, who runs the program. Prints each failed step; sets CLI_PASSED and
+# CLI_FAILED.
+
+CLI_PASSED=0
+CLI_FAILED=0
+
+# cli_expect WHAT TEST...: counts a step.
+cli_expect() {
+  local what=$1
+  shift
+  if "$@"; then
+    CLI_PASSED=$((CLI_PASSED + 1))
+  else
+    CLI_FAILED=$((CLI_FAILED + 1))
+    printf 'horodex-cli check failed: %s\n' "$what"
+  fi
+}
+
+cli_check() {
+  local dir=$1 windir=$2
+  shift 2
+  local run=("$@") sep=/ status
+  [ "$windir" = "$dir" ] || sep='\'
+  # p NAME: the path of NAME under DIR as the program names it.
+  p() { printf '%s%s%s' "$windir" "$sep" "${1//\//$sep}"; }
+  mtime() { stat -c %Y "$dir/$1"; }
+  CLI_PASSED=0
+  CLI_FAILED=0
+
+  mkdir -p "$dir/tree/sub"
+  touch -d '2004-07-08 21:30:45' "$dir/tree/a.txt"
+  touch -d '1999-12-31 23:59:59' "$dir/tree/sub/b.log"
+  touch -d '2010-01-02 03:04:05' "$dir/tree/sub" "$dir/tree"
+  [ -z "${CLI_OWNER:-}" ] || chown -R "$CLI_OWNER" "$dir"
+  local a b sub tree
+  a=$(mtime tree/a.txt) b=$(mtime tree/sub/b.log) sub=$(mtime tree/sub) tree=$(mtime tree)
+
+  status=0
+  "${run[@]}" list "$(p tree)" -o "$(p list.txt)" || status=$?
+  cli_expect "list exits with 0 (got $status)" [ "$status" -eq 0 ]
+  cli_expect "list writes a row for each of the 4 paths" \
+    [ "$(grep -c $'\r$' "$dir/list.txt" 2>/dev/null)" = 4 ]
+
+  sed -i 's|^"[^"]*"\(,"[^"]*a\.txt",\)|"2001/05/06 9:05:04"\1|' "$dir/list.txt"
+  status=0
+  "${run[@]}" apply "$(p list.txt)" --backup "$(p backup.txt)" || status=$?
+  cli_expect "apply exits with 0 (got $status)" [ "$status" -eq 0 ]
+  cli_expect "the edited date is applied" [ "$(mtime tree/a.txt)" = "$(date -d '2001-05-06 09:05:04' +%s)" ]
+  cli_expect "an odd second is listed and applied one less" [ "$(mtime tree/sub/b.log)" = $((b - 1)) ]
+
+  status=0
+  "${run[@]}" apply "$(p backup.txt)" || status=$?
+  cli_expect "applying the backup exits with 0 (got $status)" [ "$status" -eq 0 ]
+  cli_expect "the backup gives every time back" \
+    [ "$(mtime tree/a.txt) $(mtime tree/sub/b.log) $(mtime tree/sub) $(mtime tree)" = "$a $b $sub $tree" ]
+
+  printf '"2001/01/01","%s",""\r\n"no date","%s","txt"\r\n' "$(p tree/sub/b.log)" "$(p tree/a.txt)" \
+    >"$dir/bad.txt"
+  local messages
+  status=0
+  messages=$("${run[@]}" apply "$(p bad.txt)" 2>&1 >/dev/null) || status=$?
+  cli_expect "bad input exits with 2 (got $status)" [ "$status" -eq 2 ]
+  cli_expect "bad input is reported as FILE:LINE" grep -qF "$(p bad.txt):2: " <<<"$messages"
+  cli_expect "bad input changes no time" \
+    [ "$(mtime tree/a.txt) $(mtime tree/sub/b.log)" = "$a $b" ]
+
+  cli_expect "--version says 2.02" grep -q '^horodex-cli 2\.02$' <<<"$("${run[@]}" --version)"
+  unset -f p mtime
+}

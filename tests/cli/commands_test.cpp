@@ -1,0 +1,170 @@
+// horodex-cli on a scratch tree: the window's rows, the stamps, the reports and exit statuses.
+#include <gtest/gtest.h>
+
+#ifndef _WIN32
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+#endif
+
+#include "cli/list_dates.h"
+#include "cli/run.h"
+#include "entries/date_format.h"
+#include "entries/date_settings.h"
+#include "entries/date_value.h"
+#include "listfile/list_file_fixture.h"
+#include "platform/console.h"
+#include "support/local_dates.h"
+#include "support/recorded_console.h"
+
+namespace {
+
+using testsupport::LocalFileTime;
+using Strings = std::vector<std::string>;
+
+class Cli : public testsupport::ListFileTest {
+ protected:
+  int Run(const Strings& words) {
+    console = {};
+    return RunCli(words, console);
+  }
+  // A list file line of quoted fields.
+  static std::string Line(const std::string& date, const std::string& path,
+                          const std::string& kind) {
+    return "\"" + date + "\",\"" + path + "\",\"" + kind + "\"\r\n";
+  }
+  std::string Reported(const std::string& relative, const std::string& why) const {
+    return "horodex-cli: " + tree.Path(relative) + ": " + why + "\n";
+  }
+  testsupport::RecordedConsole console;
+  const platform::FileTime kOld = LocalFileTime(2000, 1, 1, 12);
+};
+
+TEST_F(Cli, ListsWhatTheWindowSavesAfterADropOfTheSamePaths) {
+  tree.AddFile("d/b.txt", "", LocalFileTime(2001, 5, 6, 9, 5, 5));  // shown as 9:05:04, as a.TXT
+  tree.AddFile("d/a.TXT", "", LocalFileTime(2001, 5, 6, 9, 5, 4));
+  tree.AddFile("d/sub/c", "", LocalFileTime(1999, 12, 31));
+  tree.AddFile("e.log", "", LocalFileTime(2010, 1, 1, 0, 0, 1));
+  tree.SetTimes("d/sub", LocalFileTime(2003, 1, 2, 3, 4, 6));
+  tree.SetTimes("d", LocalFileTime(2002, 2, 2));
+  const Strings paths = {tree.Path("d"), tree.Path("e.log"), tree.Path("d/sub")};
+  ui::testing::DropFiles(*form, paths);
+  ASSERT_EQ(form->ListView1.Count(), 8);
+  Save("window.txt");
+
+  Strings words = {"list"};
+  words.insert(words.end(), paths.begin(), paths.end());
+  EXPECT_EQ(Run(words), 0);
+  EXPECT_EQ(console.out, tree.ReadFile("window.txt"));
+  words.insert(words.end(), {"-o", tree.Path("cli.txt")});
+  EXPECT_EQ(Run(words), 0);
+  EXPECT_EQ(console.out + console.err, "");
+  EXPECT_EQ(tree.ReadFile("cli.txt"), tree.ReadFile("window.txt"));
+}
+
+TEST_F(Cli, ListReportsPathsWithoutADateAndWritesTheRest) {
+  tree.AddFile("ok.txt", "", LocalFileTime(2001, 1, 1));
+  tree.AddFile("old.txt", "", LocalFileTime(1979, 12, 31, 12));
+  EXPECT_EQ(Run({"list", tree.Path("ok.txt"), tree.Path("missing"), tree.Path("old.txt")}), 1);
+  EXPECT_EQ(console.out, Line("2001/01/01", tree.Path("ok.txt"), "txt"));
+  EXPECT_EQ(console.err, Reported("missing", "日付に変換できない値が渡されました") +
+                             Reported("old.txt", "日付に変換できない値が渡されました"));
+}
+
+TEST_F(Cli, ListReportsAFolderThatMayNotBeRead) {
+#ifdef _WIN32
+  GTEST_SKIP() << "the scratch tree cannot shut a folder to its owner here";
+#else
+  tree.AddFile("d/shut/inner.txt", "", LocalFileTime(2001, 1, 1));
+  tree.AddFile("d/open.txt", "", LocalFileTime(2001, 1, 1));
+  chmod(tree.Path("d/shut").c_str(), 0);
+  if (DIR* readable = opendir(tree.Path("d/shut").c_str())) {
+    closedir(readable);
+    chmod(tree.Path("d/shut").c_str(), 0755);
+    GTEST_SKIP() << "this user reads every folder (root)";
+  }
+  const int status = Run({"list", tree.Path("d")});
+  chmod(tree.Path("d/shut").c_str(), 0755);
+  EXPECT_EQ(status, 1);
+  // A folder that cannot be opened has no date to show either: its row is left out.
+  EXPECT_EQ(console.err, Reported("d/shut", "cannot list the folder: Access is denied.") +
+                             Reported("d/shut", "日付に変換できない値が渡されました"));
+  EXPECT_NE(console.out.find(tree.Path("d/open.txt")), std::string::npos);
+#endif
+}
+
+TEST_F(Cli, ApplyStampsEveryRowAndItsBackupGivesTheTimesBackToTheSecond) {
+  const platform::FileTime a = LocalFileTime(2004, 7, 8, 21, 30, 45);
+  const platform::FileTime b = LocalFileTime(1975, 3, 4, 5, 6, 7);  // before any packed date
+  const platform::FileTime d = LocalFileTime(2020, 2, 29, 23, 59, 59);
+  tree.AddFile("d/a.txt", "", a);
+  tree.AddFile("d/b", "", b);
+  tree.SetTimes("d", d);
+  tree.AddFile("list.txt", Line("2001/05/06 9:05:04", tree.Path("d/a.txt"), "txt") +
+                               Line("2001/05/07", tree.Path("d"), "フォルダ") +
+                               Line("2001/05/08 23:59:59", tree.Path("d/b"), ""));
+
+  EXPECT_EQ(Run({"apply", tree.Path("list.txt"), "--backup", tree.Path("backup.txt")}), 0);
+  EXPECT_EQ(console.out + console.err, "");
+  EXPECT_EQ(tree.LastWriteTime("d/a.txt"), LocalFileTime(2001, 5, 6, 9, 5, 4));
+  EXPECT_EQ(tree.LastWriteTime("d"), LocalFileTime(2001, 5, 7));
+  EXPECT_EQ(tree.LastWriteTime("d/b"), LocalFileTime(2001, 5, 8, 23, 59, 59));
+
+  EXPECT_EQ(Run({"apply", tree.Path("backup.txt")}), 0);
+  EXPECT_EQ(tree.LastWriteTime("d/a.txt"), a);
+  EXPECT_EQ(tree.LastWriteTime("d"), d);
+  EXPECT_EQ(tree.LastWriteTime("d/b"), b);
+}
+
+TEST_F(Cli, ApplyAppliesNothingWhileARowCannotBeRead) {
+  tree.AddFile("a.txt", "", kOld);
+  const std::string a = tree.Path("a.txt");
+  tree.AddFile("one.txt", Line("2001/01/01", a, "txt") + "\"2001/01/02\",\"" + a + "\"\r\n" +
+                              Line("later", a, "txt"));
+  tree.AddFile("two.txt", Line("2001/01/03", a, "txt") + Line("2001/01/04 5:06", a, "txt"));
+  const std::string one = tree.Path("one.txt");
+  EXPECT_EQ(Run({"apply", one, tree.Path("missing.txt"), tree.Path("two.txt")}), 2);
+  EXPECT_EQ(console.err, one + ":2: リストのインデックスが範囲を超えています (2)\n" + one +
+                             ":3: 'later' は日付または時刻ではありません\n" +
+                             Reported("missing.txt", "ファイルが見つかりません"));
+  EXPECT_EQ(tree.LastWriteTime("a.txt"), kOld);
+
+  EXPECT_EQ(Run({"apply", "--dry-run", tree.Path("two.txt")}), 0);
+  EXPECT_EQ(console.out, "2 rows would be applied\n");
+  EXPECT_EQ(tree.LastWriteTime("a.txt"), kOld);
+}
+
+TEST_F(Cli, ApplyReportsEachRowThatFailsWithItsReasonAndAppliesTheRest) {
+  tree.AddFile("ok.txt", "", kOld);
+  const std::string ok = tree.Path("ok.txt");
+  tree.AddFile("list.txt", Line("1500/01/01", ok, "txt") +
+                               Line("2001/01/01", tree.Path("missing.txt"), "txt") +
+                               Line("2001/01/02", ok, "txt"));
+  EXPECT_EQ(Run({"apply", tree.Path("list.txt")}), 1);
+  EXPECT_EQ(console.err,
+            Reported("ok.txt", "no file time holds this date") +
+                Reported("missing.txt", "cannot open: " + platform::SystemErrorText(2)) +
+                "horodex-cli: 2 of 3 rows failed\n");
+  EXPECT_EQ(tree.LastWriteTime("ok.txt"), LocalFileTime(2001, 1, 2));
+}
+
+TEST(ListDates, KeepFourDigitYearsWhereTheLocaleGivesNoDateFormat) {
+#ifdef _WIN32
+  GTEST_SKIP() << "every Windows locale gives date formats";
+#else
+  const DateSettingsRecord saved = DateSettings;
+  setenv("LC_ALL", "C", 1);
+  ReadListDateSettings();
+  double date = 0, time = 0;
+  TryEncodeDate(2080, 1, 2, date);
+  TryEncodeTime(3, 4, 5, 0, time);
+  const std::string text = FormatDateText(date + time);
+  setenv("LC_ALL", "ja_JP.UTF-8", 1);
+  ReadDateSettings();
+  DateSettings = saved;
+  EXPECT_EQ(text, "2080/01/02 3:04:05");
+#endif
+}
+
+}  // namespace
