@@ -1,9 +1,10 @@
 // Date text parsing under each of the fuzz settings: any bytes are either read as a value
-// within the calendar or rejected with the one message, and the scanning steps stop inside
-// the text.
+// within the calendar or rejected with the one message, read the same after a blank, and the
+// scanning steps stop inside the text.
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "app/errors.h"
@@ -24,6 +25,19 @@ double Encoded(int year, int month, int day) {
 
 const double kFirstDay = Encoded(1, 1, 1);
 const double kLastDay = Encoded(9999, 12, 31);
+
+// The value of a date text, or nothing when it is rejected with the one message.
+std::optional<double> Parsed(const std::string& text) {
+  try {
+    return ParseDateText(text);
+  } catch (const EConvertError& e) {
+    const std::string message = e.what();
+    if (message != "'" + text + "' は日付または時刻ではありません") {
+      fuzzcheck::Fail("another message: " + message, text);
+    }
+    return std::nullopt;
+  }
+}
 
 void CheckScanSteps(const std::string& text) {
   const int end = static_cast<int>(text.size()) + 1;
@@ -55,15 +69,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // A date text is a caption of the list: it ends at a zero byte.
   const auto* chars = reinterpret_cast<const char*>(data) + 1;
   const std::string text(chars, strnlen(chars, size - 1));
-  try {
-    const double value = ParseDateText(text);
-    Expect(value > kFirstDay - 1 && value < kLastDay + 1, "a value outside the calendar", text);
-  } catch (const EConvertError& e) {
-    const std::string message = e.what();
-    if (message != "'" + text + "' は日付または時刻ではありません") {
-      fuzzcheck::Fail("another message: " + message, text);
-    }
+  const std::optional<double> value = Parsed(text);
+  if (value) {
+    Expect(*value > kFirstDay - 1 && *value < kLastDay + 1, "a value outside the calendar", text);
   }
+  // Every part of a date text is read after the blanks before it.
+  Expect(Parsed(" " + text) == value, "a blank before the text changed how it reads", text);
   CheckScanSteps(text);
   return 0;
 }
