@@ -102,6 +102,8 @@ void UseDateSettings(uint8_t byte, Choice choice) {
   s.designatorFirst = variant & 2;
   s.hourForm = variant & 4 ? "hh" : "h";
   BuildTimeFormats(s);
+  // An era year without the era name before it is read in the first era.
+  if (!s.eras.empty() && variant & 4) s.shortDateFormat.erase(0, s.shortDateFormat.find('e'));
   UseLeadByteRanges(*setting.leadBytes);
 
   platform::SystemTime now;
