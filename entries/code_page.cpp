@@ -18,10 +18,12 @@ LeadBytes& Table() {
 
 }  // namespace
 
-void ReadLeadBytes() {
+void ReadLeadBytes() { UseLeadByteRanges(platform::LeadByteRanges()); }
+
+void UseLeadByteRanges(const std::vector<std::pair<uint8_t, uint8_t>>& ranges) {
   LeadBytes& table = Table();
   table.lead.fill(false);
-  for (auto [low, high] : platform::LeadByteRanges()) {
+  for (auto [low, high] : ranges) {
     for (int b = low; b <= high; ++b) table.lead[b] = true;
   }
   table.read = true;

@@ -63,11 +63,12 @@ class Scanner {
     pos_ += static_cast<int>(word.size());
     return true;
   }
+  // Passes over one character; a lead byte without the byte after it is one of its own.
+  void SkipChar() {
+    pos_ += IsLeadByte(static_cast<unsigned char>(At(pos_))) && pos_ < Length() ? 2 : 1;
+  }
   void SkipToDigit() {
-    while (pos_ <= Length() && !IsDigit(At(pos_))) {
-      if (IsLeadByte(static_cast<unsigned char>(At(pos_)))) ++pos_;
-      ++pos_;
-    }
+    while (pos_ <= Length() && !IsDigit(At(pos_))) SkipChar();
   }
 
   static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -164,9 +165,7 @@ void SkipDayName(Scanner& scan) {
   // An empty designator stands at every place: the day name is then one word.
   const bool oneWord = s.amDesignator.empty() || s.pmDesignator.empty();
   do {
-    while (!scan.AtEnd() && scan.At(scan.Pos()) != ' ' && !timeHere()) {
-      scan.Pos() += IsLeadByte(static_cast<unsigned char>(scan.At(scan.Pos()))) ? 2 : 1;
-    }
+    while (!scan.AtEnd() && scan.At(scan.Pos()) != ' ' && !timeHere()) scan.SkipChar();
     scan.SkipBlanks();
   } while (!scan.AtEnd() && !oneWord && !timeHere());
 }

@@ -115,7 +115,7 @@ class PopupMenu {
   void Popup(int x, int y);
 
  private:
-  Form& owner_;
+  [[maybe_unused]] Form& owner_;  // the Win32 menu pops up over it; headless needs none
   MenuItem root_;
   int tag_ = 0;
   std::unique_ptr<detail::MenuNative> native_;
