@@ -11,13 +11,13 @@ constexpr char kCtrlZ = 0x1A;
 
 }  // namespace
 
-ListLines::ListLines(platform::FileHandle& file) : file_(file), buffer_(kPiece) {}
+ListLines::ListLines(platform::FileHandle& file) : file_(file), buffer_(new char[kPiece]) {}
 
 bool ListLines::Fill() {
   if (pos_ < end_) return true;
   if (ended_) return false;
   uint32_t read = 0;
-  if (!file_.Read(buffer_.data(), static_cast<uint32_t>(buffer_.size()), read))
+  if (!file_.Read(buffer_.get(), static_cast<uint32_t>(kPiece), read))
     throw EInOutError(file_.LastError());
   pos_ = 0;
   end_ = read;
@@ -29,8 +29,8 @@ bool ListLines::Next(std::string& line) {
   if (!Fill() || buffer_[pos_] == kCtrlZ) return false;
   line.clear();
   while (Fill()) {
-    const char* begin = buffer_.data() + pos_;
-    const char* stop = std::find_if(begin, static_cast<const char*>(buffer_.data() + end_),
+    const char* begin = buffer_.get() + pos_;
+    const char* stop = std::find_if(begin, static_cast<const char*>(buffer_.get() + end_),
                                     [](char byte) { return byte == '\r' || byte == kCtrlZ; });
     line.append(begin, stop);
     pos_ += stop - begin;

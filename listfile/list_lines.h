@@ -3,7 +3,7 @@
 #pragma once
 
 #include <string>
-#include <vector>
+#include <memory>
 
 #include "platform/files.h"
 
@@ -19,7 +19,7 @@ class ListLines {
   bool Fill();  // the next piece of the file when the last one is used up; false at its end
 
   platform::FileHandle& file_;
-  std::vector<char> buffer_;
+  std::unique_ptr<char[]> buffer_;  // not cleared first: only what was read is looked at
   size_t pos_ = 0, end_ = 0;
   bool ended_ = false;
 };

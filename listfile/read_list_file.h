@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "entries/work_progress.h"
@@ -11,7 +12,7 @@
 // The field texts of one line, possibly none; never fails. Fields are separated by commas,
 // blank bytes (0x01-0x20) around them are dropped, a field in double quotes may hold commas,
 // blanks and, as a pair, quotes; a NUL ends the line.
-std::vector<std::string> SplitListLine(const std::string& line);
+std::vector<std::string> SplitListLine(std::string_view line);
 
 // Field `index` of a line; the list error with that index when the line is shorter.
 const std::string& ListField(const std::vector<std::string>& fields, int index);

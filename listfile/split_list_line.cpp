@@ -10,13 +10,13 @@ namespace {
 bool IsBlank(char byte) { return byte >= 0x01 && byte <= 0x20; }
 
 // The position after the character at `pos`; a double-byte character is taken whole.
-size_t NextChar(const std::string& line, size_t pos, size_t end) {
+size_t NextChar(std::string_view line, size_t pos, size_t end) {
   return IsLeadByte(static_cast<unsigned char>(line[pos])) && pos + 1 < end ? pos + 2 : pos + 1;
 }
 
 }  // namespace
 
-std::vector<std::string> SplitListLine(const std::string& line) {
+std::vector<std::string> SplitListLine(std::string_view line) {
   // A NUL ends the line: nothing after it counts.
   const size_t end = std::min(line.find('\0'), line.size());
   std::vector<std::string> fields;
@@ -37,7 +37,7 @@ std::vector<std::string> SplitListLine(const std::string& line) {
           pos = NextChar(line, pos, end);
           continue;
         }
-        field.append(line, run, pos - run);
+        field.append(line.substr(run, pos - run));
         if (pos + 1 < end && line[pos + 1] == '"') {
           field += '"';
           pos += 2;
@@ -47,12 +47,12 @@ std::vector<std::string> SplitListLine(const std::string& line) {
           closed = true;
         }
       }
-      if (!closed) field.append(line, run, pos - run);
+      if (!closed) field.append(line.substr(run, pos - run));
     } else {
       // Up to a blank or a comma; text right after a closing quote starts here too.
       const size_t start = pos;
       while (pos < end && !IsBlank(line[pos]) && line[pos] != ',') pos = NextChar(line, pos, end);
-      field.assign(line, start, pos - start);
+      field.assign(line.substr(start, pos - start));
     }
     fields.push_back(std::move(field));
     skipBlanks();
