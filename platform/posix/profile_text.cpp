@@ -7,7 +7,8 @@ namespace {
 
 constexpr const char* kLineEnd = "\r\n";
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+// What the profile functions trim around names and values: white space and Ctrl-Z.
+bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r') || c == 0x1A; }
 
 char Fold(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 0x20) : c; }
 
@@ -128,6 +129,7 @@ std::string WithProfileValue(const std::string& text, const std::string& section
   const SectionRange range = FindSection(lines, section);
   std::string result = text;
   if (range.header == std::string::npos) {
+    if (!result.empty() && result.back() == '\r') result += '\n';  // its line end made whole
     if (!result.empty() && result.back() != '\n') result += kLineEnd;
     return result + "[" + section + "]" + kLineEnd + key + "=" + value + kLineEnd;
   }
@@ -144,7 +146,11 @@ std::string WithProfileValue(const std::string& text, const std::string& section
   }
   const Line& last = lines[after];
   std::string inserted = key + "=" + value + kLineEnd;
-  if (last.next == last.end) inserted = kLineEnd + inserted;  // the file ended without one
+  if (last.next == last.end) {
+    inserted = kLineEnd + inserted;  // the file ended without a line end
+  } else if (text[last.next - 1] == '\r') {
+    inserted = "\n" + inserted;  // nor with a whole one
+  }
   return result.insert(last.next, inserted);
 }
 

@@ -77,6 +77,9 @@ TEST(Profile, AWriteChangesOnlyItsKey) {
       {"[show]\r\ntoolbar=1", "show", "statusbar", "1", "[show]\r\ntoolbar=1\r\nstatusbar=1\r\n"},
       {"[show]\r\n", "recent", "0", "C:\\a b.txt", "[show]\r\n[recent]\r\n0=C:\\a b.txt\r\n"},
       {"[a]\r\nk=1", "b", "k", "2", "[a]\r\nk=1\r\n[b]\r\nk=2\r\n"},
+      // A last line ended by a CR alone gets its LF, not a second CR.
+      {"[a]\r\nk=1\r", "a", "j", "2", "[a]\r\nk=1\r\nj=2\r\n"},
+      {"[a]\r\nk=1\r", "b", "k", "2", "[a]\r\nk=1\r\n[b]\r\nk=2\r\n"},
   };
   testsupport::TempTree tree;
   int n = 0;
