@@ -98,6 +98,7 @@ void Run(const std::string& root, bool big) {
   application.ProcessMessages();
   ui::ListView& list = form.ListView1;
   std::printf("%s\n", root.c_str());
+  ui::testing::RecordBoxes(true);
 
   auto count = [&] { return list.Count(); };
   auto clearAll = [&] {
@@ -146,7 +147,6 @@ void Run(const std::string& root, bool big) {
     // Save and Open through their dialogs, which are the system's and are answered through
     // them; then the same work without a dialog.
     const std::string listFile = root + ".txt";
-    ui::testing::RecordBoxes(true);
     ui::testing::AnswerFileDialogs({{}, {listFile}});
     Step(
         "file dialog (cancelled)", [&] { form.Save1Click(); }, count);
@@ -212,16 +212,27 @@ void Run(const std::string& root, bool big) {
     // Esc a second into the walk: how long until the work ends, the rows collected listed.
     PaintGaps gaps;
     const auto start = Clock::now();
-    Clock::time_point pressed{};
+    Clock::time_point pressed{}, walked{};
     gaps.onPaint = [&] {
       if (pressed == Clock::time_point{} && Clock::now() - start > std::chrono::seconds(1)) {
         pressed = Clock::now();
         ui::testing::PostKey(form, ui::Key(ui::kKeyEscape));
       }
+      // The rows are being built ("一覧作成中", in code page 932 or UTF-8): the walk is over.
+      const std::string& shown = form.StatusBar1.ShownText();
+      const bool listing = shown.rfind("\x88\xea\x97\x97", 0) == 0 ||
+                           shown.rfind("\xe4\xb8\x80\xe8\xa6\xa7", 0) == 0;
+      if (pressed != Clock::time_point{} && walked == Clock::time_point{} && listing) {
+        walked = Clock::now();
+      }
     };
     ui::testing::DropFiles(form, {root});
     const auto ended = Clock::now();
     if (pressed != Clock::time_point{}) {
+      if (walked != Clock::time_point{}) {
+        std::printf("  %-40s %8.3f s\n", "Esc after 1 s: to the end of the walk",
+                    std::chrono::duration<double>(walked - pressed).count());
+      }
       std::printf("  %-40s %8.3f s  (%d rows)\n", "Esc after 1 s: to the end of the drop",
                   std::chrono::duration<double>(ended - pressed).count(), list.Count());
     } else {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <numeric>
 #include <stdexcept>
+#include <utility>
 
 #include "ui/application.h"
 #include "ui/busy.h"
@@ -66,7 +67,11 @@ int ListView::Add() {
 void ListView::SetCaption(int index, const std::string& text) {
   rows_.at(index).caption = text;
   native_->RowsChanged(index, index);
-  NotifyChange(index, ItemChange::Text);
+  if (updateDepth_ > 0) {
+    textChanged_ = index;  // told once, when the bulk update closes
+  } else {
+    NotifyChange(index, ItemChange::Text);
+  }
   if (sortType_ == SortType::Text) Sort();
 }
 
@@ -191,6 +196,7 @@ void ListView::BeginUpdate() {
 void ListView::EndUpdate() {
   --updateDepth_;
   if (updateDepth_ == 0) {
+    if (textChanged_ != kNoRow) NotifyChange(std::exchange(textChanged_, kNoRow), ItemChange::Text);
     SetSortType(savedSortType_);
     native_->SetRedraw(true);
     native_->Repaint();

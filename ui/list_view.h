@@ -81,6 +81,8 @@ class ListView {
   const ListItem& Item(int index) const { return rows_.at(index); }
   int Add();  // a new empty row after the last; raises no notification; returns its position
   // Stores the caption, raises a Text notification and, in sort type Text, sorts at once.
+  // Inside a bulk update the notification comes once, for the last caption stored, when the
+  // outermost bulk update closes: a batch of rows is counted once, not row by row.
   void SetCaption(int index, const std::string& text);
   void AddSubItem(int index, std::string text);  // raises nothing, never sorts
   void Delete(int index);                        // a selected row raises a State notification first
@@ -157,6 +159,7 @@ class ListView {
   SortType sortType_ = SortType::None;
   SortType savedSortType_ = SortType::None;
   int updateDepth_ = 0;
+  int textChanged_ = -1;       // the last caption stored in the open bulk update, or -1
   int editRow_ = -1;            // the row of the open edit; -1 none, -2 its row went
   std::vector<int*> followed_;  // positions that follow their rows (innermost last)
   int moving_ = 0;              // rows are moving: an edit that ends now is finished after

@@ -26,6 +26,17 @@ TEST(ListNotifications, OnlyTheCaptionOfANewRowRaisesOne) {
   EXPECT_EQ(f.list.Item(0).subItems, (std::vector<std::string>{"C:\\a", "txt"}));
 }
 
+TEST(ListNotifications, ABulkUpdateReportsItsCaptionsOnceWhenItCloses) {
+  uitest::ListForm f;
+  f.list.BeginUpdate();
+  f.list.BeginUpdate();
+  for (const char* caption : {"a", "b", "c"}) f.list.SetCaption(f.list.Add(), caption);
+  f.list.EndUpdate();
+  EXPECT_EQ(f.changes, Changes{});
+  f.list.EndUpdate();
+  EXPECT_EQ(f.changes, (Changes{{2, kText}}));
+}
+
 TEST(ListNotifications, SelectionRaisesStateOnlyWhenItChanges) {
   uitest::ListForm f;
   f.AddRows({"a", "b", "c"});
