@@ -2,7 +2,7 @@
 // few bytes at a time, mostly near each other.
 #pragma once
 
-#include <vector>
+#include <memory>
 
 #include "entries/byte_source.h"
 #include "platform/files.h"
@@ -17,7 +17,7 @@ class FileBytes : public ByteSource {
   bool Fill(uint64_t offset);
 
   platform::FileHandle& file_;
-  std::vector<uint8_t> piece_;
+  std::unique_ptr<uint8_t[]> piece_;  // allocated at the first read, never cleared
+  size_t pieceSize_ = 0;              // the bytes of the piece that were read
   uint64_t pieceStart_ = 0;
-  bool filled_ = false;
 };
