@@ -56,7 +56,7 @@ void Directory(Writer& w, const std::vector<PhotoText>& entries, uint32_t exifAt
 
 std::string TiffBytes(const PhotoTags& tags) {
   Writer w(tags.bigEndian);
-  w.out = tags.bigEndian ? "MM" : "II";
+  w.out.append(2, tags.bigEndian ? 'M' : 'I');
   w.U16(42);
   const uint32_t firstAt = 8 + tags.gap;
   w.U32(firstAt);
