@@ -3,44 +3,24 @@
 #include <vector>
 
 #include "app/errors.h"
+#include "cli/list_rows.h"
 #include "cli/messages.h"
 #include "cli/progress_line.h"
 #include "entries/date_parse.h"
 #include "entries/file_dates.h"
 #include "entries/stamp.h"
 #include "listfile/list_file_text.h"
-#include "listfile/read_list_file.h"
 #include "listfile/write_whole_file.h"
 
 namespace {
-
-using Rows = std::vector<ui::ListItem>;
 
 // The rows of every list; false when any line cannot be applied, each reported.
 bool ReadRows(const std::vector<std::string>& lists, const WorkProgress& watcher, Console& console,
               Rows& rows) {
   bool good = true;
   for (const std::string& list : lists) {
-    uint64_t line = 0;
-    try {
-      ReadListFile(list, watcher, [&](std::vector<std::string>& fields) {
-        ++line;
-        try {
-          ui::ListItem row{ListField(fields, 0), {ListField(fields, 1), ListField(fields, 2)}};
-          ParseDateText(row.caption);
-          rows.push_back(std::move(row));
-        } catch (const EListError& error) {
-          console.Report(LineMessage(list, line, error.what()));
-          good = false;
-        } catch (const EConvertError& error) {
-          console.Report(LineMessage(list, line, error.what()));
-          good = false;
-        }
-      });
-    } catch (const EInOutError& error) {
-      console.Report(ProgramMessage(PathMessage(list, error.what())));
-      good = false;
-    }
+    good &= ReadListRows(
+        list, watcher, [](ui::ListItem& row) { ParseDateText(row.caption); }, console, rows);
   }
   return good;
 }

@@ -9,6 +9,7 @@
 #include "cli/messages.h"
 #include "cli/progress_line.h"
 #include "entries/entry_row.h"
+#include "entries/path_kind.h"
 #include "entries/walk.h"
 #include "listedit/compare_caseless.h"
 #include "listfile/list_file_text.h"
@@ -19,27 +20,54 @@ namespace {
 using Rows = std::vector<ui::ListItem>;
 using Report = std::function<void(const std::string& path, const std::string& why)>;
 
-// The rows of every path, in walk order; what cannot be listed or dated is reported.
-Rows BuildRows(const std::vector<std::string>& paths, const WorkProgress& watcher,
-               const Report& report) {
-  CollectedPaths collected;
-  for (const std::string& path : paths) {
-    WalkPath(path, collected, watcher, [&](const std::string& folder, uint32_t error) {
-      report(folder, UnreadableFolderText(error));
-    });
-  }
-  Rows rows;
-  rows.reserve(collected.size());
-  for (CollectedPath& entry : collected) {
-    watcher(WorkStep::List, rows.size(), collected.size());
-    try {
-      rows.push_back(EntryRowOf(std::move(entry)));
-    } catch (const EConvertError& error) {
-      report(entry.path, error.what());
+// The rows of the collected paths, in walk order. With a date source, a file that it gives a
+// date has that date; one that it gives none keeps its last-write date, or is left out with
+// --only-dated, and is counted (and named with --verbose).
+class RowBuilder {
+ public:
+  RowBuilder(const Arguments& arguments, Console& console, const Report& report)
+      : arguments_(arguments), console_(console), report_(report) {}
+
+  Rows Build(CollectedPaths& collected, const WorkProgress& watcher) {
+    Rows rows;
+    rows.reserve(collected.size());
+    for (size_t i = 0; i < collected.size(); ++i) {
+      watcher(WorkStep::List, i, collected.size());
+      try {
+        Add(std::move(collected[i]), rows);
+      } catch (const EConvertError& error) {
+        report_(collected[i].path, error.what());
+      }
     }
+    return rows;
   }
-  return rows;
-}
+
+  uint64_t Undated() const { return undated_; }
+
+ private:
+  void Add(CollectedPath&& entry, Rows& rows) {
+    const DateSource source = arguments_.dateFrom;
+    if (source != DateSource::LastWrite && !(entry.attributes & platform::kAttrDirectory)) {
+      std::string text;
+      if (SourceDateText(source, entry.path, text)) {
+        std::string kind = PathKind(entry.path);
+        rows.push_back({std::move(text), {std::move(entry.path), std::move(kind)}});
+        return;
+      }
+      ++undated_;
+      if (arguments_.verbose) {
+        console_.Report(ProgramMessage(PathMessage(entry.path, UndatedText(source))));
+      }
+      if (arguments_.onlyDated) return;
+    }
+    rows.push_back(EntryRowOf(std::move(entry)));
+  }
+
+  const Arguments& arguments_;
+  Console& console_;
+  const Report& report_;
+  uint64_t undated_ = 0;
+};
 
 // The positions of the rows in the window's order: by date text, ties as they came.
 std::vector<size_t> DateOrder(const Rows& rows) {
@@ -69,14 +97,26 @@ void WriteOut(const Rows& rows, const std::vector<size_t>& order, Console& conso
 
 int RunList(const Arguments& arguments, Console& console) {
   bool incomplete = false;
+  const Report report = [&](const std::string& path, const std::string& why) {
+    console.Report(ProgramMessage(PathMessage(path, why)));
+    incomplete = true;
+  };
+  RowBuilder builder(arguments, console, report);
   Rows rows;
   {
     ProgressLine progress(console);
-    rows = BuildRows(arguments.inputs, progress.Watcher(),
-                     [&](const std::string& path, const std::string& why) {
-                       console.Report(ProgramMessage(PathMessage(path, why)));
-                       incomplete = true;
-                     });
+    const WorkProgress watcher = progress.Watcher();
+    CollectedPaths collected;
+    for (const std::string& path : arguments.inputs) {
+      WalkPath(path, collected, watcher, [&](const std::string& folder, uint32_t error) {
+        report(folder, UnreadableFolderText(error));
+      });
+    }
+    rows = builder.Build(collected, watcher);
+  }
+  if (builder.Undated() > 0) {
+    console.Report(ProgramMessage(
+        UndatedCountText(arguments.dateFrom, builder.Undated(), arguments.onlyDated)));
   }
   const std::vector<size_t> order = DateOrder(rows);
   if (arguments.output.empty()) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "cli/date_sources.h"
 #include "entries/stamp.h"
 
 std::string HelpText();
@@ -21,3 +22,8 @@ std::string PathMessage(const std::string& path, const std::string& message);
 std::string UnreadableFolderText(uint32_t error);
 // Why a row's stamp failed, with the system's reason.
 std::string StampFailureText(const StampResult& result);
+
+// What a file lacks that its date source gives none: "no EXIF date", "no date in its name".
+std::string UndatedText(DateSource source);
+// How many files the date source gave no date, and what became of them.
+std::string UndatedCountText(DateSource source, uint64_t count, bool leftOut);

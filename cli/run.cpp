@@ -6,6 +6,7 @@
 #include "cli/list_command.h"
 #include "cli/list_dates.h"
 #include "cli/messages.h"
+#include "cli/shift_command.h"
 
 int RunCli(const std::vector<std::string>& arguments, Console& console) {
   try {
@@ -21,6 +22,9 @@ int RunCli(const std::vector<std::string>& arguments, Console& console) {
       case Arguments::Command::Apply:
         ReadListDateSettings();
         return RunApply(parsed, console);
+      case Arguments::Command::Shift:
+        ReadListDateSettings();
+        return RunShift(parsed, console);
     }
   } catch (const UsageError& error) {
     console.Report(ProgramMessage(error.what()));

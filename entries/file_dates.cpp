@@ -50,6 +50,10 @@ int32_t GetFolderDate(const std::string& path) {
   return HandleLastWriteDate(OpenToReadFolder(path));
 }
 
+std::string LocalTimeDateText(platform::FileTime local) {
+  return FormatDateText(LocalFileTimeToValue(local));
+}
+
 bool SecondsDateText(const std::string& path, bool folderKind, std::string& text) {
   platform::FileTime utc, local;
   if (folderKind) {
@@ -60,6 +64,6 @@ bool SecondsDateText(const std::string& path, bool folderKind, std::string& text
     utc = entry.lastWrite;
   }
   if (!platform::FileTimeToLocalFileTime(utc, local)) return false;
-  text = FormatDateText(LocalFileTimeToValue(local));
+  text = LocalTimeDateText(local);
   return true;
 }

@@ -20,6 +20,10 @@ int32_t SearchTimeDate(platform::FileTime lastWrite);
 // The date of a path opened as a folder (read access, others may read, backup semantics).
 int32_t GetFolderDate(const std::string& path);
 
+// The date text of a local file time to the second: the date texts that do not come from a
+// packed file date.
+std::string LocalTimeDateText(platform::FileTime local);
+
 // The date text of a path's last-write time to the second, where a row's date is cut to two:
 // what a backup of the path keeps, so that applying it gives the time back. A path of the
 // folder kind is read as GetFolderDate reads it, any other by name. False when its time

@@ -89,6 +89,8 @@ class FileHandle {
   // On an invalid handle it fails, as the Win32 call does.
   bool SetTimes(const FileTime* creation, const FileTime* lastAccess, const FileTime* lastWrite);
   bool Read(void* buffer, uint32_t size, uint32_t& read);
+  // SetFilePointerEx from the start: the next read begins `offset` bytes into the file.
+  bool Seek(uint64_t offset);
   bool Write(const void* buffer, uint32_t size, uint32_t& written);
   bool Flush();  // FlushFileBuffers: what was written is on the disk when it returns
   uint32_t LastError() const { return lastError_; }  // Win32 error code of the last failed call

@@ -180,6 +180,19 @@ bool FileHandle::Read(void* buffer, uint32_t size, uint32_t& read) {
   return true;
 }
 
+bool FileHandle::Seek(uint64_t offset) {
+  if (native_ < 0) {
+    lastError_ = posix::kErrorInvalidHandle;
+    return false;
+  }
+  if (offset > static_cast<uint64_t>(INT64_MAX) ||
+      lseek(static_cast<int>(native_), static_cast<off_t>(offset), SEEK_SET) < 0) {
+    lastError_ = posix::kErrorInvalidParameter;
+    return false;
+  }
+  return true;
+}
+
 bool FileHandle::Flush() {
   if (native_ < 0) {
     lastError_ = posix::kErrorInvalidHandle;

@@ -61,6 +61,18 @@ bool FileHandle::Read(void* buffer, uint32_t size, uint32_t& read) {
   return ok;
 }
 
+bool FileHandle::Seek(uint64_t offset) {
+  if (offset > static_cast<uint64_t>(INT64_MAX)) {
+    lastError_ = ERROR_INVALID_PARAMETER;
+    return false;
+  }
+  LARGE_INTEGER distance;
+  distance.QuadPart = static_cast<LONGLONG>(offset);
+  if (SetFilePointerEx(Native(native_), distance, nullptr, FILE_BEGIN)) return true;
+  lastError_ = GetLastError();
+  return false;
+}
+
 bool FileHandle::Flush() {
   if (FlushFileBuffers(Native(native_))) return true;
   lastError_ = GetLastError();

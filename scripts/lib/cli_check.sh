@@ -1,7 +1,9 @@
 # shellcheck shell=bash
 # horodex-cli from end to end, as a user runs it: list a tree into a list file, edit a date
 # in it with sed, apply it with a backup, check the times with stat, apply the backup and get
-# the old times back; bad input exits with 2 and changes no time.
+# the old times back; bad input exits with 2 and changes no time. Then photos: generated
+# JPEG files with known dates taken and phone-style names are listed by those dates, shift
+# +1h moves every date by an hour, and apply stamps them.
 #
 #   cli_check DIR WINDIR RUN...
 #
@@ -10,6 +12,9 @@
 # Times are local times of the TZ in force. With CLI_OWNER (user:group) set, the tree is
 # handed to that user, who runs the program. Prints each failed step; sets CLI_PASSED and
 # CLI_FAILED.
+
+# shellcheck source=scripts/lib/photos.sh
+. "$(dirname "${BASH_SOURCE[0]}")/photos.sh"
 
 CLI_PASSED=0
 CLI_FAILED=0
@@ -75,5 +80,56 @@ cli_check() {
     [ "$(mtime tree/a.txt) $(mtime tree/sub/b.log)" = "$a $b" ]
 
   cli_expect "--version says 2.02" grep -q '^horodex-cli 2\.02$' <<<"$("${run[@]}" --version)"
+  cli_check_photos
   unset -f p mtime
+}
+
+# The photo scenario of cli_check, with its p and mtime.
+cli_check_photos() {
+  # row_date LIST NAME: the date of the row whose path ends in NAME, in seconds.
+  row_date() {
+    local text
+    text=$(grep -a "[/\\]$2\"," "$dir/$1" | sed 's/^"\([^"]*\)".*/\1/')
+    [ -n "$text" ] && date -d "$text" +%s
+  }
+  # all_dates LIST: the date of every row, in seconds, in list order.
+  all_dates() {
+    local text
+    while IFS= read -r text; do date -d "$text" +%s; done < <(sed 's/^"\([^"]*\)".*/\1/' "$dir/$1")
+  }
+  mkdir -p "$dir/photos"
+  write_photo "$dir/photos/DSC_0001.jpg" '2021:03:04 05:06:07'
+  write_photo "$dir/photos/DSC_0002.jpg" '2021:03:04 12:00:00' +00:00
+  : >"$dir/photos/IMG_20220506_070809.jpg"
+  touch -d '2000-01-01 00:00:00' "$dir/photos"/* "$dir/photos"
+  [ -z "${CLI_OWNER:-}" ] || chown -R "$CLI_OWNER" "$dir/photos"
+  local a b named status=0 messages
+  a=$(date -d '2021-03-04 05:06:07' +%s) b=$(date -d '2021-03-04 12:00:00 UTC' +%s)
+  named=$(date -d '2022-05-06 07:08:09' +%s)
+
+  messages=$("${run[@]}" list --date-from exif "$(p photos)" -o "$(p exif.txt)" 2>&1) || status=$?
+  cli_expect "list --date-from exif exits with 0 (got $status)" [ "$status" -eq 0 ]
+  cli_expect "the photos' dates are listed, to the second and in local time" \
+    [ "$(row_date exif.txt DSC_0001.jpg) $(row_date exif.txt DSC_0002.jpg)" = "$a $b" ]
+  cli_expect "the file without EXIF data is counted" grep -q 'without an EXIF date: 1,' <<<"$messages"
+  status=0
+  "${run[@]}" list --date-from name --only-dated "$(p photos)" -o "$(p name.txt)" 2>/dev/null ||
+    status=$?
+  cli_expect "list --date-from name gives the date in the name and leaves out the others" \
+    [ "$status $(row_date name.txt IMG_20220506_070809.jpg) $(grep -c $'\r$' "$dir/name.txt")" = \
+    "0 $named 2" ]
+
+  cp "$dir/exif.txt" "$dir/exif-before.txt"
+  status=0
+  "${run[@]}" shift +1h "$(p exif.txt)" || status=$?
+  cli_expect "shift exits with 0 (got $status)" [ "$status" -eq 0 ]
+  cli_expect "shift +1h moves every date by an hour" \
+    [ "$(all_dates exif-before.txt | awk '{ print $1 + 3600 }')" = "$(all_dates exif.txt)" ]
+
+  status=0
+  "${run[@]}" apply "$(p exif.txt)" || status=$?
+  cli_expect "applying the photos' list exits with 0 (got $status)" [ "$status" -eq 0 ]
+  cli_expect "apply stamps the photos' dates" \
+    [ "$(mtime photos/DSC_0001.jpg) $(mtime photos/DSC_0002.jpg)" = "$((a + 3600)) $((b + 3600))" ]
+  unset -f row_date all_dates
 }

@@ -35,6 +35,48 @@ TEST(CliArguments, ReadCommandsInputsAndOptions) {
   }
 }
 
+TEST(CliArguments, ReadDateSourcesAndOffsets) {
+  struct Case {
+    Strings words;
+    Command command;
+    Strings inputs;
+    DateSource dateFrom;
+    bool onlyDated, verbose;
+    int64_t shiftSeconds;
+    std::string output;
+  };
+  const Case cases[] = {
+      {{"list", "a", "--date-from", "exif", "--only-dated"},
+       Command::List,
+       {"a"},
+       DateSource::Exif,
+       true,
+       false,
+       0,
+       ""},
+      {{"list", "--date-from", "name", "--verbose", "a"},
+       Command::List,
+       {"a"},
+       DateSource::Name,
+       false,
+       true,
+       0,
+       ""},
+      {{"shift", "-2h30m", "x", "-o", "y"}, Command::Shift, {"x"}, {}, false, false, -9000, "y"},
+      {{"shift", "+1d", "x", "y"}, Command::Shift, {"x", "y"}, {}, false, false, 86400, ""},
+  };
+  for (const Case& c : cases) {
+    const Arguments parsed = ParseArguments(c.words);
+    EXPECT_EQ(parsed.command, c.command) << c.words[1];
+    EXPECT_EQ(parsed.inputs, c.inputs) << c.words[1];
+    EXPECT_EQ(parsed.dateFrom, c.dateFrom) << c.words[1];
+    EXPECT_EQ(parsed.onlyDated, c.onlyDated) << c.words[1];
+    EXPECT_EQ(parsed.verbose, c.verbose) << c.words[1];
+    EXPECT_EQ(parsed.shiftSeconds, c.shiftSeconds) << c.words[1];
+    EXPECT_EQ(parsed.output, c.output) << c.words[1];
+  }
+}
+
 TEST(CliArguments, RejectWhatMakesNoCommand) {
   const Strings cases[] = {
       {},
@@ -45,6 +87,12 @@ TEST(CliArguments, RejectWhatMakesNoCommand) {
       {"apply", "x", "-o", "y"},
       {"apply", "--backup", "b"},
       {"--version", "x"},
+      {"list", "a", "--date-from", "size"},
+      {"list", "a", "--only-dated"},
+      {"apply", "x", "--date-from", "exif"},
+      {"shift", "+1d"},
+      {"shift", "1d", "x"},
+      {"shift", "+1d", "x", "--dry-run"},
   };
   for (const Strings& words : cases) {
     EXPECT_THROW(ParseArguments(words), UsageError) << (words.empty() ? "" : words.back());

@@ -13,9 +13,11 @@
 #include "entries/date_format.h"
 #include "entries/date_settings.h"
 #include "entries/date_value.h"
+#include "entries/file_dates.h"
 #include "listfile/list_file_fixture.h"
 #include "platform/console.h"
 #include "support/local_dates.h"
+#include "support/photo_bytes.h"
 #include "support/recorded_console.h"
 
 namespace {
@@ -147,6 +149,84 @@ TEST_F(Cli, ApplyReportsEachRowThatFailsWithItsReasonAndAppliesTheRest) {
                 Reported("missing.txt", "cannot open: " + platform::SystemErrorText(2)) +
                 "horodex-cli: 2 of 3 rows failed\n");
   EXPECT_EQ(tree.LastWriteTime("ok.txt"), LocalFileTime(2001, 1, 2));
+}
+
+TEST_F(Cli, ListTakesTheDatesPhotosWereTakenToTheSecond) {
+  using testsupport::JpegBytes;
+  using testsupport::TiffBytes;
+  constexpr uint16_t kDateTime = 0x0132, kOriginal = 0x9003, kOffsetOriginal = 0x9011;
+  tree.AddFile("p/a.jpg", JpegBytes(TiffBytes({false, {}, {{kOriginal, "2025:07:14 15:07:59"}}})),
+               kOld);
+  // Taken at 22:00 UTC: shown in local time.
+  tree.AddFile("p/b.jpg",
+               JpegBytes(TiffBytes(
+                   {true, {}, {{kOriginal, "2010:01:01 00:00:00"}, {kOffsetOriginal, "+02:00"}}})),
+               kOld);
+  // The directories after 100,000 bytes of image data, as TIFF writers often place them.
+  tree.AddFile("p/c.tif", TiffBytes({true, {{kDateTime, "2003:04:05 06:07:08"}}, {}, 100000}),
+               kOld);
+  tree.AddFile("p/notes.txt", "no photo", kOld);
+  tree.SetTimes("p", kOld);
+  platform::FileTime b;
+  platform::FileTimeToLocalFileTime(testsupport::UtcFileTime(2009, 12, 31, 22), b);
+
+  EXPECT_EQ(Run({"list", "--date-from", "exif", tree.Path("p")}), 0);
+  EXPECT_EQ(console.out, Line("2000/01/01 12:00:00", tree.Path("p"), "フォルダ") +
+                             Line("2000/01/01 12:00:00", tree.Path("p/notes.txt"), "txt") +
+                             Line("2003/04/05 6:07:08", tree.Path("p/c.tif"), "tif") +
+                             Line(LocalTimeDateText(b), tree.Path("p/b.jpg"), "jpg") +
+                             Line("2025/07/14 15:07:59", tree.Path("p/a.jpg"), "jpg"));
+  EXPECT_EQ(console.err,
+            "horodex-cli: files without an EXIF date: 1, listed with their last-write date\n");
+}
+
+TEST_F(Cli, ListTakesDatesFromNamesAndLeavesOutTheUndatedWhenAsked) {
+  tree.AddFile("n/IMG_20250714_150758.jpg", "", kOld);
+  tree.AddFile("n/2024-02-29 23.59.59.png", "", kOld);
+  tree.AddFile("n/IMG_20251314_150758.jpg", "", kOld);
+  tree.AddFolder("n/20010203_040506");
+  tree.SetTimes("n/20010203_040506", kOld);
+  tree.SetTimes("n", kOld);
+  EXPECT_EQ(Run({"list", "--date-from", "name", "--only-dated", "--verbose", tree.Path("n")}), 0);
+  EXPECT_EQ(console.out,
+            Line("2000/01/01 12:00:00", tree.Path("n"), "フォルダ") +
+                Line("2000/01/01 12:00:00", tree.Path("n/20010203_040506"), "フォルダ") +
+                Line("2024/02/29 23:59:59", tree.Path("n/2024-02-29 23.59.59.png"), "png") +
+                Line("2025/07/14 15:07:58", tree.Path("n/IMG_20250714_150758.jpg"), "jpg"));
+  EXPECT_EQ(console.err, Reported("n/IMG_20251314_150758.jpg", "no date in its name") +
+                             "horodex-cli: files without a date in their name: 1, left out\n");
+}
+
+TEST_F(Cli, ShiftMovesEveryRowInPlaceOrIntoOneFile) {
+  const std::string a = tree.Path("a.txt"), d = tree.Path("d");
+  tree.AddFile("one.txt", Line("2001/01/31 23:30:00", a, "txt") + Line("2024/02/28 12:00", a, ""));
+  tree.AddFile("two.txt", Line("2001/05/06", d, "フォルダ"));
+  const std::string one = tree.ReadFile("one.txt");
+
+  EXPECT_EQ(
+      Run({"shift", "+1d", tree.Path("one.txt"), tree.Path("two.txt"), "-o", tree.Path("out.txt")}),
+      0);
+  EXPECT_EQ(tree.ReadFile("out.txt"), Line("2001/02/01 23:30:00", a, "txt") +
+                                          Line("2024/02/29 12:00:00", a, "") +
+                                          Line("2001/05/07", d, "フォルダ"));
+  EXPECT_EQ(tree.ReadFile("one.txt"), one);
+
+  EXPECT_EQ(Run({"shift", "-1h", tree.Path("one.txt")}), 0);
+  EXPECT_EQ(console.out + console.err, "");
+  EXPECT_EQ(tree.ReadFile("one.txt"),
+            Line("2001/01/31 22:30:00", a, "txt") + Line("2024/02/28 11:00:00", a, ""));
+}
+
+TEST_F(Cli, ShiftWritesNothingWhileARowCannotBeMoved) {
+  const std::string a = tree.Path("a.txt");
+  tree.AddFile("one.txt", Line("2001/01/02", a, "txt"));
+  tree.AddFile("two.txt", Line("2001/01/02", a, "txt") + Line("1601/01/01", a, "txt") +
+                              Line("later", a, "txt"));
+  const std::string one = tree.Path("one.txt"), two = tree.Path("two.txt");
+  EXPECT_EQ(Run({"shift", "-1d", one, two}), 2);
+  EXPECT_EQ(console.err, two + ":2: the shifted date lies outside the range of file times\n" + two +
+                             ":3: 'later' は日付または時刻ではありません\n");
+  EXPECT_EQ(tree.ReadFile("one.txt"), Line("2001/01/02", a, "txt"));
 }
 
 TEST(ListDates, KeepFourDigitYearsWhereTheLocaleGivesNoDateFormat) {

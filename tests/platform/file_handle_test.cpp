@@ -187,7 +187,7 @@ TEST(FileHandle, RefusesAnOpenThatConflictsWithTheShareModeOfAnother) {
   EXPECT_EQ(blocked.OpenError(), kErrorSharingViolation);
 }
 
-TEST(FileHandle, WritesReadsAndTruncates) {
+TEST(FileHandle, WritesReadsSeeksAndTruncates) {
   testsupport::TempTree tree;
   const std::string path = tree.AddFile("list.txt", "old contents, longer than the new");
   {
@@ -209,6 +209,9 @@ TEST(FileHandle, WritesReadsAndTruncates) {
   EXPECT_EQ(std::string(buffer, read), "\"a\",\"b\"\r\n");
   EXPECT_TRUE(in.Read(buffer, sizeof buffer, read));
   EXPECT_EQ(read, 0u);  // the end of the file
+  EXPECT_TRUE(in.Seek(4));
+  EXPECT_TRUE(in.Read(buffer, sizeof buffer, read));
+  EXPECT_EQ(std::string(buffer, read), "\"b\"\r\n");
   uint32_t written = 0;
   EXPECT_FALSE(in.Write("x", 1, written));  // opened for reading only
 

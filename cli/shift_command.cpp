@@ -1,0 +1,39 @@
+#include "cli/shift_command.h"
+
+#include "cli/date_offset.h"
+#include "cli/list_rows.h"
+#include "cli/progress_line.h"
+#include "listfile/list_file_text.h"
+#include "listfile/write_whole_file.h"
+
+namespace {
+
+std::string Text(const Rows& rows) {
+  return ListFileText(rows.size(), [&](size_t i) -> const ui::ListItem& { return rows[i]; });
+}
+
+}  // namespace
+
+int RunShift(const Arguments& arguments, Console& console) {
+  std::vector<Rows> lists(arguments.inputs.size());
+  {
+    ProgressLine progress(console);
+    const WorkProgress watcher = progress.Watcher();
+    const RowCheck shift = [&](ui::ListItem& row) {
+      row.caption = ShiftedDateText(row.caption, arguments.shiftSeconds);
+    };
+    bool good = true;
+    for (size_t i = 0; i < lists.size(); ++i) {
+      good &= ReadListRows(arguments.inputs[i], watcher, shift, console, lists[i]);
+    }
+    if (!good) return 2;
+  }
+  if (arguments.output.empty()) {
+    for (size_t i = 0; i < lists.size(); ++i) WriteWholeFile(arguments.inputs[i], Text(lists[i]));
+    return 0;
+  }
+  Rows all;
+  for (Rows& rows : lists) all.insert(all.end(), rows.begin(), rows.end());
+  WriteWholeFile(arguments.output, Text(all));
+  return 0;
+}

@@ -1,0 +1,31 @@
+// Bytes at any offset of a file or of memory, for the readers of file contents.
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string_view>
+
+class ByteSource {
+ public:
+  virtual ~ByteSource() = default;
+  // Copies up to `size` bytes from `offset` to `out`: the number copied, fewer at the end of
+  // the bytes or when they cannot be read.
+  virtual size_t ReadAt(uint64_t offset, uint8_t* out, size_t size) = 0;
+};
+
+// Bytes held in memory (the caller keeps them alive).
+class MemoryBytes : public ByteSource {
+ public:
+  explicit MemoryBytes(std::string_view bytes) : bytes_(bytes) {}
+  size_t ReadAt(uint64_t offset, uint8_t* out, size_t size) override {
+    if (size == 0 || offset >= bytes_.size()) return 0;
+    const size_t count = std::min<size_t>(size, bytes_.size() - static_cast<size_t>(offset));
+    std::memcpy(out, bytes_.data() + offset, count);
+    return count;
+  }
+
+ private:
+  std::string_view bytes_;
+};

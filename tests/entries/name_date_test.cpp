@@ -1,0 +1,48 @@
+// The date and time in a file's name, in the forms phones and cameras write.
+#include <gtest/gtest.h>
+
+#include "entries/name_date.h"
+#include "platform/files.h"
+
+namespace {
+
+// "yyyy-MM-dd HH:mm:ss", or "none".
+std::string Read(const std::string& name) {
+  platform::SystemTime t;
+  if (!NameDate(name, t)) return "none";
+  char text[64];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour,
+                t.minute, t.second);
+  return text;
+}
+
+TEST(NameDate, ReadsTheFormsThatPhonesAndCamerasWrite) {
+  struct Case {
+    std::string name, expected;
+  };
+  const std::string folder = std::string("20010101_010101") + platform::kPathDelimiter;
+  const Case cases[] = {
+      {"IMG_20250714_150758.jpg", "2025-07-14 15:07:58"},
+      {"VID_20250714-150758.mp4", "2025-07-14 15:07:58"},
+      {"PXL_20250714_150758123.jpg", "2025-07-14 15:07:58"},
+      {"IMG_20250714_150758_1.jpg", "2025-07-14 15:07:58"},
+      {"2025-07-14 15.07.58.jpg", "2025-07-14 15:07:58"},
+      {"Screenshot_2025-07-14_15-07-58.png", "2025-07-14 15:07:58"},
+      {"Screenshot_2024-02-29-23-59-59-123_app.png", "2024-02-29 23:59:59"},
+      {"20251314_000000 then 20250714_150758.jpg", "2025-07-14 15:07:58"},
+      {folder + "IMG_20250714_150758.jpg", "2025-07-14 15:07:58"},
+      // No date: it does not exist, the digits run on, or there is no time.
+      {"IMG_20251314_150758.jpg", "none"},
+      {"IMG_20250714_240000.jpg", "none"},
+      {"IMG_20230229_120000.jpg", "none"},
+      {"IMG_120250714_150758.jpg", "none"},
+      {"IMG_20250714_1507581234.jpg", "none"},
+      {"2025-07-14 15.07-58.jpg", "none"},
+      {"IMG_20250714.jpg", "none"},
+      {"12345678_123456.txt", "none"},
+      {folder + "notes.txt", "none"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Read(c.name), c.expected) << c.name;
+}
+
+}  // namespace
