@@ -6,18 +6,26 @@
 
 namespace {
 
+// A list file is read in pieces of 1 MiB; the first piece is smaller, so that a small file
+// costs no large buffer.
+constexpr size_t kFirstPiece = 64 << 10;
 constexpr size_t kPiece = 1 << 20;
 constexpr char kCtrlZ = 0x1A;
 
 }  // namespace
 
-ListLines::ListLines(platform::FileHandle& file) : file_(file), buffer_(new char[kPiece]) {}
+ListLines::ListLines(platform::FileHandle& file)
+    : file_(file), buffer_(new char[kFirstPiece]), size_(kFirstPiece) {}
 
 bool ListLines::Fill() {
   if (pos_ < end_) return true;
   if (ended_) return false;
+  if (end_ == size_ && size_ < kPiece) {  // the last piece filled the buffer: a big file
+    buffer_.reset(new char[kPiece]);
+    size_ = kPiece;
+  }
   uint32_t read = 0;
-  if (!file_.Read(buffer_.get(), static_cast<uint32_t>(kPiece), read))
+  if (!file_.Read(buffer_.get(), static_cast<uint32_t>(size_), read))
     throw EInOutError(file_.LastError());
   pos_ = 0;
   end_ = read;

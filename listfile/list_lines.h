@@ -2,8 +2,8 @@
 // byte of its line, the end of the file ends the last line and a Ctrl-Z ends the file.
 #pragma once
 
-#include <string>
 #include <memory>
+#include <string>
 
 #include "platform/files.h"
 
@@ -20,6 +20,7 @@ class ListLines {
 
   platform::FileHandle& file_;
   std::unique_ptr<char[]> buffer_;  // not cleared first: only what was read is looked at
+  size_t size_;                     // of the buffer
   size_t pos_ = 0, end_ = 0;
   bool ended_ = false;
 };

@@ -70,6 +70,18 @@ TEST_F(ListFileTest, ReadsLinesAndFieldsByTheirRules) {
   }
 }
 
+TEST_F(ListFileTest, LinesCrossThePiecesTheFileIsReadIn) {
+  // The file is read 64 KiB first, then 1 MiB at a time: a line across the first end reads
+  // whole, and a CR LF split by the second end is one line end (no empty last line).
+  const size_t second = (64 << 10) + (1 << 20);
+  const std::string first = "\"p\",\"a\",\"x\"\r\n";
+  const std::string b(second - 1 - first.size() - 4, 'b');  // "b," b ",y" then CR at second - 1
+  tree.AddFile("big.txt", first + "b," + b + ",y\r\n");
+  Open({"big.txt"});
+  EXPECT_EQ(BoxTexts(), "");
+  EXPECT_EQ(Rows(), (Strings{"b|" + b + "|y", "p|a|x"}));
+}
+
 TEST_F(ListFileTest, AnOpenStopsAtAFileThatCannotBeRead) {
   tree.AddFile("first.txt", "\"1\",\"a\",\"x\"\r\n");
   tree.AddFile("held.txt", "\"2\",\"b\",\"y\"\r\n");
