@@ -154,7 +154,7 @@ void ListView::Sort() {
   });
   Moving moving(*this);
   PlaceRows(order);
-  if (editRow_ >= 0 || !followed_.empty()) {
+  if (editRow_ >= 0 || textChanged_ >= 0 || !followed_.empty()) {
     std::vector<int> position(order.size());
     for (size_t to = 0; to < order.size(); ++to) position[order[to]] = static_cast<int>(to);
     Remap([&position](int p) { return position[p]; });
@@ -196,7 +196,9 @@ void ListView::BeginUpdate() {
 void ListView::EndUpdate() {
   --updateDepth_;
   if (updateDepth_ == 0) {
-    if (textChanged_ != kNoRow) NotifyChange(std::exchange(textChanged_, kNoRow), ItemChange::Text);
+    // A row that went since its caption was stored is not reported.
+    const int changed = std::exchange(textChanged_, kNoRow);
+    if (changed >= 0) NotifyChange(changed, ItemChange::Text);
     SetSortType(savedSortType_);
     native_->SetRedraw(true);
     native_->Repaint();
@@ -229,6 +231,7 @@ void ListView::CommitEdit() {
 
 void ListView::Remap(const std::function<int(int)>& newPosition) {
   if (editRow_ >= 0) editRow_ = newPosition(editRow_);
+  if (textChanged_ >= 0) textChanged_ = newPosition(textChanged_);
   for (int* position : followed_) {
     if (*position >= 0) *position = newPosition(*position);
   }

@@ -149,7 +149,8 @@ class ListView {
   void PlaceRows(const std::vector<int>& order);
   // Ends an open edit, stored in its own row, before rows move.
   void CommitEdit();
-  // Moves every row position held across a change: the open edit's row and those followed.
+  // Moves every row position held across a change: the open edit's row, the row of the
+  // pending caption notification and those followed.
   void Remap(const std::function<int(int)>& newPosition);
 
   Form& owner_;
@@ -159,7 +160,8 @@ class ListView {
   SortType sortType_ = SortType::None;
   SortType savedSortType_ = SortType::None;
   int updateDepth_ = 0;
-  int textChanged_ = -1;       // the last caption stored in the open bulk update, or -1
+  // The row of the last caption stored in the open bulk update; -1 none, -2 its row went.
+  int textChanged_ = -1;
   int editRow_ = -1;            // the row of the open edit; -1 none, -2 its row went
   std::vector<int*> followed_;  // positions that follow their rows (innermost last)
   int moving_ = 0;              // rows are moving: an edit that ends now is finished after

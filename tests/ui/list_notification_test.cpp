@@ -35,6 +35,18 @@ TEST(ListNotifications, ABulkUpdateReportsItsCaptionsOnceWhenItCloses) {
   EXPECT_EQ(f.changes, Changes{});
   f.list.EndUpdate();
   EXPECT_EQ(f.changes, (Changes{{2, kText}}));
+
+  // The pending report follows its row when rows go, and is dropped with its row.
+  f.changes.clear();
+  f.list.BeginUpdate();
+  f.list.SetCaption(2, "c2");
+  f.list.Delete(0);
+  f.list.EndUpdate();
+  f.list.BeginUpdate();
+  f.list.SetCaption(1, "c3");
+  f.list.Delete(1);
+  f.list.EndUpdate();
+  EXPECT_EQ(f.changes, (Changes{{1, kText}}));
 }
 
 TEST(ListNotifications, SelectionRaisesStateOnlyWhenItChanges) {
