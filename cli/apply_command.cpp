@@ -36,8 +36,7 @@ void WriteBackup(const std::string& file, const Rows& rows) {
     std::string text;
     if (SecondsDateText(path, kind == kFolderKind, text)) saved.push_back({text, {path, kind}});
   }
-  WriteWholeFile(
-      file, ListFileText(saved.size(), [&](size_t i) -> const ui::ListItem& { return saved[i]; }));
+  WriteWholeFile(file, ListFileText(saved));
 }
 
 }  // namespace

@@ -6,14 +6,6 @@
 #include "listfile/list_file_text.h"
 #include "listfile/write_whole_file.h"
 
-namespace {
-
-std::string Text(const Rows& rows) {
-  return ListFileText(rows.size(), [&](size_t i) -> const ui::ListItem& { return rows[i]; });
-}
-
-}  // namespace
-
 int RunShift(const Arguments& arguments, Console& console) {
   std::vector<Rows> lists(arguments.inputs.size());
   {
@@ -29,11 +21,12 @@ int RunShift(const Arguments& arguments, Console& console) {
     if (!good) return 2;
   }
   if (arguments.output.empty()) {
-    for (size_t i = 0; i < lists.size(); ++i) WriteWholeFile(arguments.inputs[i], Text(lists[i]));
+    for (size_t i = 0; i < lists.size(); ++i)
+      WriteWholeFile(arguments.inputs[i], ListFileText(lists[i]));
     return 0;
   }
   Rows all;
   for (Rows& rows : lists) all.insert(all.end(), rows.begin(), rows.end());
-  WriteWholeFile(arguments.output, Text(all));
+  WriteWholeFile(arguments.output, ListFileText(all));
   return 0;
 }

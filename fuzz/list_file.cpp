@@ -85,8 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     rows.push_back(ui::ListItem{fields[0], {fields[1], fields[2]}});
   }
 
-  const std::string text =
-      ListFileText(rows.size(), [&](size_t i) -> const ui::ListItem& { return rows[i]; });
+  const std::string text = ListFileText(rows);
   WriteFile(text);
   const std::vector<std::vector<std::string>> again = ReadLines();
   if (again.size() != rows.size()) {

@@ -33,6 +33,10 @@ std::string ListFileText(size_t count, const std::function<const ui::ListItem&(s
   return text;
 }
 
+std::string ListFileText(const std::vector<ui::ListItem>& rows) {
+  return ListFileText(rows.size(), [&](size_t i) -> const ui::ListItem& { return rows[i]; });
+}
+
 void AppendListFileLine(std::string& text, const ui::ListItem& row) {
   AppendField(text, row.caption);
   text += ',';

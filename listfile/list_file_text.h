@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "ui/list_item.h"
 
@@ -11,5 +12,7 @@
 // each in double quotes with a quote inside it doubled, joined by commas and ended by CR LF.
 // A row without its path or kind raises the list error with the missing index.
 std::string ListFileText(size_t count, const std::function<const ui::ListItem&(size_t)>& row);
+// The same for rows held in order.
+std::string ListFileText(const std::vector<ui::ListItem>& rows);
 // The line of one row, appended to `text`.
 void AppendListFileLine(std::string& text, const ui::ListItem& row);

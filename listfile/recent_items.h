@@ -1,10 +1,7 @@
 // The recent files live in the captions of their menu items: "index blank path".
 #pragma once
 
-#include <memory>
 #include <string>
-
-#include "ui/menu.h"
 
 // The position in upper-case hexadecimal without leading zeros: "0" ... "F", "10" ...
 std::string RecentItemIndex(int index);

@@ -20,11 +20,7 @@ std::string TSettingsFile::ReadText(const std::string& section, const std::strin
 
 int32_t TSettingsFile::ReadNumber(const std::string& section, const std::string& key,
                                   int32_t fallback) const {
-  std::string text = ReadText(section, key, "");
-  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-    text.replace(0, 2, "$");
-  }
-  return ParseSettingsNumber(text, fallback);
+  return ParseSettingsNumber(ReadText(section, key, ""), fallback);
 }
 
 bool TSettingsFile::ReadFlag(const std::string& section, const std::string& key,

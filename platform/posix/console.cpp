@@ -2,20 +2,14 @@
 
 #include <unistd.h>
 
-#include <cerrno>
+#include "platform/posix/file_info.h"
 
 namespace platform {
 namespace {
 
 bool WriteAll(int fd, const std::string& bytes) {
-  size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    done += static_cast<size_t>(n);
-  }
-  return true;
+  size_t written;
+  return posix::WriteAll(fd, bytes.data(), bytes.size(), written);
 }
 
 }  // namespace

@@ -212,17 +212,11 @@ bool native::WriteBytes(intptr_t handle, const void* buffer, uint32_t size, uint
     error = posix::kErrorInvalidHandle;
     return false;
   }
-  const char* bytes = static_cast<const char*>(buffer);
-  while (written < size) {
-    ssize_t n = ::write(static_cast<int>(handle), bytes + written, size - written);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      error = errno == EBADF ? posix::kErrorAccessDenied : posix::Win32Error(errno, {});
-      return false;
-    }
-    written += static_cast<uint32_t>(n);
-  }
-  return true;
+  size_t count;
+  const bool whole = posix::WriteAll(static_cast<int>(handle), buffer, size, count);
+  written = static_cast<uint32_t>(count);
+  if (!whole) error = errno == EBADF ? posix::kErrorAccessDenied : posix::Win32Error(errno, {});
+  return whole;
 }
 
 }  // namespace platform

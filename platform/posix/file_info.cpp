@@ -1,5 +1,7 @@
 #include "platform/posix/file_info.h"
 
+#include <unistd.h>
+
 #include <cerrno>
 
 namespace platform::posix {
@@ -77,6 +79,17 @@ uint32_t Win32Error(int error, const std::string& path) {
     default:
       return kErrorInvalidFunction;
   }
+}
+
+bool WriteAll(int fd, const void* bytes, size_t size, size_t& written) {
+  written = 0;
+  while (written < size) {
+    const ssize_t n = write(fd, static_cast<const char*>(bytes) + written, size - written);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    written += static_cast<size_t>(n);
+  }
+  return true;
 }
 
 }  // namespace platform::posix

@@ -36,4 +36,8 @@ std::string LastComponent(const std::string& path);
 // when the folder that should hold the entry is missing as well.
 uint32_t Win32Error(int error, const std::string& path);
 
+// Writes all `size` bytes to `fd`, again after an interruption or a short write. False when
+// a write fails (errno tells why) or writes nothing; `written` counts what was written.
+bool WriteAll(int fd, const void* bytes, size_t size, size_t& written);
+
 }  // namespace platform::posix

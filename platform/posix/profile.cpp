@@ -7,6 +7,7 @@
 
 #include <cerrno>
 
+#include "platform/posix/file_info.h"
 #include "platform/posix/profile_text.h"
 
 namespace platform {
@@ -30,14 +31,9 @@ bool ReadWhole(const std::string& path, std::string& text) {
 bool WriteWhole(const std::string& path, const std::string& text) {
   const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
   if (fd < 0) return false;
-  size_t written = 0;
-  while (written < text.size()) {
-    const ssize_t n = write(fd, text.data() + written, text.size() - written);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
-    written += static_cast<size_t>(n);
-  }
-  return close(fd) == 0 && written == text.size();
+  size_t written;
+  const bool whole = posix::WriteAll(fd, text.data(), text.size(), written);
+  return close(fd) == 0 && whole;
 }
 
 }  // namespace
