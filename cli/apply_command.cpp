@@ -56,7 +56,7 @@ int RunApply(const Arguments& arguments, Console& console) {
   uint64_t failed = 0;
   for (size_t i = 0; i < rows.size(); ++i) {
     watcher(WorkStep::Update, i, rows.size());
-    const StampResult result = StampRow(rows[i]);
+    const StampResult result = StampRow(rows[i], arguments.times);
     if (!result.Failed()) continue;
     console.Report(ProgramMessage(PathMessage(rows[i].subItems[0], StampFailureText(result))));
     ++failed;

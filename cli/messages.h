@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "cli/date_sources.h"
+#include "entries/date_sources.h"
 #include "entries/stamp.h"
 
 std::string HelpText();

@@ -137,6 +137,18 @@ bool FileHandle::GetLastWriteTime(FileTime& utc) const {
   return true;
 }
 
+bool FileHandle::GetTimes(FileTime* creation, FileTime* lastAccess, FileTime* lastWrite) {
+  struct stat st;
+  if (native_ < 0 || fstat(static_cast<int>(native_), &st) != 0) {
+    lastError_ = native_ < 0 ? posix::kErrorInvalidHandle : posix::Win32Error(errno, {});
+    return false;
+  }
+  if (creation) *creation = posix::FileTimeFromTimespec(st.st_mtim);
+  if (lastAccess) *lastAccess = posix::FileTimeFromTimespec(st.st_atim);
+  if (lastWrite) *lastWrite = posix::FileTimeFromTimespec(st.st_mtim);
+  return true;
+}
+
 bool FileHandle::SetTimes(const FileTime*, const FileTime* lastAccess, const FileTime* lastWrite) {
   // Linux keeps no creation time that could be set; the other two are kept to the tick.
   if (native_ < 0) {
