@@ -16,6 +16,9 @@ void TForm1::UpdateCommands() {
   }
   ToolButton4->SetEnabled(hasSelection);
   ToolButton6->SetEnabled(hasSelection);
+
+  for (ui::MenuItem* item : {DateTaken1, NameDate1, ShiftDates1}) item->SetEnabled(hasSelection);
+  UndoUpdate1->SetEnabled(!lastUpdate_.Empty());
 }
 
 void TForm1::UpdateStatusText() {

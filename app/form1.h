@@ -9,6 +9,8 @@
 
 #include "app/long_work.h"
 #include "entries/collected_paths.h"
+#include "entries/date_sources.h"
+#include "entries/update_record.h"
 #include "platform/process.h"
 #include "ui/bars.h"
 #include "ui/file_dialog.h"
@@ -57,6 +59,15 @@ class TForm1 : public ui::Form {
   ui::MenuItem* SortPath1 = nullptr;
   ui::MenuItem* SortExt1 = nullptr;
   ui::MenuItem* Rewrite1 = nullptr;
+  ui::MenuItem* Tools1 = nullptr;
+  ui::MenuItem* DateTaken1 = nullptr;
+  ui::MenuItem* NameDate1 = nullptr;
+  ui::MenuItem* ShiftDates1 = nullptr;
+  ui::MenuItem* UpdateTimes1 = nullptr;
+  ui::MenuItem* UpdateCreation1 = nullptr;
+  ui::MenuItem* UpdateAccess1 = nullptr;
+  ui::MenuItem* UpdateWrite1 = nullptr;
+  ui::MenuItem* UndoUpdate1 = nullptr;
   ui::MenuItem* Help1 = nullptr;
   ui::MenuItem* Contents1 = nullptr;
   ui::MenuItem* About1 = nullptr;
@@ -92,6 +103,13 @@ class TForm1 : public ui::Form {
 
   // Applying timestamps (entries/).
   void Rewrite1Click();
+  // The Tools menu: dates of the selected rows from their photos, their names or an offset;
+  // which times Update sets; Update undone.
+  void DateTaken1Click();
+  void NameDate1Click();
+  void ShiftDates1Click();
+  void UpdateTimeClick(ui::MenuItem& sender);  // the three check items of 更新する日時
+  void UndoUpdate1Click();
 
   // Sorting (listedit/).
   void ListView1ColumnClick(ui::ListView& sender, int column);
@@ -128,6 +146,15 @@ class TForm1 : public ui::Form {
   // The paths move into the rows: the list is left empty.
   void AddCollectedRows(ui::ListView& list, CollectedPaths& paths);
 
+  // Tools (entries/): each selected row's date text from `text`, which gives false for a row
+  // that keeps its own; the rows left unchanged stay selected, and are said.
+  using RowDateText = std::function<bool(const ui::ListItem& row, std::string& text)>;
+  void SetSelectedDates(WorkStep step, const RowDateText& text);
+  // The times F5 sets, from the check items.
+  StampTimes UpdateTimes() const;
+  // Selects exactly these rows, focuses the first and shows it.
+  void SelectRows(const std::vector<int>& rows);
+
   // List files and recent files (listfile/).
   void LoadListFile(const std::string& path);
   void AddRecentFile(const std::string& path);
@@ -150,6 +177,9 @@ class TForm1 : public ui::Form {
     };
   }
   LongWork* work_ = nullptr;
+
+  // The times that the last Update of this session changed, as they were just before.
+  UpdateRecord lastUpdate_;
 
   std::string AppDir;
 };

@@ -70,6 +70,21 @@ void TForm1::BuildLayout() {
   AddSeparator(*Show1);
   Rewrite1 = AddItem(*Show1, "更新(&R)", ui::Key(ui::kKeyF5), [this] { Rewrite1Click(); });
 
+  Tools1 = AddItem(bar, "ツール(&T)");
+  DateTaken1 = AddItem(*Tools1, "撮影日時にする(&P)", {}, [this] { DateTaken1Click(); });
+  NameDate1 = AddItem(*Tools1, "ファイル名の日時にする(&N)", {}, [this] { NameDate1Click(); });
+  ShiftDates1 = AddItem(*Tools1, "日時をずらす(&S)...", {}, [this] { ShiftDates1Click(); });
+  AddSeparator(*Tools1);
+  UpdateTimes1 = AddItem(*Tools1, "更新する日時(&U)");
+  UpdateCreation1 = AddItem(*UpdateTimes1, "作成日時(&C)");
+  UpdateAccess1 = AddItem(*UpdateTimes1, "アクセス日時(&A)");
+  UpdateWrite1 = AddItem(*UpdateTimes1, "更新日時(&M)");
+  for (ui::MenuItem* item : {UpdateCreation1, UpdateAccess1, UpdateWrite1}) {
+    item->SetChecked(true);
+    item->OnClick = [this](ui::MenuItem& sender) { UpdateTimeClick(sender); };
+  }
+  UndoUpdate1 = AddItem(*Tools1, "更新を元に戻す(&Z)", {}, [this] { UndoUpdate1Click(); });
+
   Help1 = AddItem(bar, "ヘルプ(&H)");
   Contents1 = AddItem(*Help1, "目次(&C)...", {}, [this] { Contents1Click(); });
   AddSeparator(*Help1);

@@ -1,0 +1,28 @@
+// The input box in memory: the scripted answers stand for what the user types, Enter and Esc.
+#include <cstdio>
+
+#include "ui/application.h"
+#include "ui/input_box.h"
+
+namespace ui {
+
+bool InputBox(Form& owner, const std::string& caption, const std::string& label, std::string& text,
+              const std::function<std::string(const std::string& typed)>& check) {
+  if (!detail::AnsweringInputBoxes()) {
+    // Nobody answers outside a script: show it, so that an unexpected one is seen.
+    std::fprintf(stderr, "[input box] %s: %s\n", caption.c_str(), label.c_str());
+    return false;
+  }
+  detail::RecordInputBox({caption, label, text, true});
+  while (const std::optional<std::string> typed = detail::TakeInputAnswer()) {
+    const std::string error = check(*typed);
+    if (error.empty()) {
+      text = *typed;
+      return true;
+    }
+    ShowMessageBox(&owner, error, Application::Instance().Title(), BoxIcon::Error);
+  }
+  return false;
+}
+
+}  // namespace ui
