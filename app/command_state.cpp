@@ -18,7 +18,7 @@ void TForm1::UpdateCommands() {
   ToolButton6->SetEnabled(hasSelection);
 
   for (ui::MenuItem* item : {DateTaken1, NameDate1, ShiftDates1}) item->SetEnabled(hasSelection);
-  UndoUpdate1->SetEnabled(!lastUpdate_.Empty());
+  UndoUpdate1->SetEnabled(UpdateToUndo());
 }
 
 void TForm1::UpdateStatusText() {

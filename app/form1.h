@@ -108,8 +108,12 @@ class TForm1 : public ui::Form {
   void DateTaken1Click();
   void NameDate1Click();
   void ShiftDates1Click();
-  void UpdateTimeClick(ui::MenuItem& sender);  // the three check items of 更新する日時
+  void UpdateCreation1Click();  // the three check items of 更新する日時
+  void UpdateAccess1Click();
+  void UpdateWrite1Click();
   void UndoUpdate1Click();
+  bool UpdateToUndo() const { return !lastUpdate_.Empty(); }  // UndoUpdate1 applies
+  StampTimes UpdateTimes() const;  // the times F5 sets, from the check items
 
   // Sorting (listedit/).
   void ListView1ColumnClick(ui::ListView& sender, int column);
@@ -150,8 +154,8 @@ class TForm1 : public ui::Form {
   // that keeps its own; the rows left unchanged stay selected, and are said.
   using RowDateText = std::function<bool(const ui::ListItem& row, std::string& text)>;
   void SetSelectedDates(WorkStep step, const RowDateText& text);
-  // The times F5 sets, from the check items.
-  StampTimes UpdateTimes() const;
+  // One of the check items of 更新する日時 clicked.
+  void ToggleUpdateTime(ui::MenuItem& item);
   // Selects exactly these rows, focuses the first and shows it.
   void SelectRows(const std::vector<int>& rows);
 

@@ -76,13 +76,10 @@ void TForm1::BuildLayout() {
   ShiftDates1 = AddItem(*Tools1, "日時をずらす(&S)...", {}, [this] { ShiftDates1Click(); });
   AddSeparator(*Tools1);
   UpdateTimes1 = AddItem(*Tools1, "更新する日時(&U)");
-  UpdateCreation1 = AddItem(*UpdateTimes1, "作成日時(&C)");
-  UpdateAccess1 = AddItem(*UpdateTimes1, "アクセス日時(&A)");
-  UpdateWrite1 = AddItem(*UpdateTimes1, "更新日時(&M)");
-  for (ui::MenuItem* item : {UpdateCreation1, UpdateAccess1, UpdateWrite1}) {
-    item->SetChecked(true);
-    item->OnClick = [this](ui::MenuItem& sender) { UpdateTimeClick(sender); };
-  }
+  UpdateCreation1 = AddItem(*UpdateTimes1, "作成日時(&C)", {}, [this] { UpdateCreation1Click(); });
+  UpdateAccess1 = AddItem(*UpdateTimes1, "アクセス日時(&A)", {}, [this] { UpdateAccess1Click(); });
+  UpdateWrite1 = AddItem(*UpdateTimes1, "更新日時(&M)", {}, [this] { UpdateWrite1Click(); });
+  for (ui::MenuItem* item : {UpdateCreation1, UpdateAccess1, UpdateWrite1}) item->SetChecked(true);
   UndoUpdate1 = AddItem(*Tools1, "更新を元に戻す(&Z)", {}, [this] { UndoUpdate1Click(); });
 
   Help1 = AddItem(bar, "ヘルプ(&H)");

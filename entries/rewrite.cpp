@@ -65,13 +65,17 @@ StampTimes TForm1::UpdateTimes() const {
   return {UpdateCreation1->Checked(), UpdateAccess1->Checked(), UpdateWrite1->Checked()};
 }
 
-void TForm1::UpdateTimeClick(ui::MenuItem& sender) {
+void TForm1::ToggleUpdateTime(ui::MenuItem& item) {
   const StampTimes times = UpdateTimes();
   const int checked = times.creation + times.lastAccess + times.lastWrite;
   // Update always sets at least one of the times.
-  if (sender.Checked() && checked == 1) return;
-  sender.SetChecked(!sender.Checked());
+  if (item.Checked() && checked == 1) return;
+  item.SetChecked(!item.Checked());
 }
+
+void TForm1::UpdateCreation1Click() { ToggleUpdateTime(*UpdateCreation1); }
+void TForm1::UpdateAccess1Click() { ToggleUpdateTime(*UpdateAccess1); }
+void TForm1::UpdateWrite1Click() { ToggleUpdateTime(*UpdateWrite1); }
 
 void TForm1::UndoUpdate1Click() {
   if (lastUpdate_.Empty()) return;
