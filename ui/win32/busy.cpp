@@ -1,6 +1,5 @@
 #include "ui/busy.h"
 
-#include "ui/testing.h"
 #include "ui/win32/native.h"
 // After windows.h.
 #include <shellapi.h>
@@ -12,10 +11,6 @@ bool busy = false;
 }  // namespace
 
 bool win32::Busy() { return busy; }
-
-bool testing::Busy() {
-  return busy && GetCursor() == LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT));
-}
 
 void detail::BeginBusy() {
   busy = true;
