@@ -1,11 +1,13 @@
 #include <windows.h>
 
 #include "platform/files.h"
+#include "platform/win32/wide.h"
 
 namespace platform {
 
 bool MoveFileReplacing(const std::string& from, const std::string& to, uint32_t& error) {
-  if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  if (MoveFileExW(win32::WidePath(from).c_str(), win32::WidePath(to).c_str(),
+                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     error = 0;
     return true;
   }
@@ -13,6 +15,8 @@ bool MoveFileReplacing(const std::string& from, const std::string& to, uint32_t&
   return false;
 }
 
-bool RemoveFile(const std::string& path) { return DeleteFileA(path.c_str()) != FALSE; }
+bool RemoveFile(const std::string& path) {
+  return DeleteFileW(win32::WidePath(path).c_str()) != FALSE;
+}
 
 }  // namespace platform
