@@ -155,15 +155,17 @@ TEST_F(Names, TheCliReportsWhatItLeavesOut) {
   EXPECT_EQ(status, 1);
   EXPECT_TRUE(said(": left out: its name has characters that the code page cannot hold\n"));
   EXPECT_NE(console.out.find(tree.Path("t/cafe.txt")), std::string::npos);
-  // The name refused is no option's value: nothing is done.
+  // An option's value refused: nothing is done, and -o does not take the next word.
   console = {};
   EXPECT_EQ(RunCli(Arguments{{"list", true},
+                             {tree.Path("t"), true},
                              {"-o", true},
                              {Utf8Path("t/x\xC3\xA9"), false},
-                             {tree.Path("t"), true}},
+                             {tree.Path("victim.txt"), true}},
                    console),
             2);
   EXPECT_EQ(console.out, "");
+  EXPECT_EQ(tree.ReadFile("victim.txt"), "victim.txt");
 }
 
 TEST_F(Names, AWalkThatBreaksOffKeepsItsRowsAndSaysSoOnce) {
