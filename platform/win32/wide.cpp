@@ -97,16 +97,17 @@ bool CodePagePath(const std::wstring& path, std::string& text) {
 CodePageCommandLine CommandLineInCodePage(std::wstring_view line) {
   CodePageCommandLine result;
   const std::vector<std::wstring> arguments = SplitArguments(line);
-  result.line = "horodex";  // the program's name, which the window skips
-  for (size_t i = 1; i < arguments.size(); ++i) {
+  for (size_t i = 0; i < arguments.size(); ++i) {
     std::string text;
-    if (!CodePagePath(arguments[i], text)) {
+    // The program's name is only skipped by the window: it is kept as the code page shows it.
+    if (!CodePagePath(arguments[i], text) && i > 0) {
       result.unnamable.push_back(std::move(text));
       continue;
     }
     bool blank = false;
     for (char c : text) blank = blank || static_cast<unsigned char>(c) <= ' ';
-    result.line += blank ? " \"" + text + "\"" : " " + text;
+    if (i > 0) result.line += ' ';
+    result.line += blank ? "\"" + text + "\"" : text;
   }
   return result;
 }

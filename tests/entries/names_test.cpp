@@ -186,15 +186,19 @@ TEST_F(Names, AWalkThatBreaksOffKeepsItsRowsAndSaysSoOnce) {
 
 TEST_F(Names, ATreeDeeperThan400BytesIsListedAndStamped) {
   std::string relative;
-  for (int level = 0; level < 9; ++level) relative += std::string(48, 'a' + level) + "/";
-  tree.AddFile(relative + "deep.txt", "", DateOf(3));
+  for (int level = 0; level < 9; ++level) {
+    relative += std::string(48, 'a' + level);
+    tree.AddUtf8(relative, true, "", DateOf(2));
+    relative += "/";
+  }
+  tree.AddUtf8(relative + "deep.txt", false, "", DateOf(3));
   ASSERT_GT(tree.Path(relative).size(), 400u);
   ui::testing::DropFiles(*form, {tree.Path(relative.substr(0, 48))});
   ASSERT_EQ(form->ListView1.Count(), 10);
   for (int i = 0; i < form->ListView1.Count(); ++i) form->ListView1.SetCaption(i, "2011/02/03");
   form->Rewrite1->Click();
   EXPECT_EQ(Boxes().at(0).text, "SUCCESS");
-  EXPECT_EQ(tree.LastWriteTime(relative + "deep.txt"), LocalFileTime(2011, 2, 3));
+  EXPECT_EQ(tree.Utf8LastWriteTime(relative + "deep.txt"), LocalFileTime(2011, 2, 3));
 }
 
 TEST_F(Names, ListNamesARelativePathInFull) {

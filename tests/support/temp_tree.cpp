@@ -121,10 +121,11 @@ void RemoveTreeWide(const std::wstring& path) {
   RemoveOneWide(path);
 }
 
-void RemoveTree(const std::string& path) { RemoveTreeWide(Wide(path, CP_ACP)); }
+// The prefix lifts the length limit: a tree may be deeper than MAX_PATH.
+void RemoveTree(const std::string& path) { RemoveTreeWide(L"\\\\?\\" + Wide(path, CP_ACP)); }
 
 std::wstring Utf8Path(const std::string& root, const std::string& relative) {
-  std::wstring path = Wide(root, CP_ACP) + L"\\" + Wide(relative, CP_UTF8);
+  std::wstring path = L"\\\\?\\" + Wide(root, CP_ACP) + L"\\" + Wide(relative, CP_UTF8);
   for (wchar_t& c : path) c = c == L'/' ? L'\\' : c;
   return path;
 }
