@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -144,6 +145,10 @@ void FailSearchesAfter(std::optional<uint32_t> entries);
 // write, in searches, drops and arguments; an empty list takes every name again. Windows
 // converts with the code page's own tables, and this does nothing there.
 void RefuseInNames(std::vector<std::string> characters);
+// From now on, each FileHandle flush, each close of an open FileHandle and each
+// MoveFileReplacing is told to `hook` as it is made: "flush", "close", "move". A move that
+// the hook answers true for counts as done and is not made. An empty hook hears nothing.
+void HearFileCalls(std::function<bool(const char* call)> hook);
 }  // namespace testing
 
 }  // namespace platform
