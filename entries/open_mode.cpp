@@ -20,9 +20,11 @@ platform::FileHandle OpenByMode(const std::string& path, uint8_t mode, uint32_t 
 }  // namespace
 
 platform::FileHandle OpenForWrite(const std::string& path, uint8_t mode, uint32_t alsoAccess) {
-  return OpenByMode(path, mode, alsoAccess, platform::kFlagNormal);
+  return OpenByMode(path, mode, alsoAccess,
+                    platform::kFlagNormal | platform::kFlagOpenReparsePoint);
 }
 
 platform::FileHandle OpenFolder(const std::string& path, uint8_t mode, uint32_t alsoAccess) {
-  return OpenByMode(path, mode, alsoAccess, platform::kFlagBackupSemantics);
+  return OpenByMode(path, mode, alsoAccess,
+                    platform::kFlagBackupSemantics | platform::kFlagOpenReparsePoint);
 }
