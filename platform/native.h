@@ -14,8 +14,11 @@ void CloseFile(intptr_t& handle);  // closes an open file handle and marks it cl
 bool WriteBytes(intptr_t handle, const void* buffer, uint32_t size, uint32_t& written,
                 uint32_t& error);
 
-SystemTime LocalClock();           // the real local clock
-std::string ProcessCommandLine();  // the command line the process was started with
+SystemTime LocalClock();  // the real local clock
+// The offset of local time from UTC (local minus UTC, in ticks) at a UTC time, by the rules
+// of the time zone in force on that date.
+bool LocalOffset(FileTime utc, int64_t& offset);
+std::string ProcessCommandLine();     // the command line the process was started with
 std::string ProcessModuleFileName();  // the executable's full path
 void ShellOpen(WindowHandle owner, const std::string& operation, const std::string& file,
                const std::string& parameters, const std::string& directory, int show);
