@@ -1,5 +1,6 @@
 #include "cli/apply_command.h"
 
+#include <stdexcept>
 #include <vector>
 
 #include "app/errors.h"
@@ -11,6 +12,7 @@
 #include "entries/stamp.h"
 #include "listfile/list_file_text.h"
 #include "listfile/write_whole_file.h"
+#include "platform/files.h"
 
 namespace {
 
@@ -39,11 +41,26 @@ void WriteBackup(const std::string& file, const Rows& rows) {
   WriteWholeFile(file, ListFileText(saved));
 }
 
+// A backup is the only way back from a run: it never replaces a list being applied, nor,
+// unless asked (--force-backup), any file that exists. Raises before anything is applied.
+void CheckBackupFile(const Arguments& arguments) {
+  const std::string& backup = arguments.backup;
+  platform::FolderId backupId;
+  if (backup.empty() || !platform::ReadFolderId(backup, backupId)) return;  // a new file
+  for (const std::string& list : arguments.inputs) {
+    platform::FolderId listId;
+    if (list == backup || (platform::ReadFolderId(list, listId) && listId == backupId))
+      throw std::runtime_error(BackupIsListText(backup));
+  }
+  if (!arguments.forceBackup) throw std::runtime_error(BackupExistsText(backup));
+}
+
 }  // namespace
 
 int RunApply(const Arguments& arguments, Console& console) {
   ProgressLine progress(console);
   const WorkProgress watcher = progress.Watcher();
+  CheckBackupFile(arguments);
   Rows rows;
   if (!ReadRows(arguments.inputs, watcher, console, rows)) return 2;
   if (arguments.dryRun) {

@@ -29,10 +29,15 @@ bool native::LocalOffset(FileTime utc, int64_t& offset) {
     GetDynamicTimeZoneInformation(&info);
     return info;
   }();
+  // The rules of the UTC time's year, as SystemTimeToTzSpecificLocalTimeEx (Windows 8 on)
+  // takes them.
   FILETIME in = ToFiletime(utc), out;
   SYSTEMTIME universal, local;
+  TIME_ZONE_INFORMATION rules;
   if (!InRange(in) || !FileTimeToSystemTime(&in, &universal) ||
-      !SystemTimeToTzSpecificLocalTimeEx(&zone, &universal, &local) ||
+      !GetTimeZoneInformationForYear(universal.wYear,
+                                     const_cast<DYNAMIC_TIME_ZONE_INFORMATION*>(&zone), &rules) ||
+      !SystemTimeToTzSpecificLocalTime(&rules, &universal, &local) ||
       !::SystemTimeToFileTime(&universal, &in) || !::SystemTimeToFileTime(&local, &out)) {
     return false;
   }

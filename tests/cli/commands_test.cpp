@@ -119,6 +119,29 @@ TEST_F(Cli, ApplyStampsEveryRowAndItsBackupGivesTheTimesBackToTheSecond) {
   EXPECT_EQ(tree.LastWriteTime("d/b"), b);
 }
 
+// A backup is the only way back: it replaces no file unless asked, and never a list.
+TEST_F(Cli, ApplyRefusesABackupThatWouldReplaceAFile) {
+  struct Case {
+    const char* backup;
+    bool force;
+    int status;
+  };
+  const Case cases[] = {
+      {"old-backup.txt", false, 2}, {"list.txt", true, 2}, {"old-backup.txt", true, 0}};
+  for (const Case& c : cases) {
+    tree.AddFile("a.txt", "", kOld);
+    tree.AddFile("old-backup.txt", "keep");
+    tree.AddFile("list.txt", Line("2001/01/01", tree.Path("a.txt"), "txt"));
+    Strings words = {"apply", tree.Path("list.txt"), "--backup", tree.Path(c.backup)};
+    if (c.force) words.push_back("--force-backup");
+    EXPECT_EQ(Run(words), c.status) << c.backup;
+    const bool applied = c.status == 0;
+    EXPECT_EQ(tree.LastWriteTime("a.txt"), applied ? LocalFileTime(2001, 1, 1) : kOld) << c.backup;
+    EXPECT_EQ(tree.ReadFile("list.txt"), Line("2001/01/01", tree.Path("a.txt"), "txt"));
+    EXPECT_EQ(tree.ReadFile("old-backup.txt") == "keep", !applied) << c.backup;
+  }
+}
+
 TEST_F(Cli, ApplyAppliesNothingWhileARowCannotBeRead) {
   tree.AddFile("a.txt", "", kOld);
   const std::string a = tree.Path("a.txt");
@@ -227,6 +250,21 @@ TEST_F(Cli, ShiftWritesNothingWhileARowCannotBeMoved) {
   EXPECT_EQ(console.err, two + ":2: the shifted date lies outside the range of file times\n" + two +
                              ":3: 'later' は日付または時刻ではありません\n");
   EXPECT_EQ(tree.ReadFile("one.txt"), Line("2001/01/02", a, "txt"));
+}
+
+TEST_F(Cli, ShiftReplacesNoListWhileOneCannotBeWritten) {
+  const std::string a = tree.Path("a.txt");
+  tree.AddFile("one.txt", Line("2001/01/02", a, "txt"));
+  tree.AddFile("two.txt", Line("2001/01/02", a, "txt"));
+  tree.SetReadOnly("two.txt", true);
+  if (platform::FileHandle::Open(tree.Path("two.txt"), platform::kGenericWrite, 0,
+                                 platform::kOpenExisting, platform::kFlagNormal)
+          .Valid()) {
+    GTEST_SKIP() << "this user may write read-only files (root)";
+  }
+  EXPECT_EQ(Run({"shift", "+1d", tree.Path("one.txt"), tree.Path("two.txt")}), 2);
+  EXPECT_EQ(tree.ReadFile("one.txt"), Line("2001/01/02", a, "txt"));
+  EXPECT_EQ(tree.ReadFile("two.txt"), Line("2001/01/02", a, "txt"));
 }
 
 TEST(ListDates, KeepFourDigitYearsWhereTheLocaleGivesNoDateFormat) {
