@@ -3,6 +3,7 @@
 // offset at a time, finds the period of that offset around it once and answers later times in
 // the period from memory, so that a walk of many files asks the system a few times only.
 #include <algorithm>
+#include <iterator>
 #include <vector>
 
 #include "platform/native.h"
@@ -20,8 +21,8 @@ constexpr int64_t kStep = 16 * kDay;
 // How far the period is followed each way: a zone without daylight saving time has one
 // period from 1601 on, which is known well enough a year each way.
 constexpr int64_t kReach = 400 * kDay;
-// Periods kept by a thread: a list of files from many years has a few dozen.
-constexpr size_t kKept = 64;
+// Periods kept by a thread: a list of files from many years has a few dozen, two a year.
+constexpr size_t kKept = 4096;
 
 struct Period {
   int64_t from, to;  // [from, to) in UTC ticks
@@ -74,7 +75,8 @@ Period PeriodAround(int64_t utc, int64_t offset) {
   return period;
 }
 
-// The offset in force at a UTC time, from the periods this thread has found.
+// The offset in force at a UTC time, from the periods this thread has found (kept in order,
+// none overlapping).
 bool OffsetAt(int64_t utc, int64_t& offset) {
   thread_local std::vector<Period> known;
   thread_local size_t last = 0;
@@ -82,17 +84,24 @@ bool OffsetAt(int64_t utc, int64_t& offset) {
     offset = known[last].offset;
     return true;
   }
-  for (size_t i = 0; i < known.size(); ++i) {
-    if (known[i].from <= utc && utc < known[i].to) {
-      last = i;
-      offset = known[i].offset;
-      return true;
-    }
+  // The first period that begins after the time; the one before it may hold the time.
+  auto after = std::upper_bound(known.begin(), known.end(), utc,
+                                [](int64_t time, const Period& p) { return time < p.from; });
+  if (after != known.begin() && utc < std::prev(after)->to) {
+    last = static_cast<size_t>(std::prev(after) - known.begin());
+    offset = known[last].offset;
+    return true;
   }
   if (!SystemOffset(utc, offset)) return false;
-  if (known.size() == kKept) known.clear();
-  known.push_back(PeriodAround(utc, offset));
-  last = known.size() - 1;
+  Period period = PeriodAround(utc, offset);
+  // What a neighbour already covers stays the neighbour's (one found only a year each way).
+  if (after != known.begin()) period.from = std::max(period.from, std::prev(after)->to);
+  if (after != known.end()) period.to = std::min(period.to, after->from);
+  if (known.size() == kKept) {
+    known.clear();
+    after = known.end();
+  }
+  last = static_cast<size_t>(known.insert(after, period) - known.begin());
   return true;
 }
 
