@@ -30,14 +30,20 @@ bool native::LocalOffset(FileTime utc, int64_t& offset) {
     return info;
   }();
   // The rules of the UTC time's year, as SystemTimeToTzSpecificLocalTimeEx (Windows 8 on)
-  // takes them.
+  // takes them; those of the year last asked for are kept, as reading them goes to the
+  // registry.
   FILETIME in = ToFiletime(utc), out;
   SYSTEMTIME universal, local;
-  TIME_ZONE_INFORMATION rules;
-  if (!InRange(in) || !FileTimeToSystemTime(&in, &universal) ||
-      !GetTimeZoneInformationForYear(universal.wYear,
-                                     const_cast<DYNAMIC_TIME_ZONE_INFORMATION*>(&zone), &rules) ||
-      !SystemTimeToTzSpecificLocalTime(&rules, &universal, &local) ||
+  thread_local int rulesYear = -1;
+  thread_local TIME_ZONE_INFORMATION rules;
+  if (!InRange(in) || !FileTimeToSystemTime(&in, &universal)) return false;
+  if (universal.wYear != rulesYear) {
+    if (!GetTimeZoneInformationForYear(universal.wYear,
+                                       const_cast<DYNAMIC_TIME_ZONE_INFORMATION*>(&zone), &rules))
+      return false;
+    rulesYear = universal.wYear;
+  }
+  if (!SystemTimeToTzSpecificLocalTime(&rules, &universal, &local) ||
       !::SystemTimeToFileTime(&universal, &in) || !::SystemTimeToFileTime(&local, &out)) {
     return false;
   }
