@@ -28,17 +28,30 @@ bool ReadRows(const std::vector<std::string>& lists, const WorkProgress& watcher
 }
 
 // The present times of the rows' paths, to the second, as a list file that undoes the run.
-// A path whose time cannot be read is left out: its stamp fails and is reported.
-void WriteBackup(const std::string& file, const Rows& rows) {
+// A path whose time cannot be read is left out: its stamp fails and is reported. A time that
+// no date text can hold is reported, and then nothing is written or applied: false.
+bool WriteBackup(const std::string& file, const Rows& rows, Console& console) {
   Rows saved;
   saved.reserve(rows.size());
+  bool good = true;
   for (const ui::ListItem& row : rows) {
     const std::string& path = row.subItems[0];
     const std::string& kind = row.subItems[1];
     std::string text;
-    if (SecondsDateText(path, kind == kFolderKind, text)) saved.push_back({text, {path, kind}});
+    switch (SecondsDateText(path, kind == kFolderKind, text)) {
+      case SecondsText::Written:
+        saved.push_back({text, {path, kind}});
+        break;
+      case SecondsText::Unwritable:
+        console.Report(ProgramMessage(PathMessage(path, UnkeptTimeText())));
+        good = false;
+        break;
+      case SecondsText::Unread:
+        break;
+    }
   }
-  WriteWholeFile(file, ListFileText(saved));
+  if (good) WriteWholeFile(file, ListFileText(saved));
+  return good;
 }
 
 // A backup is the only way back from a run: it never replaces a list being applied, nor,
@@ -69,7 +82,7 @@ int RunApply(const Arguments& arguments, Console& console) {
       throw EWriteError();
     return 0;
   }
-  if (!arguments.backup.empty()) WriteBackup(arguments.backup, rows);
+  if (!arguments.backup.empty() && !WriteBackup(arguments.backup, rows, console)) return 2;
   uint64_t failed = 0;
   for (size_t i = 0; i < rows.size(); ++i) {
     watcher(WorkStep::Update, i, rows.size());

@@ -54,6 +54,10 @@ std::string BackupIsListText(const std::string& file) {
   return "the backup file " + file + " is one of the lists to apply; nothing applied";
 }
 
+std::string UnkeptTimeText() {
+  return "its time lies after 9999 and cannot be kept in the backup; nothing applied";
+}
+
 std::string ReplacedListsText(const std::vector<std::string>& lists) {
   std::string text = "lists already replaced:";
   for (const std::string& list : lists) text += " " + list;

@@ -22,6 +22,8 @@ std::string PathMessage(const std::string& path, const std::string& message);
 // Why apply refuses its --backup FILE.
 std::string BackupExistsText(const std::string& file);
 std::string BackupIsListText(const std::string& file);
+// Why a path's present time cannot go into the backup.
+std::string UnkeptTimeText();
 // What a shift that failed while putting its lists in place had already replaced.
 std::string ReplacedListsText(const std::vector<std::string>& lists);
 

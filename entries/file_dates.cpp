@@ -1,5 +1,7 @@
 #include "entries/file_dates.h"
 
+#include <cstdio>
+
 #include "app/errors.h"
 #include "entries/date_format.h"
 #include "entries/date_value.h"
@@ -47,16 +49,25 @@ std::string LocalTimeDateText(platform::FileTime local) {
   return FormatDateText(LocalFileTimeToValue(local));
 }
 
-bool SecondsDateText(const std::string& path, bool folderKind, std::string& text) {
+SecondsText SecondsDateText(const std::string& path, bool folderKind, std::string& text) {
   platform::FileTime utc, local;
   if (folderKind) {
-    if (!OpenToReadFolder(path).GetLastWriteTime(utc)) return false;
+    if (!OpenToReadFolder(path).GetLastWriteTime(utc)) return SecondsText::Unread;
   } else {
     platform::FoundEntry entry;
-    if (!platform::FindOne(path, entry)) return false;
+    if (!platform::FindOne(path, entry)) return SecondsText::Unread;
     utc = entry.lastWrite;
   }
-  if (!platform::UtcToLocalTime(utc, local)) return false;
-  text = LocalTimeDateText(local);
-  return true;
+  if (!platform::UtcToLocalTime(utc, local)) return SecondsText::Unwritable;
+  const platform::civil::CivilDate day = platform::civil::DateFrom1601(
+      static_cast<int64_t>(local.ticks / platform::civil::kTicksPerDay));
+  if (day.year > 9999) return SecondsText::Unwritable;
+  const uint64_t seconds =
+      local.ticks % platform::civil::kTicksPerDay / platform::civil::kTicksPerSecond;
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%04d/%02d/%02d %d:%02d:%02d", day.year, day.month, day.day,
+                static_cast<int>(seconds / 3600), static_cast<int>(seconds / 60 % 60),
+                static_cast<int>(seconds % 60));
+  text = buffer;
+  return SecondsText::Written;
 }

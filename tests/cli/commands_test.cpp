@@ -19,6 +19,7 @@
 #include "support/local_dates.h"
 #include "support/photo_bytes.h"
 #include "support/recorded_console.h"
+#include "support/temp_tree.h"
 
 namespace {
 
@@ -265,6 +266,21 @@ TEST_F(Cli, ShiftReplacesNoListWhileOneCannotBeWritten) {
   EXPECT_EQ(Run({"shift", "+1d", tree.Path("one.txt"), tree.Path("two.txt")}), 2);
   EXPECT_EQ(tree.ReadFile("one.txt"), Line("2001/01/02", a, "txt"));
   EXPECT_EQ(tree.ReadFile("two.txt"), Line("2001/01/02", a, "txt"));
+}
+
+// A backup reads back whatever the user's format: a two-digit year would come back in
+// another century.
+TEST(BackupDates, AreWrittenWithFourDigitYearsWhateverTheFormat) {
+  const DateSettingsRecord saved = DateSettings;
+  DateSettings.shortDateFormat = "yy/M/d";
+  testsupport::TempTree tree;
+  tree.AddFile("a.txt", "", LocalFileTime(1975, 3, 4, 5, 6, 7));
+  std::string text;
+  const SecondsText result = SecondsDateText(tree.Path("a.txt"), false, text);
+  DateSettings = saved;
+  EXPECT_EQ(result, SecondsText::Written);
+  EXPECT_EQ(text, "1975/03/04 5:06:07");
+  EXPECT_EQ(SecondsDateText(tree.Path("missing.txt"), false, text), SecondsText::Unread);
 }
 
 TEST(ListDates, KeepFourDigitYearsWhereTheLocaleGivesNoDateFormat) {
