@@ -284,6 +284,28 @@ TEST_F(Cli, ShiftReplacesNoListWhileOneCannotBeWritten) {
   EXPECT_EQ(tree.ReadFile("two.txt"), Line("2001/01/02", a, "txt"));
 }
 
+TEST_F(Cli, ShiftNamesTheListsAlreadyReplacedWhenAMoveFails) {
+  const std::string a = tree.Path("a.txt"), one = tree.Path("one.txt"), two = tree.Path("two.txt");
+  tree.AddFile("one.txt", Line("2001/01/02", a, "txt"));
+  tree.AddFile("two.txt", Line("2001/01/02", a, "txt"));
+  int moves = 0;
+  // Both new lists are written; then a folder takes the second list's place.
+  platform::testing::HearFileCalls([&](const char* call) {
+    if (std::string(call) == "move" && ++moves == 2) {
+      platform::RemoveFile(two);
+      tree.AddFolder("two.txt");
+    }
+    return false;
+  });
+  const int status = Run({"shift", "+1d", one, two});
+  platform::testing::HearFileCalls({});
+  EXPECT_EQ(status, 1);
+  EXPECT_EQ(tree.ReadFile("one.txt"), Line("2001/01/03", a, "txt"));
+  EXPECT_EQ(console.err, "horodex-cli: ファイル " + two +
+                             " を作成できません\nhorodex-cli: lists already replaced: " + one +
+                             "\n");
+}
+
 // A backup reads back whatever the user's format: a two-digit year would come back in
 // another century.
 TEST(BackupDates, AreWrittenWithFourDigitYearsWhateverTheFormat) {
