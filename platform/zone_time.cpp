@@ -25,8 +25,8 @@ constexpr int64_t kReach = 400 * kDay;
 constexpr size_t kKept = 4096;
 
 struct Period {
-  int64_t from, to;  // [from, to) in UTC ticks
-  int64_t offset;    // local time minus UTC, in ticks
+  int64_t from, last;  // the first and the last tick, UTC
+  int64_t offset;      // local time minus UTC, in ticks
 };
 
 bool SystemOffset(int64_t utc, int64_t& offset) {
@@ -61,17 +61,16 @@ Period PeriodAround(int64_t utc, int64_t offset) {
     }
     period.from = probe;
   }
-  while (period.to < kLastTick && period.to - utc < kReach) {
-    const int64_t probe = period.to > kLastTick - kStep ? kLastTick : period.to + kStep;
+  while (period.last < kLastTick && period.last - utc < kReach) {
+    const int64_t probe = period.last > kLastTick - kStep ? kLastTick : period.last + kStep;
     int64_t found;
     if (!SystemOffset(probe, found)) break;
     if (found != offset) {
-      period.to = Edge(period.to, probe, offset) - 1;
+      period.last = Edge(period.last, probe, offset) - 1;
       break;
     }
-    period.to = probe;
+    period.last = probe;
   }
-  period.to += 1;  // exclusive; the last tick of all is never listed
   return period;
 }
 
@@ -80,14 +79,14 @@ Period PeriodAround(int64_t utc, int64_t offset) {
 bool OffsetAt(int64_t utc, int64_t& offset) {
   thread_local std::vector<Period> known;
   thread_local size_t last = 0;
-  if (last < known.size() && known[last].from <= utc && utc < known[last].to) {
+  if (last < known.size() && known[last].from <= utc && utc <= known[last].last) {
     offset = known[last].offset;
     return true;
   }
   // The first period that begins after the time; the one before it may hold the time.
   auto after = std::upper_bound(known.begin(), known.end(), utc,
                                 [](int64_t time, const Period& p) { return time < p.from; });
-  if (after != known.begin() && utc < std::prev(after)->to) {
+  if (after != known.begin() && utc <= std::prev(after)->last) {
     last = static_cast<size_t>(std::prev(after) - known.begin());
     offset = known[last].offset;
     return true;
@@ -95,8 +94,10 @@ bool OffsetAt(int64_t utc, int64_t& offset) {
   if (!SystemOffset(utc, offset)) return false;
   Period period = PeriodAround(utc, offset);
   // What a neighbour already covers stays the neighbour's (one found only a year each way).
-  if (after != known.begin()) period.from = std::max(period.from, std::prev(after)->to);
-  if (after != known.end()) period.to = std::min(period.to, after->from);
+  // (The time lies between them: the one before ends before the last tick, the one after
+  // begins after the first.)
+  if (after != known.begin()) period.from = std::max(period.from, std::prev(after)->last + 1);
+  if (after != known.end()) period.last = std::min(period.last, after->from - 1);
   if (known.size() == kKept) {
     known.clear();
     after = known.end();
