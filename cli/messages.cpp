@@ -5,7 +5,8 @@
 std::string HelpText() {
   return "Usage: horodex-cli list PATH... [-o FILE] [--date-from exif|name [--only-dated]\n"
          "                        [--verbose]]\n"
-         "       horodex-cli apply LIST... [--dry-run] [--backup FILE] [--times c,a,w]\n"
+         "       horodex-cli apply LIST... [--dry-run] [--backup FILE [--force-backup]]\n"
+         "                                 [--times c,a,w]\n"
          "       horodex-cli shift OFFSET LIST... [-o FILE]\n"
          "\n"
          "list    Writes a list file of every file and folder in and beneath the PATHs: the\n"
@@ -26,14 +27,16 @@ std::string HelpText() {
          "        row's path to its date and reports each row that fails.\n"
          "        --dry-run      check the rows and say how many would be applied\n"
          "        --backup FILE  first write the present times of the paths as a list file;\n"
-         "                       applying FILE undoes the run (to the second)\n"
+         "                       applying FILE undoes the run (to the second). FILE must\n"
+         "                       not exist, and is never one of the LISTs\n"
+         "        --force-backup the backup may replace an existing FILE\n"
          "        --times c,a,w  set only these of the times: c creation, a last access,\n"
          "                       w last write (any of them; all three by default)\n"
          "shift   Moves the date of every row of the LISTs by OFFSET (+1d, -2h30m, +90s,\n"
          "        -1d2h: days, hours, minutes, seconds). Writes nothing when a row's date\n"
          "        cannot be read or would leave the range of file times (each such line is\n"
-         "        reported as FILE:LINE); otherwise replaces each LIST as Save does, or\n"
-         "        writes all the rows to FILE (-o).\n"
+         "        reported as FILE:LINE); otherwise writes every new LIST first and then\n"
+         "        puts them all in place, or writes all the rows to FILE (-o).\n"
          "\n"
          "Dates are written and read in the date and time format of the user's locale;\n"
          "where the locale has none (C, POSIX), as yyyy/MM/dd H:mm:ss.\n"
@@ -45,6 +48,24 @@ std::string HelpText() {
 std::string VersionText() { return "horodex-cli " HORODEX_VERSION "\n"; }
 
 std::string ProgramMessage(const std::string& text) { return "horodex-cli: " + text; }
+
+std::string BackupExistsText(const std::string& file) {
+  return "the backup file " + file + " exists (--force-backup replaces it); nothing applied";
+}
+
+std::string BackupIsListText(const std::string& file) {
+  return "the backup file " + file + " is one of the lists to apply; nothing applied";
+}
+
+std::string UnkeptTimeText() {
+  return "its time lies after 9999 and cannot be kept in the backup; nothing applied";
+}
+
+std::string ReplacedListsText(const std::vector<std::string>& lists) {
+  std::string text = "lists already replaced:";
+  for (const std::string& list : lists) text += " " + list;
+  return lists.empty() ? "no list was replaced" : text;
+}
 
 std::string LineMessage(const std::string& file, uint64_t line, const std::string& message) {
   return file + ":" + std::to_string(line) + ": " + message;

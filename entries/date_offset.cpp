@@ -51,7 +51,7 @@ bool ShiftDateText(const std::string& text, int64_t seconds, std::string& shifte
   if (second < 0 || second > kLastSecond) return false;
   platform::FileTime local, utc;
   local.ticks = static_cast<uint64_t>(second) * kTicksPerSecond;
-  if (!platform::LocalFileTimeToFileTime(local, utc)) return false;
+  if (!platform::LocalToUtcTime(local, utc)) return false;
   shifted = LocalTimeDateText(local);
   return true;
 }

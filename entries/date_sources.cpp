@@ -29,7 +29,7 @@ bool TakenTime(const std::string& path, platform::FileTime& local) {
   const int64_t offset = date.offsetMinutes * kTicksPerMinute;
   if (offset > 0 && clock.ticks < static_cast<uint64_t>(offset)) return false;
   const platform::FileTime utc{clock.ticks - static_cast<uint64_t>(offset)};
-  return platform::FileTimeToLocalFileTime(utc, local);
+  return platform::UtcToLocalTime(utc, local);
 }
 
 bool NameTime(const std::string& path, platform::FileTime& local) {

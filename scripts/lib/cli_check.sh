@@ -64,6 +64,13 @@ cli_check() {
   cli_expect "an odd second is listed and applied one less" [ "$(mtime tree/sub/b.log)" = $((b - 1)) ]
 
   status=0
+  "${run[@]}" apply "$(p list.txt)" --backup "$(p backup.txt)" 2>/dev/null || status=$?
+  cli_expect "apply refuses to replace the backup (exit 2, got $status)" [ "$status" -eq 2 ]
+  status=0
+  "${run[@]}" apply "$(p list.txt)" --backup "$(p list.txt)" --force-backup 2>/dev/null || status=$?
+  cli_expect "apply refuses a backup that is its list (exit 2, got $status)" [ "$status" -eq 2 ]
+
+  status=0
   "${run[@]}" apply "$(p backup.txt)" || status=$?
   cli_expect "applying the backup exits with 0 (got $status)" [ "$status" -eq 0 ]
   cli_expect "the backup gives every time back" \
