@@ -6,13 +6,14 @@
 
 namespace {
 
-// "yyyy-MM-dd HH:mm:ss", or "none".
+// "yyyy-MM-dd HH:mm:ss", " UTC" after it for a name in UTC, or "none".
 std::string Read(const std::string& name) {
   platform::SystemTime t;
-  if (!NameDate(name, t)) return "none";
+  bool utc;
+  if (!NameDate(name, t, utc)) return "none";
   char text[64];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour,
-                t.minute, t.second);
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d%s", t.year, t.month, t.day,
+                t.hour, t.minute, t.second, utc ? " UTC" : "");
   return text;
 }
 
@@ -24,7 +25,7 @@ TEST(NameDate, ReadsTheFormsThatPhonesAndCamerasWrite) {
   const Case cases[] = {
       {"IMG_20250714_150758.jpg", "2025-07-14 15:07:58"},
       {"VID_20250714-150758.mp4", "2025-07-14 15:07:58"},
-      {"PXL_20250714_150758123.jpg", "2025-07-14 15:07:58"},
+      {"PXL_20250714_150758123.jpg", "2025-07-14 15:07:58 UTC"},
       {"IMG_20250714_150758_1.jpg", "2025-07-14 15:07:58"},
       {"2025-07-14 15.07.58.jpg", "2025-07-14 15:07:58"},
       {"Screenshot_2025-07-14_15-07-58.png", "2025-07-14 15:07:58"},
