@@ -39,6 +39,9 @@ bool FindIsoBox(ByteSource& bytes, uint64_t at, uint64_t end, uint32_t type, Iso
     IsoBox box;
     if (!ReadIsoBox(bytes, at, end, box)) return false;
     if (box.type == type) {
+      // A box cut short by the end of the file is none.
+      uint8_t last;
+      if (box.end != UINT64_MAX && bytes.ReadAt(box.end - 1, &last, 1) != 1) return false;
       found = box;
       return true;
     }

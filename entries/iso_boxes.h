@@ -31,7 +31,8 @@ struct IsoBox {
 bool ReadIsoBox(ByteSource& bytes, uint64_t at, uint64_t end, IsoBox& box);
 
 // The first box of `type` among the boxes from `at` to `end`, looking at no more than a few
-// thousand boxes: false when there is none, or when a box before it cannot be read.
+// thousand boxes: false when there is none, when it is cut short, or when a box before it
+// cannot be read.
 bool FindIsoBox(ByteSource& bytes, uint64_t at, uint64_t end, uint32_t type, IsoBox& found);
 
 // Whether a file whose first box has this type is an ISO base media file: `ftyp`, or one of
