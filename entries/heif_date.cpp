@@ -133,9 +133,13 @@ bool ReadHeifDate(ByteSource& bytes, ExifDate& date) {
       !ItemPlace(bytes, iloc, children, meta.end, item, start, size)) {
     return false;
   }
-  // The item: the offset of the TIFF header from the end of this number, then EXIF data.
-  uint8_t lead[4];
-  if (size < 4 || bytes.ReadAt(start, lead, 4) != 4) return false;
+  // The item, whole: the offset of the TIFF header from the end of this number, then EXIF
+  // data.
+  uint8_t lead[4], last;
+  if (size < 4 || bytes.ReadAt(start, lead, 4) != 4 ||
+      (start + size != UINT64_MAX && bytes.ReadAt(start + size - 1, &last, 1) != 1)) {
+    return false;
+  }
   const uint32_t offset = BigEndian32(lead);
   if (offset > size - 4) return false;
   SliceBytes tiff(bytes, start + 4 + offset, size - 4 - offset);

@@ -80,21 +80,24 @@ bool TwelveHour(const std::string& name, size_t at, int& hour) {
   return true;
 }
 
-// yyyy-MM-dd, ' ', '_', '-' or " at ", then HH.mm.ss, HH-mm-ss or HHmmss.
+// yyyy-MM-dd, ' ', '_', '-' or " at ", then HH.mm.ss, HH-mm-ss or HHmmss; after " at " (the
+// screenshots of macOS) the hour may have one digit, as a 12-hour clock writes it.
 bool Dashed(const std::string& name, size_t at, Fields& f) {
   char separator, time, again;
   if (!Number(name, at, 4, f.year) || !Char(name, at, "-", separator) ||
       !Number(name, at, 2, f.month) || !Char(name, at, "-", separator) ||
-      !Number(name, at, 2, f.day) ||
-      !(Word(name, at, " at ") || Char(name, at, " _-", separator)) ||
-      !Number(name, at, 2, f.hour)) {
+      !Number(name, at, 2, f.day)) {
     return false;
   }
+  const bool spelled = Word(name, at, " at ");
+  if (!spelled && !Char(name, at, " _-", separator)) return false;
+  const bool oneDigit = spelled && at + 1 < name.size() && !IsDigit(name[at + 1]);
+  if (oneDigit ? !Number(name, at, 1, f.hour) : !Number(name, at, 2, f.hour)) return false;
   if (Char(name, at, ".-", time)) {
     if (!Number(name, at, 2, f.minute) || !Char(name, at, ".-", again) || again != time) {
       return false;
     }
-  } else if (!Number(name, at, 2, f.minute)) {
+  } else if (oneDigit || !Number(name, at, 2, f.minute)) {
     return false;
   }
   return Number(name, at, 2, f.second) && Ends(name, at) && TwelveHour(name, at, f.hour);

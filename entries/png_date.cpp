@@ -1,4 +1,5 @@
 // PNG images: an 8-byte signature, then chunks: a 32-bit length, a type, the data and a CRC.
+// The EXIF chunk is read only whole, to the end of its CRC.
 #include <cstring>
 #include <string_view>
 
@@ -61,7 +62,8 @@ bool ReadPngDate(ByteSource& bytes, ExifDate& date) {
     const uint32_t length = BigEndian32(head), type = BigEndian32(head + 4);
     if (length > 0x7FFFFFFF || type == FourCc("IEND")) break;
     const uint64_t data = at + 8;
-    if (type == FourCc("eXIf")) {
+    uint8_t last;
+    if (type == FourCc("eXIf") && bytes.ReadAt(data + length + 3, &last, 1) == 1) {
       // Some writers put the "Exif\0\0" of a JPEG segment before the TIFF header.
       uint8_t lead[6];
       const bool led =

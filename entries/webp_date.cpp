@@ -28,6 +28,8 @@ bool ReadWebpDate(ByteSource& bytes, ExifDate& date) {
     const uint64_t size = LittleEndian32(chunk + 4), data = at + 8;
     if (size > end - data) return false;
     if (std::memcmp(chunk, "EXIF", 4) == 0) {
+      uint8_t last;  // a chunk cut short by the end of the file is not read
+      if (size == 0 || bytes.ReadAt(data + size - 1, &last, 1) != 1) return false;
       uint8_t lead[6];
       const bool led =
           size >= 6 && bytes.ReadAt(data, lead, 6) == 6 && std::memcmp(lead, "Exif\0\0", 6) == 0;
