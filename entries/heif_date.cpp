@@ -116,12 +116,29 @@ bool ItemPlace(ByteSource& bytes, const IsoBox& iloc, uint64_t metaChildren, uin
   return false;
 }
 
+// Whether `ftyp` names a brand of HEIF images (its major brand, or one of the first of the
+// brands it is compatible with): a video is not searched for a `meta` box after its media.
+bool HeifBrand(ByteSource& bytes, const IsoBox& ftyp) {
+  constexpr uint64_t kBrandLimit = 64;
+  uint8_t brand[4];
+  for (uint64_t at = ftyp.contents, count = 0; at + 4 <= ftyp.end && count < kBrandLimit;
+       at += at == ftyp.contents ? 8 : 4, ++count) {
+    if (bytes.ReadAt(at, brand, 4) != 4) return false;
+    for (const uint32_t heif : {FourCc("mif1"), FourCc("mif2"), FourCc("msf1"), FourCc("heic"),
+                                FourCc("heix"), FourCc("heim"), FourCc("heis"), FourCc("hevc"),
+                                FourCc("hevx"), FourCc("avif"), FourCc("avis")}) {
+      if (BigEndian32(brand) == heif) return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
 bool ReadHeifDate(ByteSource& bytes, ExifDate& date) {
   IsoBox ftyp, meta, iinf, iloc;
   if (!ReadIsoBox(bytes, 0, UINT64_MAX, ftyp) || ftyp.type != FourCc("ftyp") ||
-      !FindIsoBox(bytes, ftyp.end, UINT64_MAX, FourCc("meta"), meta)) {
+      !HeifBrand(bytes, ftyp) || !FindIsoBox(bytes, ftyp.end, UINT64_MAX, FourCc("meta"), meta)) {
     return false;
   }
   const uint64_t children = meta.contents + 4;  // after the version and flags

@@ -11,7 +11,8 @@
 // and AVIF images, then QuickTime and MP4 videos (both ISO base media files), PNG, WebP.
 bool ReadTakenDate(ByteSource& bytes, ExifDate& date);
 
-// HEIF, HEIC and AVIF: the EXIF data of the `Exif` item that the `meta` box lists.
+// HEIF, HEIC and AVIF (a HEIF brand in `ftyp`): the EXIF data of the `Exif` item that the
+// `meta` box lists.
 bool ReadHeifDate(ByteSource& bytes, ExifDate& date);
 
 // QuickTime and MP4 (MOV, MP4, M4V, 3GP): the text of com.apple.quicktime.creationdate in
