@@ -222,6 +222,9 @@ TEST(MediaDate, ReadsTheWebpExifChunk) {
             "2018:01:02 03:04:05");
   EXPECT_EQ(Read(Riff(RiffChunk("VP8 ", "odd")) + RiffChunk("EXIF", exif)), "none")
       << "a chunk after the end the RIFF header gives";
+  std::string across = Riff(RiffChunk("EXIF", exif));
+  across[4] = 4 + 8 + 10;
+  EXPECT_EQ(Read(across), "none") << "a chunk across the end the RIFF header gives";
 }
 
 TEST(TextDate, ReadsIsoAndRfc1123Dates) {
