@@ -29,6 +29,7 @@ MEDIA_SAMPLES=(
   exif-chunk.webp:exif
   cut-moov-last.mp4:quicktime
   cut-libheif-exif.heic:exif
+  corrupt-meta.heic:exif
 )
 
 media_tools_missing() {
@@ -79,9 +80,12 @@ make_media_samples() {
       text-rfc1123.png
     cwebp -quiet plain.jpg -o exif-chunk.webp
     exiftool -q -overwrite_original '-EXIF:DateTimeOriginal=2018:01:02 03:04:05' exif-chunk.webp
-    # Cut short: the movie's header is lost with the end, the EXIF item with the media data.
+    # Cut short: the movie's header is lost with the end, the EXIF item with its `meta` box.
     head -c "$(($(stat -c %s moov-last.mp4) / 2))" moov-last.mp4 >cut-moov-last.mp4
     head -c 400 libheif-exif.heic >cut-libheif-exif.heic
+    # Damaged: a `meta` box that claims 4 GiB.
+    { head -c 28 libheif-exif.heic && printf '\xff\xff\xff\xf0' && tail -c +33 libheif-exif.heic; } \
+      >corrupt-meta.heic
     rm plain.jpg
   )
   local status=$?
