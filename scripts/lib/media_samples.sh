@@ -94,7 +94,7 @@ make_media_samples() {
 }
 
 exiftool_seconds() {
-  local dir=$1 name=$2 kind="" pair text offset
+  local dir=$1 name=$2 kind="" pair text="" offset=""
   for pair in "${MEDIA_SAMPLES[@]}"; do
     [ "${pair%%:*}" != "$name" ] || kind=${pair#*:}
   done
@@ -141,7 +141,7 @@ cli_check_media() {
     name=${pair%%:*}
     text=$(grep -a "[/\\]$name\"," "$dir/media.txt" | sed 's/^"\([^"]*\)".*/\1/')
     listed=$( [ -z "$text" ] || date -d "$text" +%s)
-    expected=$(exiftool_seconds "$dir/media" "$name" 2>/dev/null)
+    expected=$(exiftool_seconds "$dir/media" "$name" 2>>"$dir/media-tools.log")
     [ "$expected" != none ] || expected=$last_write
     cli_expect "$name is listed by the date exiftool reads ($text, exiftool: $(date -d "@$expected" '+%F %T'))" \
       [ "$listed" = "$expected" ]
