@@ -34,20 +34,31 @@ bool ReadIsoBox(ByteSource& bytes, uint64_t at, uint64_t end, IsoBox& box) {
   return true;
 }
 
-bool FindIsoBox(ByteSource& bytes, uint64_t at, uint64_t end, uint32_t type, IsoBox& found) {
-  for (int boxes = 0; boxes < kBoxLimit; ++boxes) {
+void FindIsoBoxes(ByteSource& bytes, uint64_t at, uint64_t end, const uint32_t* types,
+                  IsoBox* found, size_t count) {
+  size_t missing = count;
+  for (size_t i = 0; i < count; ++i) found[i] = {};
+  for (int boxes = 0; boxes < kBoxLimit && missing > 0; ++boxes) {
     IsoBox box;
-    if (!ReadIsoBox(bytes, at, end, box)) return false;
-    if (box.type == type) {
-      // A box cut short by the end of the file is none.
-      uint8_t last;
-      if (box.end != UINT64_MAX && bytes.ReadAt(box.end - 1, &last, 1) != 1) return false;
-      found = box;
-      return true;
+    if (!ReadIsoBox(bytes, at, end, box)) return;
+    for (size_t i = 0; i < count; ++i) {
+      if (types[i] == box.type && found[i].type == 0) {
+        found[i] = box;
+        --missing;
+      }
     }
     at = box.end;
   }
-  return false;
+}
+
+bool FindIsoBox(ByteSource& bytes, uint64_t at, uint64_t end, uint32_t type, IsoBox& found) {
+  FindIsoBoxes(bytes, at, end, &type, &found, 1);
+  return found.type != 0;
+}
+
+bool WholeIsoBox(ByteSource& bytes, const IsoBox& box) {
+  uint8_t last;
+  return box.end == UINT64_MAX || bytes.ReadAt(box.end - 1, &last, 1) == 1;
 }
 
 uint64_t MetaChildren(ByteSource& bytes, const IsoBox& meta) {

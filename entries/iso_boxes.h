@@ -30,10 +30,17 @@ struct IsoBox {
 // do not fit.
 bool ReadIsoBox(ByteSource& bytes, uint64_t at, uint64_t end, IsoBox& box);
 
-// The first box of `type` among the boxes from `at` to `end`, looking at no more than a few
-// thousand boxes: false when there is none, when it is cut short, or when a box before it
-// cannot be read.
+// The first box of each of `types` among the boxes from `at` to `end`, in one pass that looks
+// at no more than a few thousand boxes and stops at one that cannot be read: `found[i].type` is
+// 0 where there is none.
+void FindIsoBoxes(ByteSource& bytes, uint64_t at, uint64_t end, const uint32_t* types,
+                  IsoBox* found, size_t count);
+// The first box of `type` so; false when there is none.
 bool FindIsoBox(ByteSource& bytes, uint64_t at, uint64_t end, uint32_t type, IsoBox& found);
+
+// Whether the box's last byte can be read: a box cut short by the end of the file is none
+// (the boxes inside a whole box are bounded by it).
+bool WholeIsoBox(ByteSource& bytes, const IsoBox& box);
 
 // Whether a file whose first box has this type is an ISO base media file: `ftyp`, or one of
 // the boxes with which older QuickTime files begin.

@@ -97,20 +97,24 @@ bool HeaderDate(ByteSource& bytes, const IsoBox& mvhd, ExifDate& date) {
 }  // namespace
 
 bool ReadMovieDate(ByteSource& bytes, ExifDate& date) {
-  IsoBox first, moov, meta, udta, mvhd;
+  IsoBox first, moov, udtaMeta;
   if (!ReadIsoBox(bytes, 0, UINT64_MAX, first) || !OpensIsoMedia(first.type) ||
       !FindIsoBox(bytes, 0, UINT64_MAX, FourCc("moov"), moov)) {
     return false;
   }
-  if (FindIsoBox(bytes, moov.contents, moov.end, FourCc("meta"), meta) &&
-      CreationDate(bytes, meta, date)) {
-    return true;
-  }
-  if (FindIsoBox(bytes, moov.contents, moov.end, FourCc("udta"), udta) &&
-      FindIsoBox(bytes, udta.contents, udta.end, FourCc("meta"), meta) &&
-      CreationDate(bytes, meta, date)) {
-    return true;
-  }
-  return FindIsoBox(bytes, moov.contents, moov.end, FourCc("mvhd"), mvhd) &&
-         HeaderDate(bytes, mvhd, date);
+  // One pass over the boxes of `moov`, whose tracks may be large.
+  const uint32_t types[] = {FourCc("meta"), FourCc("udta"), FourCc("mvhd")};
+  IsoBox found[3];
+  FindIsoBoxes(bytes, moov.contents, moov.end, types, found, 3);
+  const IsoBox &meta = found[0], &udta = found[1], &mvhd = found[2];
+  ExifDate read;
+  const bool dated =
+      (meta.type != 0 && CreationDate(bytes, meta, read)) ||
+      (udta.type != 0 && FindIsoBox(bytes, udta.contents, udta.end, FourCc("meta"), udtaMeta) &&
+       CreationDate(bytes, udtaMeta, read)) ||
+      (mvhd.type != 0 && HeaderDate(bytes, mvhd, read));
+  // Checked last, so that the reads stay near the start of a large `moov`.
+  if (!dated || !WholeIsoBox(bytes, moov)) return false;
+  date = read;
+  return true;
 }
