@@ -5,8 +5,9 @@
 
 namespace {
 
-// A small photo comes whole in one read; the tags of a big one mostly lie in its first piece.
-constexpr uint32_t kPieceSize = 64 * 1024;
+// The date tags of a photo and the boxes of a video's header mostly lie in one piece; a small
+// piece keeps a video from copying much of its media before the reader seeks past it.
+constexpr uint32_t kPieceSize = 16 * 1024;
 
 }  // namespace
 

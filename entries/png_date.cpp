@@ -10,8 +10,8 @@
 namespace {
 
 constexpr int kChunkLimit = 4096;
-// Chunks after the image data are read only while they lie in the first piece a file reader
-// reads: reaching one further would mean reading through the image data.
+// Chunks after the image data are read only while they lie in the first 64 KiB: reaching one
+// further would mean reading through the image data.
 constexpr uint64_t kFirstPiece = 64 * 1024;
 constexpr char kKeyword[] = "Creation Time";
 // The longest text that is looked at after the keyword and its lead.
