@@ -138,7 +138,8 @@ bool HeifBrand(ByteSource& bytes, const IsoBox& ftyp) {
 bool ReadHeifDate(ByteSource& bytes, ExifDate& date) {
   IsoBox ftyp, meta, iinf, iloc;
   if (!ReadIsoBox(bytes, 0, UINT64_MAX, ftyp) || ftyp.type != FourCc("ftyp") ||
-      !HeifBrand(bytes, ftyp) || !FindIsoBox(bytes, ftyp.end, UINT64_MAX, FourCc("meta"), meta)) {
+      !HeifBrand(bytes, ftyp) || !FindIsoBox(bytes, ftyp.end, UINT64_MAX, FourCc("meta"), meta) ||
+      !WholeIsoBox(bytes, meta)) {
     return false;
   }
   const uint64_t children = meta.contents + 4;  // after the version and flags

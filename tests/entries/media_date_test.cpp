@@ -163,6 +163,10 @@ TEST(MediaDate, FindsTheExifItemOfHeifFiles) {
     }
   }
   EXPECT_EQ(Read(Heif(1, 2, 1, "not EXIF data")), "none");
+  // A meta box that claims more than the file holds, whose items still lie inside the file.
+  std::string damaged = Heif(1, 2, 0, exif);
+  damaged[24] = '\x7F';
+  EXPECT_EQ(Read(damaged), "none");
 }
 
 // A chunk: the length of its data, its type, the data and a CRC, which is not looked at.
