@@ -38,14 +38,9 @@ int OpenNative(const std::string& path, int flags, mode_t mode = 0) {
   return fd;
 }
 
-// Registers the share mode of a new descriptor, or closes it on a sharing violation.
-Opened Register(int fd, uint32_t access, uint32_t share) {
-  struct stat st;
-  if (fstat(fd, &st) != 0) {
-    int error = errno;
-    close(fd);
-    return {-1, posix::Win32Error(error, {})};
-  }
+// Registers the share mode of a new descriptor, whose status is `st`, or closes it on a
+// sharing violation.
+Opened Register(int fd, const struct stat& st, uint32_t access, uint32_t share) {
   // Files and folders never block: the two calls are saved for each of them.
   if (!S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode)) {
     fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
@@ -55,6 +50,16 @@ Opened Register(int fd, uint32_t access, uint32_t share) {
     return {-1, posix::kErrorSharingViolation};
   }
   return {fd, 0};
+}
+
+Opened Register(int fd, uint32_t access, uint32_t share) {
+  struct stat st;
+  if (fstat(fd, &st) != 0) {
+    int error = errno;
+    close(fd);
+    return {-1, posix::Win32Error(error, {})};
+  }
+  return Register(fd, st, access, share);
 }
 
 Opened Create(const std::string& path, uint32_t access, uint32_t share) {
@@ -94,6 +99,23 @@ Opened OpenPath(const std::string& path, uint32_t access, uint32_t share, uint32
   if (path.empty()) return {-1, posix::kErrorPathNotFound};
   if (creation < kCreateNew || creation > kTruncateExisting)
     return {-1, posix::kErrorInvalidParameter};
+  // Reading what exists needs no look before the open: the descriptor tells what it is
+  // (a photo reader opens every file of a tree this way).
+  if (creation == kOpenExisting && !(access & kGenericWrite)) {
+    int fd = OpenNative(path, O_RDONLY);
+    if (fd < 0) return {-1, posix::Win32Error(errno, path)};
+    struct stat st;
+    if (fstat(fd, &st) != 0) {
+      int error = errno;
+      close(fd);
+      return {-1, posix::Win32Error(error, path)};
+    }
+    if (S_ISDIR(st.st_mode) && !(flags & kFlagBackupSemantics)) {
+      close(fd);
+      return {-1, posix::kErrorAccessDenied};
+    }
+    return Register(fd, st, access, share);
+  }
   struct stat st;
   if (stat(path.c_str(), &st) != 0) {
     int error = errno;

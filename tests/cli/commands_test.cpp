@@ -16,6 +16,7 @@
 #include "entries/file_dates.h"
 #include "listfile/list_file_fixture.h"
 #include "platform/console.h"
+#include "support/embedded_files.h"
 #include "support/local_dates.h"
 #include "support/photo_bytes.h"
 #include "support/recorded_console.h"
@@ -250,6 +251,24 @@ TEST_F(Cli, ListTakesDatesFromNamesAndLeavesOutTheUndatedWhenAsked) {
                 Line("2025/07/14 15:07:58", tree.Path("n/IMG_20250714_150758.jpg"), "jpg"));
   EXPECT_EQ(console.err, Reported("n/IMG_20251314_150758.jpg", "no date in its name") +
                              "horodex-cli: files without a date in their name: 1, left out\n");
+}
+
+TEST_F(Cli, ListTakesVideoDatesAndPixelNamesAsUtcAndOtherPhotoDatesAsTheyStand) {
+  tree.AddFile("m/clip.mp4", testsupport::EmbeddedFile("moov-last.mp4"), kOld);
+  tree.AddFile("m/photo.avif", testsupport::EmbeddedFile("exiftool-local.avif"), kOld);
+  tree.AddFile("m/PXL_20250714_150758123.jpg", "", kOld);
+  tree.SetTimes("m", kOld);
+  platform::FileTime clip, named;
+  platform::UtcToLocalTime(testsupport::UtcFileTime(2023, 1, 15, 1, 20, 30), clip);
+  platform::UtcToLocalTime(testsupport::UtcFileTime(2025, 7, 14, 15, 7, 58), named);
+  const std::string folder = Line("2000/01/01 12:00:00", tree.Path("m"), "フォルダ");
+
+  EXPECT_EQ(Run({"list", "--date-from", "exif", "--only-dated", tree.Path("m")}), 0);
+  EXPECT_EQ(console.out, folder + Line("2020/12/31 23:59:59", tree.Path("m/photo.avif"), "avif") +
+                             Line(LocalTimeDateText(clip), tree.Path("m/clip.mp4"), "mp4"));
+  EXPECT_EQ(Run({"list", "--date-from", "name", "--only-dated", tree.Path("m")}), 0);
+  EXPECT_EQ(console.out, folder + Line(LocalTimeDateText(named),
+                                       tree.Path("m/PXL_20250714_150758123.jpg"), "jpg"));
 }
 
 TEST_F(Cli, ShiftMovesEveryRowInPlaceOrIntoOneFile) {
