@@ -14,7 +14,6 @@
 
 #include "app/error_box.h"
 #include "app/form1.h"
-#include "entries/bulk_update.h"
 #include "entries/date_settings.h"
 #include "listfile/list_file_text.h"
 #include "listfile/write_whole_file.h"
@@ -22,6 +21,7 @@
 #include "platform/process.h"
 #include "tests/support/form_access.h"
 #include "ui/application.h"
+#include "ui/bulk_update.h"
 #include "ui/testing.h"
 
 #ifdef _WIN32

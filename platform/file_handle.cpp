@@ -2,20 +2,12 @@
 // its writes can be made to fail for tests.
 #include <utility>
 
+#include "platform/error_codes.h"
 #include "platform/files.h"
+#include "platform/hooks.h"
 #include "platform/native.h"
 
 namespace platform {
-namespace {
-
-constexpr uint32_t kErrorDiskFull = 112;
-
-std::optional<uint64_t>& WritesLeft() {
-  static std::optional<uint64_t> left;
-  return left;
-}
-
-}  // namespace
 
 FileHandle::~FileHandle() { native::CloseFile(native_); }
 
@@ -35,16 +27,13 @@ FileHandle& FileHandle::operator=(FileHandle&& other) noexcept {
 }
 
 bool FileHandle::Write(const void* buffer, uint32_t size, uint32_t& written) {
-  std::optional<uint64_t>& left = WritesLeft();
-  const bool full = left && *left < size;
-  const uint32_t allowed = full ? static_cast<uint32_t>(*left) : size;
+  hooks::WriteLimit* limit = hooks::writeLimit;
+  const uint32_t allowed = limit ? limit->Allowed(size) : size;
   if (!native::WriteBytes(native_, buffer, allowed, written, lastError_)) return false;
-  if (left) *left -= written;
-  if (!full) return true;
+  if (limit) limit->Wrote(written);
+  if (allowed == size) return true;
   lastError_ = kErrorDiskFull;
   return false;
 }
-
-void testing::FailWritesAfter(std::optional<uint64_t> bytes) { WritesLeft() = bytes; }
 
 }  // namespace platform

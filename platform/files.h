@@ -118,10 +118,4 @@ struct FolderId {
 // False when the folder cannot be opened or its identity read.
 bool ReadFolderId(const std::string& path, FolderId& id);
 
-namespace testing {
-// From now on, writes through FileHandle succeed for `bytes` more bytes and then fail as on
-// a full disk (ERROR_DISK_FULL, 112); nullopt lets every write through again.
-void FailWritesAfter(std::optional<uint64_t> bytes);
-}  // namespace testing
-
 }  // namespace platform

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,26 +31,5 @@ void AcceptDroppedFiles(WindowHandle window, bool accept);  // DragAcceptFiles
 // item `index` in characters; otherwise copies it (at most size - 1 characters and a zero).
 uint32_t DropQueryFile(DropHandle drop, uint32_t index, char* buffer, uint32_t size);
 void DropFinish(DropHandle drop);  // DragFinish
-
-namespace testing {
-// A drop handle holding these paths, as the shell would hand it to the window.
-DropHandle MakeDrop(const std::vector<std::string>& paths);
-// How many handles made by MakeDrop have been finished (DropFinish) so far.
-int FinishedDrops();
-
-struct ShellRequest {
-  WindowHandle owner;
-  std::string operation, file, parameters, directory;
-  int show;
-};
-// Records ShellOpen calls instead of making them while on (tests).
-void RecordShellRequests(bool on);
-std::vector<ShellRequest> TakeShellRequests();
-// Replaces the text that CommandLine gives (tests); nullopt returns to the real one.
-void SetCommandLineOverride(std::optional<std::string> commandLine);
-// Replaces the path that ModuleFileName gives (tests, so that the settings file beside the
-// program lies in a scratch folder); nullopt returns to the real one.
-void SetModuleFileNameOverride(std::optional<std::string> path);
-}  // namespace testing
 
 }  // namespace platform

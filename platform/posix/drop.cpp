@@ -1,22 +1,15 @@
 // Drop handles: the paths of one drop, queried as DragQueryFileA answers.
+#include "platform/posix/drop.h"
+
 #include <algorithm>
 #include <cstring>
 
+#include "platform/hooks.h"
 #include "platform/process.h"
 
 namespace platform {
-namespace {
 
-struct Drop {
-  std::vector<std::string> paths;
-};
-
-int& FinishedCount() {
-  static int count = 0;
-  return count;
-}
-
-}  // namespace
+using posix::Drop;
 
 uint32_t DropQueryFile(DropHandle drop, uint32_t index, char* buffer, uint32_t size) {
   if (!drop) return 0;
@@ -33,12 +26,8 @@ uint32_t DropQueryFile(DropHandle drop, uint32_t index, char* buffer, uint32_t s
 
 void DropFinish(DropHandle drop) {
   if (!drop) return;
+  if (hooks::dropFinished) hooks::dropFinished(drop);
   delete static_cast<Drop*>(drop);
-  ++FinishedCount();
 }
-
-DropHandle testing::MakeDrop(const std::vector<std::string>& paths) { return new Drop{paths}; }
-
-int testing::FinishedDrops() { return FinishedCount(); }
 
 }  // namespace platform

@@ -52,7 +52,7 @@ Opened Register(int fd, uint32_t access, uint32_t share) {
   }
   if (!posix::RegisterOpen(st.st_dev, st.st_ino, fd, access, share)) {
     close(fd);
-    return {-1, posix::kErrorSharingViolation};
+    return {-1, kErrorSharingViolation};
   }
   return {fd, 0};
 }
@@ -67,12 +67,12 @@ Opened OpenExisting(const std::string& path, const struct stat& st, uint32_t acc
                     bool truncates, uint32_t flags) {
   int fd;
   if (S_ISDIR(st.st_mode)) {
-    if (!(flags & kFlagBackupSemantics) || truncates) return {-1, posix::kErrorAccessDenied};
+    if (!(flags & kFlagBackupSemantics) || truncates) return {-1, kErrorAccessDenied};
     fd = OpenNative(path, O_RDONLY | O_DIRECTORY);
   } else {
     bool writes = (access & kGenericWrite) || truncates;
     if (writes && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
-      return {-1, posix::kErrorAccessDenied};
+      return {-1, kErrorAccessDenied};
     fd = OpenNative(path, AccessFlags(access));
   }
   if (fd < 0) return {-1, posix::Win32Error(errno, path)};
@@ -91,9 +91,8 @@ Opened OpenExisting(const std::string& path, const struct stat& st, uint32_t acc
 
 Opened OpenPath(const std::string& path, uint32_t access, uint32_t share, uint32_t creation,
                 uint32_t flags) {
-  if (path.empty()) return {-1, posix::kErrorPathNotFound};
-  if (creation < kCreateNew || creation > kTruncateExisting)
-    return {-1, posix::kErrorInvalidParameter};
+  if (path.empty()) return {-1, kErrorPathNotFound};
+  if (creation < kCreateNew || creation > kTruncateExisting) return {-1, kErrorInvalidParameter};
   struct stat st;
   if (stat(path.c_str(), &st) != 0) {
     int error = errno;
@@ -101,9 +100,9 @@ Opened OpenPath(const std::string& path, uint32_t access, uint32_t share, uint32
     if (error == ENOENT && creates) return Create(path, access, share);
     return {-1, posix::Win32Error(error, path)};
   }
-  if (creation == kCreateNew) return {-1, posix::kErrorFileExists};
+  if (creation == kCreateNew) return {-1, kErrorFileExists};
   if (creation == kTruncateExisting && !(access & kGenericWrite))
-    return {-1, posix::kErrorInvalidParameter};
+    return {-1, kErrorInvalidParameter};
   bool truncates = creation == kCreateAlways || creation == kTruncateExisting;
   return OpenExisting(path, st, access, share, truncates, flags);
 }
@@ -140,7 +139,7 @@ bool FileHandle::GetLastWriteTime(FileTime& utc) const {
 bool FileHandle::SetTimes(const FileTime*, const FileTime* lastAccess, const FileTime* lastWrite) {
   // Linux keeps no creation time that could be set; the other two are kept to the tick.
   if (native_ < 0) {
-    lastError_ = posix::kErrorInvalidHandle;
+    lastError_ = kErrorInvalidHandle;
     return false;
   }
   timespec times[2];
@@ -157,7 +156,7 @@ bool FileHandle::SetTimes(const FileTime*, const FileTime* lastAccess, const Fil
   if (lastWrite &&
       (fstat(static_cast<int>(native_), &kept) != 0 || kept.st_mtim.tv_sec != times[1].tv_sec ||
        kept.st_mtim.tv_nsec != times[1].tv_nsec)) {
-    lastError_ = posix::kErrorInvalidParameter;
+    lastError_ = kErrorInvalidParameter;
     return false;
   }
   return true;
@@ -166,14 +165,14 @@ bool FileHandle::SetTimes(const FileTime*, const FileTime* lastAccess, const Fil
 bool FileHandle::Read(void* buffer, uint32_t size, uint32_t& read) {
   read = 0;
   if (native_ < 0) {
-    lastError_ = posix::kErrorInvalidHandle;
+    lastError_ = kErrorInvalidHandle;
     return false;
   }
   ssize_t n;
   do n = ::read(static_cast<int>(native_), buffer, size);
   while (n < 0 && errno == EINTR);
   if (n < 0) {
-    lastError_ = errno == EBADF ? posix::kErrorAccessDenied : posix::Win32Error(errno, {});
+    lastError_ = errno == EBADF ? kErrorAccessDenied : posix::Win32Error(errno, {});
     return false;
   }
   read = static_cast<uint32_t>(n);
@@ -182,12 +181,12 @@ bool FileHandle::Read(void* buffer, uint32_t size, uint32_t& read) {
 
 bool FileHandle::Seek(uint64_t offset) {
   if (native_ < 0) {
-    lastError_ = posix::kErrorInvalidHandle;
+    lastError_ = kErrorInvalidHandle;
     return false;
   }
   if (offset > static_cast<uint64_t>(INT64_MAX) ||
       lseek(static_cast<int>(native_), static_cast<off_t>(offset), SEEK_SET) < 0) {
-    lastError_ = posix::kErrorInvalidParameter;
+    lastError_ = kErrorInvalidParameter;
     return false;
   }
   return true;
@@ -195,7 +194,7 @@ bool FileHandle::Seek(uint64_t offset) {
 
 bool FileHandle::Flush() {
   if (native_ < 0) {
-    lastError_ = posix::kErrorInvalidHandle;
+    lastError_ = kErrorInvalidHandle;
     return false;
   }
   if (fsync(static_cast<int>(native_)) != 0) {
@@ -209,13 +208,13 @@ bool native::WriteBytes(intptr_t handle, const void* buffer, uint32_t size, uint
                         uint32_t& error) {
   written = 0;
   if (handle < 0) {
-    error = posix::kErrorInvalidHandle;
+    error = kErrorInvalidHandle;
     return false;
   }
   size_t count;
   const bool whole = posix::WriteAll(static_cast<int>(handle), buffer, size, count);
   written = static_cast<uint32_t>(count);
-  if (!whole) error = errno == EBADF ? posix::kErrorAccessDenied : posix::Win32Error(errno, {});
+  if (!whole) error = errno == EBADF ? kErrorAccessDenied : posix::Win32Error(errno, {});
   return whole;
 }
 

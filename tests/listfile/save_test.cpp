@@ -11,6 +11,7 @@
 
 #include "listfile/list_file_fixture.h"
 #include "platform/files.h"
+#include "platform/testing.h"
 
 namespace {
 

@@ -2,17 +2,16 @@
 
 #include <vector>
 
-#include "ui/testing.h"
+#include "ui/headless/form_impl.h"
 
 namespace ui {
 
-namespace {
-// Keys posted while busy: nothing reads them until the work looks.
-std::vector<ShortCut>& PendingKeys() {
+using headless::PendingKeys;
+
+std::vector<ShortCut>& headless::PendingKeys() {
   static std::vector<ShortCut> keys;
   return keys;
 }
-}  // namespace
 
 void detail::BeginBusy() {}
 void detail::EndBusy() {}
@@ -23,7 +22,5 @@ bool detail::PumpWhileBusy() {
   PendingKeys().clear();
   return escape;
 }
-
-void testing::PostKey(Form&, ShortCut key) { PendingKeys().push_back(key); }
 
 }  // namespace ui

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "ui/form.h"
 
@@ -27,6 +28,9 @@ constexpr int kMenuBarHeight = 20;
 // One monitor of a fixed size, with no task bar: its work area is the whole screen.
 constexpr int kScreenWidth = 1024;
 constexpr int kScreenHeight = 768;
+
+// Keys pressed while the program is busy: nothing reads them until the work looks.
+std::vector<ShortCut>& PendingKeys();
 
 }  // namespace headless
 

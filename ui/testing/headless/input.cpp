@@ -1,6 +1,8 @@
+// Test gestures in memory: keys, clicks and drops reach the controls as the message loop
+// would hand them over.
 #include "ui/testing.h"
 
-#include "platform/process.h"
+#include "platform/testing.h"
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/headless/form_impl.h"
@@ -29,5 +31,11 @@ void DropFiles(Form& form, const std::vector<std::string>& paths) {
   platform::DropHandle drop = platform::testing::MakeDrop(paths);
   if (form.OnDropFiles) Guarded([&] { form.OnDropFiles(drop); });
 }
+
+// Nothing reads it until the work looks.
+void PostKey(Form&, ShortCut key) { headless::PendingKeys().push_back(key); }
+
+int ScreenWidth() { return headless::kScreenWidth; }
+int ScreenHeight() { return headless::kScreenHeight; }
 
 }  // namespace ui::testing
