@@ -1,5 +1,6 @@
 // What a file handle does on both builds: it is closed when it goes, moves like a value, and
-// its writes can be made to fail for tests.
+// its writes can be made to fail for tests; its flushes and closes and the moves of files can
+// be heard by tests.
 #include <utility>
 
 #include "platform/error_codes.h"
@@ -8,8 +9,19 @@
 #include "platform/native.h"
 
 namespace platform {
+namespace {
 
-FileHandle::~FileHandle() { native::CloseFile(native_); }
+// Tells the hook of a call about to be made; true when the hook takes it as done.
+bool Heard(const char* call) { return hooks::fileCall && hooks::fileCall(call); }
+
+void Close(intptr_t& native) {
+  if (native != -1) Heard("close");
+  native::CloseFile(native);
+}
+
+}  // namespace
+
+FileHandle::~FileHandle() { Close(native_); }
 
 FileHandle::FileHandle(FileHandle&& other) noexcept
     : native_(std::exchange(other.native_, -1)),
@@ -18,7 +30,7 @@ FileHandle::FileHandle(FileHandle&& other) noexcept
 
 FileHandle& FileHandle::operator=(FileHandle&& other) noexcept {
   if (this != &other) {
-    native::CloseFile(native_);
+    Close(native_);
     native_ = std::exchange(other.native_, -1);
     openError_ = other.openError_;
     lastError_ = other.lastError_;
@@ -34,6 +46,19 @@ bool FileHandle::Write(const void* buffer, uint32_t size, uint32_t& written) {
   if (allowed == size) return true;
   lastError_ = kErrorDiskFull;
   return false;
+}
+
+bool FileHandle::Flush() {
+  Heard("flush");
+  return native::FlushFile(native_, lastError_);
+}
+
+bool MoveFileReplacing(const std::string& from, const std::string& to, uint32_t& error) {
+  if (Heard("move")) {
+    error = 0;
+    return true;
+  }
+  return native::MoveFileReplacing(from, to, error);
 }
 
 }  // namespace platform

@@ -4,6 +4,7 @@
 namespace platform::hooks {
 
 WriteLimit* writeLimit = nullptr;
+bool (*fileCall)(const char* call) = nullptr;
 void (*shellOpen)(const ShellRequest& request) = nullptr;
 const std::string* commandLine = nullptr;
 const std::string* moduleFileName = nullptr;

@@ -18,6 +18,11 @@ struct WriteLimit {
 };
 extern WriteLimit* writeLimit;
 
+// Told of each FileHandle flush, each close of an open FileHandle and each MoveFileReplacing
+// as it is made: "flush", "close", "move". A move that it answers true for counts as done and
+// is not made.
+extern bool (*fileCall)(const char* call);
+
 // ShellOpen, with its arguments, in place of ShellExecuteA.
 struct ShellRequest {
   WindowHandle owner;

@@ -1,4 +1,6 @@
-// Writes that fail after a number of bytes, as on a full disk, for tests.
+// Writes that fail after a number of bytes, as on a full disk, and file calls heard, for tests.
+#include <utility>
+
 #include "platform/testing.h"
 
 namespace platform::testing {
@@ -12,7 +14,19 @@ struct BytesLeft : hooks::WriteLimit {
   void Wrote(uint32_t bytes) override { left -= bytes; }
 };
 
+std::function<bool(const char*)>& Hearer() {
+  static std::function<bool(const char*)> hook;
+  return hook;
+}
+
+bool Heard(const char* call) { return Hearer()(call); }
+
 }  // namespace
+
+void HearFileCalls(std::function<bool(const char* call)> hook) {
+  Hearer() = std::move(hook);
+  hooks::fileCall = Hearer() ? Heard : nullptr;
+}
 
 void FailWritesAfter(std::optional<uint64_t> bytes) {
   static BytesLeft limit;

@@ -1,25 +1,23 @@
 #include "ui/busy.h"
 
-#include <vector>
-
 #include "ui/headless/form_impl.h"
 
 namespace ui {
 
-using headless::PendingKeys;
-
-std::vector<ShortCut>& headless::PendingKeys() {
-  static std::vector<ShortCut> keys;
-  return keys;
+bool& headless::Busy() {
+  static bool busy = false;
+  return busy;
 }
 
-void detail::BeginBusy() {}
-void detail::EndBusy() {}
+void detail::BeginBusy() { headless::Busy() = true; }
+void detail::EndBusy() { headless::Busy() = false; }
 
 bool detail::PumpWhileBusy() {
   bool escape = false;
-  for (const ShortCut& key : PendingKeys()) escape = escape || key == Key(kKeyEscape);
-  PendingKeys().clear();
+  for (const headless::PostedKey& posted : headless::PostedKeys()) {
+    escape = escape || posted.key == Key(kKeyEscape);
+  }
+  headless::PostedKeys().clear();
   return escape;
 }
 

@@ -13,6 +13,8 @@ namespace ui {
 Form::Form() : impl_(std::make_unique<Impl>()) {}
 
 Form::~Form() {
+  std::erase_if(headless::PostedKeys(),
+                [this](const headless::PostedKey& posted) { return posted.form == this; });
   Application& application = Application::Instance();
   if (application.MainForm() == this) application.SetMainForm(nullptr);
 }
@@ -127,6 +129,12 @@ void Form::ClientRect(int& left, int& top, int& width, int& height) const {
   top = impl_->clientTop;
   width = impl_->clientWidth;
   height = impl_->clientHeight;
+}
+
+void headless::DeliverKey(Form& form, ShortCut key) {
+  if (form.IsShortCut(key)) return;
+  KeyTarget* focus = form.impl().focus;
+  if (focus && !key.ctrl) focus->KeyDown(key.key);
 }
 
 bool Form::IsShortCut(ShortCut shortcut) {

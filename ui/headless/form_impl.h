@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ui/form.h"
+#include "ui/shortcut.h"
 
 namespace ui {
 
@@ -29,8 +30,19 @@ constexpr int kMenuBarHeight = 20;
 constexpr int kScreenWidth = 1024;
 constexpr int kScreenHeight = 768;
 
-// Keys pressed while the program is busy: nothing reads them until the work looks.
-std::vector<ShortCut>& PendingKeys();
+// A key posted to a form and not taken yet (ui::testing::PostKey): long work throws it away
+// when it looks at the input; otherwise the message loop hands it to its form.
+struct PostedKey {
+  Form* form;
+  ShortCut key;
+};
+std::vector<PostedKey>& PostedKeys();
+// Whether long work shows the wait cursor.
+bool& Busy();
+// A key pressed in the form, as the message loop hands it on: the menus see it first, as
+// shortcuts are translated before dispatching; otherwise the focused control gets it (the
+// controls here handle no Ctrl combinations).
+void DeliverKey(Form& form, ShortCut key);
 
 }  // namespace headless
 

@@ -11,13 +11,7 @@
 
 namespace ui::testing {
 
-// The menus see the key first, as the message loop translates shortcuts before dispatching;
-// the controls here handle no Ctrl combinations.
-void PressKey(Form& form, ShortCut key) {
-  if (form.IsShortCut(key)) return;
-  headless::KeyTarget* focus = form.impl().focus;
-  if (focus && !key.ctrl) focus->KeyDown(key.key);
-}
+void PressKey(Form& form, ShortCut key) { headless::DeliverKey(form, key); }
 
 void TypeText(Form& form, const std::string& text) {
   if (headless::KeyTarget* focus = form.impl().focus) focus->Chars(text);
@@ -32,8 +26,9 @@ void DropFiles(Form& form, const std::vector<std::string>& paths) {
   if (form.OnDropFiles) Guarded([&] { form.OnDropFiles(drop); });
 }
 
-// Nothing reads it until the work looks.
-void PostKey(Form&, ShortCut key) { headless::PendingKeys().push_back(key); }
+void PostKey(Form& form, ShortCut key) { headless::PostedKeys().push_back({&form, key}); }
+
+bool Busy() { return headless::Busy(); }
 
 int ScreenWidth() { return headless::kScreenWidth; }
 int ScreenHeight() { return headless::kScreenHeight; }
