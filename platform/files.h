@@ -1,10 +1,13 @@
 // File attributes, directory search, file handles and file times.
-// Every path is a byte string of the ANSI code page; on Windows the calls are the "A" ones.
+// Every path is a byte string of the ANSI code page. On Windows the calls are the wide ones,
+// given the path in its wide form (with the "\\?\" prefix once it is 260 bytes or more), and
+// the names they give back are taken only where the code page writes them exactly.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -33,6 +36,9 @@ struct FoundEntry {
   std::string name;  // the name alone, without its folder
   uint32_t attributes = 0;
   FileTime lastWrite;  // UTC
+  // False when the code page cannot write the name, nor its short (8.3) name if it has one:
+  // `name` then only shows it, as well as the code page can, and leads to no file.
+  bool named = true;
 };
 
 // FindFirstFileA / FindNextFileA / FindClose over one pattern such as "C:\dir\*.*".
@@ -46,9 +52,11 @@ class DirectorySearch {
 
   bool Started() const;  // false when the search could not start
   // Why it could not start, as a Win32 error code: 2 when nothing matched the pattern, 3 for
-  // a folder that is missing or whose path is too long, 5 for one that may not be read.
+  // a folder that is missing or whose path is too long, 5 for one that may not be read. Once
+  // Next has given false: 0 at the end of the entries, else why the search broke off.
   uint32_t Error() const;
-  bool Next(FoundEntry& entry);  // the next entry ("." and ".." included); false at the end
+  // The next entry ("." and ".." included); false at the end and when the search fails.
+  bool Next(FoundEntry& entry);
 
  private:
   struct Impl;
@@ -68,6 +76,8 @@ constexpr uint32_t kCreateAlways = 2;
 constexpr uint32_t kOpenExisting = 3;
 constexpr uint32_t kFlagNormal = 0x80;                  // FILE_ATTRIBUTE_NORMAL
 constexpr uint32_t kFlagBackupSemantics = 0x02000000u;  // lets a folder be opened
+// Opens a link itself rather than what it leads to (FILE_FLAG_OPEN_REPARSE_POINT).
+constexpr uint32_t kFlagOpenReparsePoint = 0x00200000u;
 
 // An open file or folder (CreateFileA); closed with CloseHandle when the object goes.
 class FileHandle {
@@ -108,6 +118,11 @@ class FileHandle {
 bool MoveFileReplacing(const std::string& from, const std::string& to, uint32_t& error);
 // DeleteFileA: false when the file cannot be removed.
 bool RemoveFile(const std::string& path);
+
+// The full path of a path relative to the working folder, as GetFullPathName gives it (on
+// Linux the real path of its folder, then its last name). False when it cannot be made, or
+// when the code page cannot write it.
+bool FullPathName(const std::string& path, std::string& full);
 
 // Which folder a path leads to: the same for every path that reaches it, through links too.
 struct FolderId {

@@ -6,7 +6,7 @@ namespace platform::hooks {
 WriteLimit* writeLimit = nullptr;
 bool (*fileCall)(const char* call) = nullptr;
 void (*shellOpen)(const ShellRequest& request) = nullptr;
-const std::string* commandLine = nullptr;
+const CommandLineTexts* commandLine = nullptr;
 const std::string* moduleFileName = nullptr;
 void (*dropFinished)(DropHandle drop) = nullptr;
 const SystemTime* localTime = nullptr;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/process.h"
 #include "platform/time.h"
@@ -31,8 +32,13 @@ struct ShellRequest {
 };
 extern void (*shellOpen)(const ShellRequest& request);
 
-// The texts that CommandLine and ModuleFileName give in place of the process's own.
-extern const std::string* commandLine;
+// The texts that CommandLine, UnnamableArguments and ModuleFileName give in place of the
+// process's own.
+struct CommandLineTexts {
+  std::string line;
+  std::vector<std::string> unnamable;
+};
+extern const CommandLineTexts* commandLine;
 extern const std::string* moduleFileName;
 
 // The time that LocalTime gives in place of the clock's.

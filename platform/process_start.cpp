@@ -4,11 +4,20 @@
 #include "platform/process.h"
 
 namespace platform {
+namespace {
 
-std::string CommandLine() {
+hooks::CommandLineTexts CommandLineNow() {
   if (hooks::commandLine) return *hooks::commandLine;
-  return native::ProcessCommandLine();
+  hooks::CommandLineTexts texts;
+  texts.line = native::ProcessCommandLine(texts.unnamable);
+  return texts;
 }
+
+}  // namespace
+
+std::string CommandLine() { return CommandLineNow().line; }
+
+std::vector<std::string> UnnamableArguments() { return CommandLineNow().unnamable; }
 
 std::string ModuleFileName() {
   if (hooks::moduleFileName) return *hooks::moduleFileName;

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "platform/hooks.h"
+#include "platform/posix/file_info.h"
 #include "platform/process.h"
 
 namespace platform {
@@ -22,6 +23,12 @@ uint32_t DropQueryFile(DropHandle drop, uint32_t index, char* buffer, uint32_t s
   std::memcpy(buffer, path.data(), copied);
   buffer[copied] = '\0';
   return copied;
+}
+
+bool DropPath(DropHandle drop, uint32_t index, std::string& path) {
+  const std::vector<std::string>& paths = static_cast<Drop*>(drop)->paths;
+  path = index < paths.size() ? paths[index] : std::string();
+  return posix::ToCodePage(path);
 }
 
 void DropFinish(DropHandle drop) {

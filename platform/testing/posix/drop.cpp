@@ -11,7 +11,8 @@ void Finished(DropHandle) { ++finished; }
 
 }  // namespace
 
-DropHandle MakeDrop(const std::vector<std::string>& paths) {
+// Names are UTF-8 here whichever way they come.
+DropHandle MakeDrop(const std::vector<std::string>& paths, bool) {
   hooks::dropFinished = Finished;
   return new posix::Drop{paths};
 }
