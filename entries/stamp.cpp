@@ -9,12 +9,14 @@
 
 StampResult StampRow(const ui::ListItem& row) {
   using Outcome = StampResult::Outcome;
-  const double value = ParseDateText(row.caption);
-  const platform::SystemTime system = ValueToSystemTime(value);
-  platform::FileTime local, utc;
-  if (!platform::SystemTimeToFileTime(system, local) ||
-      !platform::LocalFileTimeToFileTime(local, utc)) {
-    return {Outcome::NoFileTime, 0};
+  platform::FileTime utc;
+  if (const std::optional<platform::FileTime> listed = ListedLastWrite(row)) {
+    utc = *listed;  // an unchanged date text gives the file the very time it was listed with
+  } else {
+    const platform::SystemTime system = ValueToSystemTime(ParseDateText(row.caption));
+    platform::FileTime local;
+    if (!platform::SystemTimeToFileTime(system, local) || !platform::LocalToUtcTime(local, utc))
+      return {Outcome::NoFileTime, 0};
   }
   const std::string& path = EntrySubItem(row, 0);
   const std::string& kind = EntrySubItem(row, 1);

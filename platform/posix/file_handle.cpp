@@ -38,14 +38,9 @@ int OpenNative(const std::string& path, int flags, mode_t mode = 0) {
   return fd;
 }
 
-// Registers the share mode of a new descriptor, or closes it on a sharing violation.
-Opened Register(int fd, uint32_t access, uint32_t share) {
-  struct stat st;
-  if (fstat(fd, &st) != 0) {
-    int error = errno;
-    close(fd);
-    return {-1, posix::Win32Error(error, {})};
-  }
+// Registers the share mode of a new descriptor, whose status is `st`, or closes it on a
+// sharing violation.
+Opened Register(int fd, const struct stat& st, uint32_t access, uint32_t share) {
   // Files and folders never block: the two calls are saved for each of them.
   if (!S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode)) {
     fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
@@ -55,6 +50,16 @@ Opened Register(int fd, uint32_t access, uint32_t share) {
     return {-1, kErrorSharingViolation};
   }
   return {fd, 0};
+}
+
+Opened Register(int fd, uint32_t access, uint32_t share) {
+  struct stat st;
+  if (fstat(fd, &st) != 0) {
+    int error = errno;
+    close(fd);
+    return {-1, posix::Win32Error(error, {})};
+  }
+  return Register(fd, st, access, share);
 }
 
 Opened Create(const std::string& path, uint32_t access, uint32_t share) {
@@ -92,7 +97,25 @@ Opened OpenExisting(const std::string& path, const struct stat& st, uint32_t acc
 Opened OpenPath(const std::string& path, uint32_t access, uint32_t share, uint32_t creation,
                 uint32_t flags) {
   if (path.empty()) return {-1, kErrorPathNotFound};
-  if (creation < kCreateNew || creation > kTruncateExisting) return {-1, kErrorInvalidParameter};
+  if (creation < kCreateNew || creation > kTruncateExisting)
+    return {-1, kErrorInvalidParameter};
+  // Reading what exists needs no look before the open: the descriptor tells what it is
+  // (a photo reader opens every file of a tree this way).
+  if (creation == kOpenExisting && !(access & kGenericWrite)) {
+    int fd = OpenNative(path, O_RDONLY);
+    if (fd < 0) return {-1, posix::Win32Error(errno, path)};
+    struct stat st;
+    if (fstat(fd, &st) != 0) {
+      int error = errno;
+      close(fd);
+      return {-1, posix::Win32Error(error, path)};
+    }
+    if (S_ISDIR(st.st_mode) && !(flags & kFlagBackupSemantics)) {
+      close(fd);
+      return {-1, kErrorAccessDenied};
+    }
+    return Register(fd, st, access, share);
+  }
   struct stat st;
   if (stat(path.c_str(), &st) != 0) {
     int error = errno;
@@ -145,6 +168,8 @@ bool FileHandle::SetTimes(const FileTime*, const FileTime* lastAccess, const Fil
   timespec times[2];
   times[0] = lastAccess ? posix::TimespecFromFileTime(*lastAccess) : timespec{0, UTIME_OMIT};
   times[1] = lastWrite ? posix::TimespecFromFileTime(*lastWrite) : timespec{0, UTIME_OMIT};
+  struct stat previous;
+  const bool hadTimes = fstat(static_cast<int>(native_), &previous) == 0;
   if (futimens(static_cast<int>(native_), times) != 0) {
     lastError_ = posix::Win32Error(errno, {});
     return false;
@@ -156,6 +181,11 @@ bool FileHandle::SetTimes(const FileTime*, const FileTime* lastAccess, const Fil
   if (lastWrite &&
       (fstat(static_cast<int>(native_), &kept) != 0 || kept.st_mtim.tv_sec != times[1].tv_sec ||
        kept.st_mtim.tv_nsec != times[1].tv_nsec)) {
+    // The failed set changes nothing: the file gets its previous times back.
+    if (hadTimes) {
+      const timespec back[2] = {previous.st_atim, previous.st_mtim};
+      futimens(static_cast<int>(native_), back);
+    }
     lastError_ = kErrorInvalidParameter;
     return false;
   }
