@@ -1,6 +1,6 @@
 // Which commands apply, and the status line.
-#include "app/errors.h"
 #include "app/form1.h"
+#include "core/errors.h"
 
 void TForm1::UpdateCommands() {
   const bool hasRows = ListView1.Count() > 0;

@@ -1,7 +1,7 @@
 #include "cli/date_offset.h"
 
-#include "app/errors.h"
 #include "cli/arguments.h"
+#include "core/errors.h"
 #include "entries/date_offset.h"
 
 int64_t ParseDateOffset(const std::string& text) {

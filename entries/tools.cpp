@@ -1,13 +1,13 @@
 // The Tools menu's date commands: the selected rows take the date their photo was taken,
 // the date in their file name, or their own date moved by an offset.
-#include "app/errors.h"
 #include "app/form1.h"
-#include "entries/bulk_update.h"
+#include "core/errors.h"
 #include "entries/date_offset.h"
 #include "entries/date_parse.h"
 #include "entries/entry_row.h"
 #include "entries/file_dates.h"
 #include "ui/application.h"
+#include "ui/bulk_update.h"
 #include "ui/input_box.h"
 
 namespace {

@@ -2,9 +2,7 @@
 #pragma once
 
 #include <functional>
-#include <optional>
 #include <string>
-#include <vector>
 
 namespace ui {
 
@@ -17,17 +15,5 @@ class Form;
 // was cancelled.
 bool InputBox(Form& owner, const std::string& caption, const std::string& label, std::string& text,
               const std::function<std::string(const std::string& typed)>& check);
-
-namespace detail {
-// The answers that tests script, for both builds.
-bool AnsweringInputBoxes();
-struct ShownInput {
-  std::string caption, label, text;
-  bool editFocused;
-};
-void RecordInputBox(ShownInput shown);
-// The next answer: the text typed, or none for Esc (also when no answer is left).
-std::optional<std::string> TakeInputAnswer();
-}  // namespace detail
 
 }  // namespace ui

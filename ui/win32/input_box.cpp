@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/hooks.h"
 #include "ui/input_box.h"
 #include "ui/win32/native.h"
 
@@ -89,10 +90,10 @@ void TypeNextAnswer(HWND dialog, Request& request) {
   const HWND edit = GetDlgItem(dialog, kEditId);
   if (!request.recorded) {
     request.recorded = true;
-    detail::RecordInputBox({request.caption, ItemText(dialog, kLabelId), ItemText(dialog, kEditId),
-                            GetFocus() == edit});
+    hooks::inputBoxShown({request.caption, ItemText(dialog, kLabelId), ItemText(dialog, kEditId),
+                          GetFocus() == edit});
   }
-  const std::optional<std::string> answer = detail::TakeInputAnswer();
+  const std::optional<std::string> answer = hooks::inputBoxAnswer();
   if (answer) SetWindowTextA(edit, answer->c_str());
   PostKey(GetFocus() ? GetFocus() : edit, answer ? VK_RETURN : VK_ESCAPE);
 }
@@ -143,7 +144,7 @@ bool InputBox(Form& owner, const std::string& caption, const std::string& label,
   dialog.Item(WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 7, 19, 186, 13, kEditId, kEditClass, "");
   dialog.Item(BS_DEFPUSHBUTTON | WS_TABSTOP, 89, 41, 50, 14, IDOK, kButtonClass, "OK");
   dialog.Item(BS_PUSHBUTTON | WS_TABSTOP, 143, 41, 50, 14, IDCANCEL, kButtonClass, "キャンセル");
-  Request request{label, text, check, caption, detail::AnsweringInputBoxes()};
+  Request request{label, text, check, caption, hooks::inputBoxShown && hooks::inputBoxAnswer};
   const HWND ownerHwnd = win32::Hwnd(owner);
   const INT_PTR result = DialogBoxIndirectParamA(
       win32::Instance(), dialog.Get(), ownerHwnd && IsWindow(ownerHwnd) ? ownerHwnd : nullptr,
