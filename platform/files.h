@@ -109,6 +109,12 @@ bool MoveFileReplacing(const std::string& from, const std::string& to, uint32_t&
 // DeleteFileA: false when the file cannot be removed.
 bool RemoveFile(const std::string& path);
 
+// A number that every spelling of a path which the file system takes for the same name
+// shares: names compare without regard to case on Windows (upper-cased as Unicode); the
+// posix build folds ASCII letters alike, so that both builds group paths the same way.
+// Different names may share a number too.
+uint64_t PathNameHash(const std::string& path);
+
 // Which folder a path leads to: the same for every path that reaches it, through links too.
 struct FolderId {
   uint64_t volume = 0;

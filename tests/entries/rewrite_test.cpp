@@ -1,6 +1,7 @@
 // The Update command writing row dates to files and folders.
 #include <gtest/gtest.h>
 
+#include "entries/stamp_run.h"
 #include "platform/files.h"
 #include "support/file_times.h"
 #include "support/form_fixture.h"
@@ -138,5 +139,33 @@ TEST_F(Rewrite, ATextThatIsNoDateStopsAtItsRowWithoutAResultBox) {
   ExpectStamped("2", LocalFileTime(2001, 1, 2));
   for (const char* name : {"3", "4", "5"}) ExpectUntouched(name);
 }
+
+// The window's stamping on 1, 2 and 8 threads: a path listed twice takes its later row.
+class RewriteOn : public Rewrite, public ::testing::WithParamInterface<unsigned> {
+ protected:
+  void SetUp() override {
+    Rewrite::SetUp();
+    SetStampThreadsForTests(GetParam());
+  }
+  void TearDown() override {
+    SetStampThreadsForTests(0);
+    Rewrite::TearDown();
+  }
+};
+
+TEST_P(RewriteOn, APathListedTwiceTakesTheLaterRow) {
+  tree.AddFile("twice.txt", "", kOld);
+  tree.AddFile("other.txt", "", kOld);
+  AddRows({{"2001/01/01", tree.Path("twice.txt"), "txt"},
+           {"2001/01/02", tree.Path("other.txt"), "txt"},
+           {"2001/01/03", tree.Path("deleted.txt"), "txt"},
+           {"2001/01/04", tree.Path("twice.txt"), "txt"}});
+  form->Rewrite1->Click();
+  EXPECT_EQ(ResultBox(), "FAILURE");
+  ExpectStamped("twice.txt", LocalFileTime(2001, 1, 4));
+  ExpectStamped("other.txt", LocalFileTime(2001, 1, 2));
+}
+
+INSTANTIATE_TEST_SUITE_P(Threads, RewriteOn, ::testing::Values(1u, 2u, 8u));
 
 }  // namespace
