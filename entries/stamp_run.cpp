@@ -1,7 +1,6 @@
 #include "entries/stamp_run.h"
 
 #include <algorithm>
-#include <chrono>
 
 #include "platform/files.h"
 
