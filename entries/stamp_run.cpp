@@ -1,16 +1,18 @@
 #include "entries/stamp_run.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "platform/files.h"
 
 namespace {
 
-// Rows a worker may have waiting: enough to keep it busy while the caller's thread paints,
-// few enough to cost no memory. A worker takes all its waiting rows at once, so that the
-// threads meet once per batch, not once per row (under Wine each meeting may be a call to
-// the server that the opens wait on too).
-constexpr size_t kLaneDepth = 512;
+// Rows a worker may have waiting: deep enough that no worker runs dry while the caller's
+// thread waits for room at another, small enough to cost little memory. A worker takes up
+// to a batch of them at once, so that the threads meet once per batch, not once per row
+// (under Wine each meeting may be a call to the server that the opens wait on too).
+constexpr size_t kLaneDepth = 1024;
+constexpr size_t kBatch = 64;
 // How often the caller's thread tells its progress while it waits.
 constexpr auto kTellEvery = std::chrono::milliseconds(50);
 
@@ -54,8 +56,8 @@ void StampRun::Add(size_t index, const ui::ListItem& row) {
   }
   Lane& lane = *lanes_[platform::PathNameHash(item.job.path) % lanes_.size()];
   std::unique_lock lock(lane.mutex);
-  while (lane.queue.size() >= kLaneDepth) {
-    lane.full = true;
+  if (lane.queue.size() >= kLaneDepth) lane.full = true;
+  while (lane.full) {
     if (lane.space.wait_for(lock, kTellEvery) == std::cv_status::timeout) {
       lock.unlock();
       Tell();
@@ -82,14 +84,18 @@ const std::vector<StampResult>& StampRun::Finish() {
 }
 
 void StampRun::Work(Lane& lane) {
-  std::deque<Item> batch;
+  std::vector<Item> batch;
+  batch.reserve(kBatch);
   for (;;) {
     {
       std::unique_lock lock(lane.mutex);
       lane.work.wait(lock, [&lane] { return !lane.queue.empty() || lane.closing; });
       if (lane.queue.empty()) return;  // closing, and every row stamped
-      batch.swap(lane.queue);
-      if (lane.full) {
+      const size_t take = std::min(kBatch, lane.queue.size());
+      std::move(lane.queue.begin(), lane.queue.begin() + static_cast<ptrdiff_t>(take),
+                std::back_inserter(batch));
+      lane.queue.erase(lane.queue.begin(), lane.queue.begin() + static_cast<ptrdiff_t>(take));
+      if (lane.full && lane.queue.size() <= kLaneDepth - 4 * kBatch) {
         lane.full = false;
         lane.space.notify_one();
       }
