@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -128,6 +129,10 @@ namespace testing {
 // From now on, writes through FileHandle succeed for `bytes` more bytes and then fail as on
 // a full disk (ERROR_DISK_FULL, 112); nullopt lets every write through again.
 void FailWritesAfter(std::optional<uint64_t> bytes);
+// From now on, each FileHandle flush, each close of an open FileHandle and each
+// MoveFileReplacing is told to `hook` as it is made: "flush", "close", "move". A move that
+// the hook answers true for counts as done and is not made. An empty hook hears nothing.
+void HearFileCalls(std::function<bool(const char* call)> hook);
 }  // namespace testing
 
 }  // namespace platform

@@ -13,9 +13,13 @@ void CloseFile(intptr_t& handle);  // closes an open file handle and marks it cl
 // Writes the bytes to an open file; false, with the Win32 error code in `error`, on failure.
 bool WriteBytes(intptr_t handle, const void* buffer, uint32_t size, uint32_t& written,
                 uint32_t& error);
+// FlushFileBuffers on an open file; false, with the Win32 error code in `error`, on failure.
+bool FlushFile(intptr_t handle, uint32_t& error);
+// The system's move behind platform::MoveFileReplacing.
+bool MoveFileReplacing(const std::string& from, const std::string& to, uint32_t& error);
 
-SystemTime LocalClock();           // the real local clock
-std::string ProcessCommandLine();  // the command line the process was started with
+SystemTime LocalClock();              // the real local clock
+std::string ProcessCommandLine();     // the command line the process was started with
 std::string ProcessModuleFileName();  // the executable's full path
 void ShellOpen(WindowHandle owner, const std::string& operation, const std::string& file,
                const std::string& parameters, const std::string& directory, int show);

@@ -66,8 +66,11 @@ size_t StopAnsweringFileDialogs();
 // is looked at.
 void SetKeepAliveInterval(int milliseconds);
 void SetKeepAliveHook(std::function<void()> callback);
-// A key pressed while the program is busy: it waits in the input until the work looks.
+// A key pressed while the program is busy: it waits in the input until the work looks, or,
+// when nothing is busy, until the messages are processed.
 void PostKey(Form& form, ShortCut key);
+// Whether long work shows the program busy (the wait cursor).
+bool Busy();
 
 // Screen size, for checking centred positions.
 int ScreenWidth();

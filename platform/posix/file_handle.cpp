@@ -193,13 +193,13 @@ bool FileHandle::Seek(uint64_t offset) {
   return true;
 }
 
-bool FileHandle::Flush() {
-  if (native_ < 0) {
-    lastError_ = posix::kErrorInvalidHandle;
+bool native::FlushFile(intptr_t handle, uint32_t& error) {
+  if (handle < 0) {
+    error = posix::kErrorInvalidHandle;
     return false;
   }
-  if (fsync(static_cast<int>(native_)) != 0) {
-    lastError_ = posix::Win32Error(errno, {});
+  if (fsync(static_cast<int>(handle)) != 0) {
+    error = posix::Win32Error(errno, {});
     return false;
   }
   return true;

@@ -7,6 +7,7 @@
 #include <cerrno>
 
 #include "platform/files.h"
+#include "platform/native.h"
 #include "platform/posix/file_info.h"
 #include "platform/posix/share_modes.h"
 
@@ -42,7 +43,7 @@ void SyncFolderOf(const std::string& path) {
 
 }  // namespace
 
-bool MoveFileReplacing(const std::string& from, const std::string& to, uint32_t& error) {
+bool native::MoveFileReplacing(const std::string& from, const std::string& to, uint32_t& error) {
   error = InUse(from)     ? posix::kErrorSharingViolation
           : Protected(to) ? posix::kErrorAccessDenied
                           : 0;

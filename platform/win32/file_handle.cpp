@@ -73,9 +73,9 @@ bool FileHandle::Seek(uint64_t offset) {
   return false;
 }
 
-bool FileHandle::Flush() {
-  if (FlushFileBuffers(Native(native_))) return true;
-  lastError_ = GetLastError();
+bool native::FlushFile(intptr_t handle, uint32_t& error) {
+  if (FlushFileBuffers(Native(handle))) return true;
+  error = GetLastError();
   return false;
 }
 

@@ -83,6 +83,39 @@ TEST_F(LongWorkTest, UpdateRunsToItsEndAndNoOtherInputComesThrough) {
   EXPECT_EQ(form->StatusBar1.ShownText(), form->StatusBar1.SimpleText());
 }
 
+TEST_F(LongWorkTest, InputAfterTheLastLookGoesWithTheWork) {
+  AddRows({{"2001/01/01", "a", ""}});
+  Select({0});
+  {
+    LongWork work(*form);
+    work.Advance(WorkStep::Update, 0, 1);
+    ui::testing::PostKey(*form, ui::Key(ui::kKeyDelete));
+  }
+  DrainMessages();
+  EXPECT_EQ(form->ListView1.Count(), 1);
+  // Once nothing is busy a key reaches the window again.
+  ui::testing::PostKey(*form, ui::Key(ui::kKeyDelete));
+  DrainMessages();
+  EXPECT_EQ(form->ListView1.Count(), 0);
+}
+
+TEST_F(LongWorkTest, NestedWorkLeavesTheOuterOnesProgressBusyStateAndInput) {
+  {
+    LongWork outer(*form);
+    outer.Advance(WorkStep::Collect, 1);
+    {
+      LongWork inner(*form);
+      inner.Advance(WorkStep::Load, 2);
+      ui::testing::PostKey(*form, ui::Key(ui::kKeyEscape));
+    }
+    EXPECT_EQ(form->StatusBar1.ShownText(), "読み込み中 2 行…");
+    EXPECT_TRUE(ui::testing::Busy());
+    EXPECT_TRUE(outer.Advance(WorkStep::Collect, 3));  // the Esc is the outer work's to see
+  }
+  EXPECT_EQ(form->StatusBar1.ShownText(), form->StatusBar1.SimpleText());
+  EXPECT_FALSE(ui::testing::Busy());
+}
+
 TEST(GroupedNumber, GroupsDigitsByThrees) {
   EXPECT_EQ(GroupedNumber(0), "0");
   EXPECT_EQ(GroupedNumber(999), "999");

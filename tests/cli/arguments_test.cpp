@@ -89,6 +89,7 @@ TEST(CliArguments, RejectWhatMakesNoCommand) {
       {"--version", "x"},
       {"list", "a", "--date-from", "size"},
       {"list", "a", "--only-dated"},
+      {"list", "a", "--verbose"},
       {"apply", "x", "--date-from", "exif"},
       {"shift", "+1d"},
       {"shift", "1d", "x"},

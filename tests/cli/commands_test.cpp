@@ -65,6 +65,22 @@ TEST_F(Cli, ListsWhatTheWindowSavesAfterADropOfTheSamePaths) {
   EXPECT_EQ(tree.ReadFile("cli.txt"), tree.ReadFile("window.txt"));
 }
 
+TEST_F(Cli, ListKeepsRowsOfOneDateInTheOrderTheyCame) {
+  // More rows than a sort puts in order one by one, named out of the order of their names.
+  tree.AddFile("early.txt", "", LocalFileTime(2000, 1, 1));
+  Strings words = {"list"};
+  std::string tied;
+  for (int i = 0; i < 40; ++i) {
+    const std::string name = std::to_string(i * 7 % 40) + ".txt";
+    tree.AddFile(name, "", LocalFileTime(2001, 1, 1));
+    words.push_back(tree.Path(name));
+    tied += Line("2001/01/01", tree.Path(name), "txt");
+  }
+  words.push_back(tree.Path("early.txt"));
+  EXPECT_EQ(Run(words), 0);
+  EXPECT_EQ(console.out, Line("2000/01/01", tree.Path("early.txt"), "txt") + tied);
+}
+
 TEST_F(Cli, ListReportsPathsWithoutADateAndWritesTheRest) {
   tree.AddFile("ok.txt", "", LocalFileTime(2001, 1, 1));
   tree.AddFile("old.txt", "", LocalFileTime(1979, 12, 31, 12));

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <string>
+#include <vector>
 
 #ifndef _WIN32
 #include <sys/resource.h>
@@ -28,6 +30,19 @@ struct FailingWrites {
     platform::testing::FailWritesAfter(bytes);
   }
   ~FailingWrites() { platform::testing::FailWritesAfter(std::nullopt); }
+};
+
+// The flushes, closes and moves of files while the guard lives. With `movesSucceed` a move
+// counts as done without being made, as if nothing protected the file it replaces.
+struct HeardCalls {
+  explicit HeardCalls(bool movesSucceed = false) {
+    platform::testing::HearFileCalls([this, movesSucceed](const char* call) {
+      calls.emplace_back(call);
+      return movesSucceed && calls.back() == "move";
+    });
+  }
+  ~HeardCalls() { platform::testing::HearFileCalls(nullptr); }
+  std::vector<std::string> calls;
 };
 
 TEST_F(ListFileTest, SavesOneQuotedLinePerRowFromTheTop) {
@@ -70,6 +85,8 @@ TEST_F(ListFileTest, AFailedSaveLeavesTheFolderAsItWas) {
   for (const Case& c : cases) {
     if (c.relative == "locked.txt" && !readOnlyHolds) continue;  // root under Wine writes it
     {
+      // A move would replace even a protected file: the save must stop before it.
+      HeardCalls heard(true);
       FailingWrites failing(c.writable);
       Save(c.relative);
     }
@@ -84,6 +101,16 @@ TEST_F(ListFileTest, AFailedSaveLeavesTheFolderAsItWas) {
   EXPECT_EQ(BoxTexts(), "");
   EXPECT_EQ(tree.ReadFile("old.txt"), "\"2001/01/01\",\"C:\\a\",\"txt\"\r\n");
   EXPECT_EQ(Listing(), listing);
+}
+
+TEST_F(ListFileTest, TheNewFileIsOnTheDiskAndClosedBeforeItReplacesTheOldOne) {
+  AddRows({{"2001/01/01", "C:\\a", "txt"}});
+  tree.AddFile("list.txt", "old");
+  HeardCalls heard;
+  Save("list.txt");
+  // The old file is opened to see that it may be replaced, and closed again.
+  EXPECT_EQ(heard.calls, (std::vector<std::string>{"close", "flush", "close", "move"}));
+  EXPECT_EQ(tree.ReadFile("list.txt"), "\"2001/01/01\",\"C:\\a\",\"txt\"\r\n");
 }
 
 TEST_F(ListFileTest, AFullFileSystemKeepsTheOldFile) {

@@ -25,6 +25,7 @@ TEST(Profile, ReadsValuesByTheRulesOfTheProfileFunctions) {
       {"[show]\ntoolbar=0\n", "show", "toolbar", "0"},             // LF alone
       {"[s]\r\nk=\"a b\"\r\n", "s", "k", "a b"},                   // one pair of quotes goes
       {"[s]\r\nk='a'\r\n", "s", "k", "a"},
+      {"[s]\r\nk=\"\"\r\n", "s", "k", ""},
       {"[s]\r\nk=\"a\r\n", "s", "k", "\"a"},
       {"[s]\r\nk=a=b\r\n", "s", "k", "a=b"},
       {"[s]\r\nk=\r\n", "s", "k", ""},

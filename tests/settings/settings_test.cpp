@@ -108,6 +108,22 @@ TEST_F(Settings, ThePlacementIsRestoredOnlyWhenMarkedAndKeptWhereItCanBeSeen) {
   EXPECT_EQ(form->Height(), 300);
 }
 
+TEST_F(Settings, ThePlacementAtCloseIsTheOneRestoredAtTheNextStart) {
+  StartWith("[show]\r\nwindow=1\r\n");
+  form->SetLeft(60);
+  form->SetTop(40);
+  form->SetWidth(520);
+  form->SetHeight(310);
+  CloseAndStart();
+  EXPECT_EQ(Value("window", "left") + " " + Value("window", "top") + " " +
+                Value("window", "width") + " " + Value("window", "height"),
+            "60 40 520 310");
+  EXPECT_EQ(form->Left(), 60);
+  EXPECT_EQ(form->Top(), 40);
+  EXPECT_EQ(form->Width(), 520);
+  EXPECT_EQ(form->Height(), 310);
+}
+
 TEST_F(Settings, RecentFilesAreNumberedByTheirOrderInTheFile) {
   StartWith(
       "[file]\r\nmax=4\r\n[recent]\r\n0=C:\\a b.txt\r\n1=C:\\b.txt\r\nx=C:\\c.txt\r\n"

@@ -1,6 +1,10 @@
 #include "ui/application.h"
 
+#include <vector>
+
 #include "ui/form.h"
+#include "ui/headless/form_impl.h"
+#include "ui/testing.h"
 
 namespace ui {
 
@@ -16,6 +20,16 @@ void Application::Run(Form& mainForm, int showCommand) {
 
 void Application::Terminate() { terminated_ = true; }
 
-void Application::ProcessMessages() {}
+std::vector<headless::PostedKey>& headless::PostedKeys() {
+  static std::vector<PostedKey> keys;
+  return keys;
+}
+
+// The keys that wait in the input reach their forms, as the message loop dispatches them.
+void Application::ProcessMessages() {
+  std::vector<headless::PostedKey> keys;
+  keys.swap(headless::PostedKeys());
+  for (const headless::PostedKey& posted : keys) testing::PressKey(*posted.form, posted.key);
+}
 
 }  // namespace ui

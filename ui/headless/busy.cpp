@@ -1,29 +1,29 @@
 #include "ui/busy.h"
 
-#include <vector>
-
+#include "ui/headless/form_impl.h"
 #include "ui/testing.h"
 
 namespace ui {
 
-namespace {
-// Keys posted while busy: nothing reads them until the work looks.
-std::vector<ShortCut>& PendingKeys() {
-  static std::vector<ShortCut> keys;
-  return keys;
+bool& headless::Busy() {
+  static bool busy = false;
+  return busy;
 }
-}  // namespace
 
-void detail::BeginBusy() {}
-void detail::EndBusy() {}
+void detail::BeginBusy() { headless::Busy() = true; }
+void detail::EndBusy() { headless::Busy() = false; }
 
 bool detail::PumpWhileBusy() {
   bool escape = false;
-  for (const ShortCut& key : PendingKeys()) escape = escape || key == Key(kKeyEscape);
-  PendingKeys().clear();
+  for (const headless::PostedKey& posted : headless::PostedKeys()) {
+    escape = escape || posted.key == Key(kKeyEscape);
+  }
+  headless::PostedKeys().clear();
   return escape;
 }
 
-void testing::PostKey(Form&, ShortCut key) { PendingKeys().push_back(key); }
+void testing::PostKey(Form& form, ShortCut key) { headless::PostedKeys().push_back({&form, key}); }
+
+bool testing::Busy() { return headless::Busy(); }
 
 }  // namespace ui

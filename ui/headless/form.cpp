@@ -13,6 +13,8 @@ namespace ui {
 Form::Form() : impl_(std::make_unique<Impl>()) {}
 
 Form::~Form() {
+  std::erase_if(headless::PostedKeys(),
+                [this](const headless::PostedKey& posted) { return posted.form == this; });
   Application& application = Application::Instance();
   if (application.MainForm() == this) application.SetMainForm(nullptr);
 }

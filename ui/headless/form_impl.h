@@ -3,8 +3,10 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "ui/form.h"
+#include "ui/shortcut.h"
 
 namespace ui {
 
@@ -27,6 +29,16 @@ constexpr int kMenuBarHeight = 20;
 // One monitor of a fixed size, with no task bar: its work area is the whole screen.
 constexpr int kScreenWidth = 1024;
 constexpr int kScreenHeight = 768;
+
+// A key posted to a form and not taken yet (ui::testing::PostKey): long work throws it away
+// when it looks at the input; otherwise the message loop hands it to its form.
+struct PostedKey {
+  Form* form;
+  ShortCut key;
+};
+std::vector<PostedKey>& PostedKeys();
+// Whether long work shows the wait cursor.
+bool& Busy();
 
 }  // namespace headless
 

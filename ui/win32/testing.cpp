@@ -120,6 +120,10 @@ void DropFiles(Form& form, const std::vector<std::string>& paths) {
                reinterpret_cast<WPARAM>(platform::testing::MakeDrop(paths)), 0);
 }
 
+bool Busy() {
+  return win32::Busy() && GetCursor() == LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT));
+}
+
 int ScreenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
 int ScreenHeight() { return GetSystemMetrics(SM_CYSCREEN); }
 
