@@ -78,6 +78,7 @@ const std::vector<StampResult>& StampRun::Finish() {
     lock.unlock();
     Tell();
   }
+  Tell();  // every row done
   Close();
   if (error_) std::rethrow_exception(error_);
   return results_;
