@@ -24,13 +24,16 @@ void TForm1::WMDropFiles(TWMDropFiles& message) {
   CollectedPaths list;
   FinishDrop finish(drop);
   LongWork work(*this);
+  walkTrouble_ = {};
   const uint32_t count = platform::DropQueryFile(drop, kCountQuery, nullptr, 0);
   for (uint32_t i = 0; i < count && !work.Stopped(); ++i) {
-    const uint32_t length = platform::DropQueryFile(drop, i, nullptr, 0);
-    std::string path(length, '\0');
-    // The string's own terminator gives the call room for its zero.
-    platform::DropQueryFile(drop, i, path.data(), length + 1);
-    CollectPath(path, list);
+    std::string path;
+    if (platform::DropPath(drop, i, path)) {
+      CollectPath(path, list);
+    } else {
+      walkTrouble_.unnamable.push_back(path);
+    }
   }
   AddCollectedRows(ListView1, list);
+  ShowWalkTrouble();
 }

@@ -35,7 +35,9 @@ void TForm1::FormCreate() {
   AppDir = PathDirectory(platform::ModuleFileName());
 
   const std::vector<std::string> arguments = CommandLineArguments(platform::CommandLine());
-  if (arguments.empty()) return;
+  walkTrouble_ = {};
+  walkTrouble_.unnamable = platform::UnnamableArguments();
+  if (arguments.empty() && walkTrouble_.unnamable.empty()) return;
   CollectedPaths list;
   LongWork work(*this);
   for (const std::string& path : arguments) {
@@ -43,6 +45,7 @@ void TForm1::FormCreate() {
     CollectPath(path, list);
   }
   AddCollectedRows(ListView1, list);
+  ShowWalkTrouble();
 }
 
 void TForm1::FormShow() { UpdateCommands(); }

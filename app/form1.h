@@ -127,6 +127,13 @@ class TForm1 : public ui::Form {
   void CollectPath(const std::string& path, CollectedPaths& list);
   // The paths move into the rows: the list is left empty.
   void AddCollectedRows(ui::ListView& list, CollectedPaths& paths);
+  // What the walks of one drop (or of the command line) left out, shown once it is listed:
+  // paths whose names the code page cannot write, and folders not read to their end.
+  struct WalkTrouble {
+    std::vector<std::string> unnamable, cutShort;
+  };
+  WalkTrouble walkTrouble_;
+  void ShowWalkTrouble();
 
   // List files and recent files (listfile/).
   void LoadListFile(const std::string& path);

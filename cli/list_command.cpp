@@ -107,10 +107,22 @@ int RunList(const Arguments& arguments, Console& console) {
     ProgressLine progress(console);
     const WorkProgress watcher = progress.Watcher();
     CollectedPaths collected;
+    WalkReports reports;
+    reports.unreadable = [&](const std::string& folder, uint32_t error) {
+      report(folder, UnreadableFolderText(error));
+    };
+    reports.cutShort = [&](const std::string& folder, uint32_t error) {
+      report(folder, CutShortFolderText(error));
+    };
+    reports.unnamable = [&](const std::string& path) { report(path, UnnamableText()); };
     for (const std::string& path : arguments.inputs) {
-      WalkPath(path, collected, watcher, [&](const std::string& folder, uint32_t error) {
-        report(folder, UnreadableFolderText(error));
-      });
+      // A list names its paths in full, so that it applies from any working folder.
+      std::string full;
+      if (!platform::FullPathName(path, full)) {
+        report(path, NoFullPathText());
+        continue;
+      }
+      WalkPath(full, collected, watcher, reports);
     }
     rows = builder.Build(collected, watcher);
   }

@@ -2,5 +2,5 @@
 #include "cli/run.h"
 
 int main(int argc, char** argv) {
-  return RunCli(std::vector<std::string>(argv + 1, argv + argc), ProcessConsole());
+  return RunCli(platform::ProgramArguments(argc, argv), ProcessConsole());
 }

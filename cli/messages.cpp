@@ -56,6 +56,16 @@ std::string UnreadableFolderText(uint32_t error) {
   return "cannot list the folder: " + platform::SystemErrorText(error);
 }
 
+std::string CutShortFolderText(uint32_t error) {
+  return "cannot list the folder to its end: " + platform::SystemErrorText(error);
+}
+
+std::string UnnamableText() {
+  return "left out: its name has characters that the code page cannot hold";
+}
+
+std::string NoFullPathText() { return "left out: its full path cannot be made"; }
+
 std::string StampFailureText(const StampResult& result) {
   using Outcome = StampResult::Outcome;
   switch (result.outcome) {

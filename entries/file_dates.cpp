@@ -13,8 +13,9 @@ int32_t Pack(uint16_t date, uint16_t time) {
 }
 
 platform::FileHandle OpenToReadFolder(const std::string& path) {
-  return platform::FileHandle::Open(path, platform::kGenericRead, platform::kShareRead,
-                                    platform::kOpenExisting, platform::kFlagBackupSemantics);
+  return platform::FileHandle::Open(
+      path, platform::kGenericRead, platform::kShareRead, platform::kOpenExisting,
+      platform::kFlagBackupSemantics | platform::kFlagOpenReparsePoint);
 }
 
 }  // namespace

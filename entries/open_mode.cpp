@@ -19,9 +19,9 @@ platform::FileHandle OpenByMode(const std::string& path, uint8_t mode, uint32_t 
 }  // namespace
 
 platform::FileHandle OpenForWrite(const std::string& path, uint8_t mode) {
-  return OpenByMode(path, mode, platform::kFlagNormal);
+  return OpenByMode(path, mode, platform::kFlagNormal | platform::kFlagOpenReparsePoint);
 }
 
 platform::FileHandle OpenFolder(const std::string& path, uint8_t mode) {
-  return OpenByMode(path, mode, platform::kFlagBackupSemantics);
+  return OpenByMode(path, mode, platform::kFlagBackupSemantics | platform::kFlagOpenReparsePoint);
 }

@@ -10,7 +10,9 @@
 // The mode the Update command uses: write access, others may read.
 constexpr uint8_t kOpenWriteShareRead = 0x21;
 
-// CreateFileA(path, access, sharing, none, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, none).
+// CreateFile(path, access, sharing, none, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, none), a link
+// opened as itself (FILE_FLAG_OPEN_REPARSE_POINT): a row of a link shows the link's own
+// date, and its target may lie outside the tree.
 platform::FileHandle OpenForWrite(const std::string& path, uint8_t mode);
 // The same with backup semantics, which also opens a folder.
 platform::FileHandle OpenFolder(const std::string& path, uint8_t mode);

@@ -30,9 +30,3 @@ StampResult StampPath(const StampJob& job) {
   }
   return {Outcome::Stamped, 0};
 }
-
-StampResult StampRow(const ui::ListItem& row) {
-  StampJob job;
-  if (!MakeStampJob(row, job)) return {StampResult::Outcome::NoFileTime, 0};
-  return StampPath(job);
-}

@@ -37,6 +37,3 @@ bool MakeStampJob(const ui::ListItem& row, StampJob& job);
 // Sets the three times of the job's path, opened for writing while others may read it: with
 // backup semantics for a folder row, so that a folder opens.
 StampResult StampPath(const StampJob& job);
-
-// Both halves on the calling thread.
-StampResult StampRow(const ui::ListItem& row);

@@ -16,11 +16,13 @@ constexpr uint32_t kErrorFileNotFound = 2;
 // a link can close a cycle, so folder identities are read only when a link is met.
 class Walk {
  public:
-  Walk(CollectedPaths& list, const WorkProgress& progress, const UnreadableFolder& unreadable)
-      : list_(list), progress_(progress), unreadable_(unreadable) {}
+  Walk(CollectedPaths& list, const WorkProgress& progress, const WalkReports& reports)
+      : list_(list), progress_(progress), reports_(reports) {}
 
-  void Collect(const std::string& path) {
-    const uint32_t attributes = ReadPathAttributes(path);
+  // A folder found by a search comes with the attributes the search gave: reading them again
+  // by its full path may fail (a path too long), which would take it for a missing path.
+  void Collect(const std::string& path, std::optional<uint32_t> found = std::nullopt) {
+    const uint32_t attributes = found ? *found : ReadPathAttributes(path);
     Append({path, attributes, false, {}});
     if (stopped_ || !(attributes & platform::kAttrDirectory)) return;
     if ((attributes & platform::kAttrReparsePoint) && LeadsToAnAncestor(path)) return;
@@ -55,20 +57,23 @@ class Walk {
     const std::string prefix = EndsWithDelimiter(path) ? path : path + platform::kPathDelimiter;
     platform::DirectorySearch search(prefix + "*.*");
     if (!search.Started()) {
-      if (unreadable_ && read && search.Error() != kErrorFileNotFound) {
-        unreadable_(path, search.Error());
+      if (reports_.unreadable && read && search.Error() != kErrorFileNotFound) {
+        reports_.unreadable(path, search.Error());
       }
       return;
     }
     platform::FoundEntry entry;
     while (!stopped_ && search.Next(entry)) {
       if (entry.name == "." || entry.name == "..") continue;
-      if (entry.attributes & platform::kAttrDirectory) {
-        Collect(prefix + entry.name);
+      if (!entry.named) {
+        if (reports_.unnamable) reports_.unnamable(prefix + entry.name);
+      } else if (entry.attributes & platform::kAttrDirectory) {
+        Collect(prefix + entry.name, entry.attributes);
       } else {
         Append({prefix + entry.name, entry.attributes, true, entry.lastWrite});
       }
     }
+    if (!stopped_ && search.Error() && reports_.cutShort) reports_.cutShort(path, search.Error());
   }
 
   void Append(CollectedPath&& entry) {
@@ -78,7 +83,7 @@ class Walk {
 
   CollectedPaths& list_;
   const WorkProgress& progress_;
-  const UnreadableFolder& unreadable_;
+  const WalkReports& reports_;
   bool stopped_ = false;
   std::vector<Ancestor> ancestors_;
 };
@@ -86,6 +91,6 @@ class Walk {
 }  // namespace
 
 void WalkPath(const std::string& path, CollectedPaths& list, const WorkProgress& progress,
-              const UnreadableFolder& unreadable) {
-  Walk(list, progress, unreadable).Collect(path);
+              const WalkReports& reports) {
+  Walk(list, progress, reports).Collect(path);
 }

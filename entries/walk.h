@@ -9,8 +9,19 @@
 #include "entries/work_progress.h"
 
 // Hears of a folder whose entries could not be listed (access denied, a path too long to
-// open), with the system's error code. The folder itself has been collected.
+// open), or not to their end, with the system's error code. The folder itself and what was
+// listed of it have been collected.
 using UnreadableFolder = std::function<void(const std::string& folder, uint32_t error)>;
+// Hears of an entry that is neither listed nor entered because the code page cannot write its
+// name (nor its short name): its path as well as the code page can show it.
+using UnnamablePath = std::function<void(const std::string& path)>;
+
+// What the walk tells as it goes; each may be left empty.
+struct WalkReports {
+  UnreadableFolder unreadable;  // the folder's search could not start
+  UnreadableFolder cutShort;    // the folder's search broke off before its end
+  UnnamablePath unnamable;
+};
 
 // Appends `path` with its attribute word and, when it is a folder, everything beneath it,
 // depth-first: each folder just before its contents, the entries of one folder in the order
@@ -18,4 +29,4 @@ using UnreadableFolder = std::function<void(const std::string& folder, uint32_t 
 // list's size) and may stop the walk there. A folder link that leads back to a folder on the
 // walk's current path is listed but not entered.
 void WalkPath(const std::string& path, CollectedPaths& list, const WorkProgress& progress,
-              const UnreadableFolder& unreadable = nullptr);
+              const WalkReports& reports = {});

@@ -1,11 +1,14 @@
 // File attributes, directory search, file handles and file times.
-// Every path is a byte string of the ANSI code page; on Windows the calls are the "A" ones.
+// Every path is a byte string of the ANSI code page. On Windows the calls are the wide ones,
+// given the path in its wide form (with the "\\?\" prefix once it is 260 bytes or more), and
+// the names they give back are taken only where the code page writes them exactly.
 #pragma once
 
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -34,6 +37,9 @@ struct FoundEntry {
   std::string name;  // the name alone, without its folder
   uint32_t attributes = 0;
   FileTime lastWrite;  // UTC
+  // False when the code page cannot write the name, nor its short (8.3) name if it has one:
+  // `name` then only shows it, as well as the code page can, and leads to no file.
+  bool named = true;
 };
 
 // FindFirstFileA / FindNextFileA / FindClose over one pattern such as "C:\dir\*.*".
@@ -47,9 +53,11 @@ class DirectorySearch {
 
   bool Started() const;  // false when the search could not start
   // Why it could not start, as a Win32 error code: 2 when nothing matched the pattern, 3 for
-  // a folder that is missing or whose path is too long, 5 for one that may not be read.
+  // a folder that is missing or whose path is too long, 5 for one that may not be read. Once
+  // Next has given false: 0 at the end of the entries, else why the search broke off.
   uint32_t Error() const;
-  bool Next(FoundEntry& entry);  // the next entry ("." and ".." included); false at the end
+  // The next entry ("." and ".." included); false at the end and when the search fails.
+  bool Next(FoundEntry& entry);
 
  private:
   struct Impl;
@@ -69,6 +77,8 @@ constexpr uint32_t kCreateAlways = 2;
 constexpr uint32_t kOpenExisting = 3;
 constexpr uint32_t kFlagNormal = 0x80;                  // FILE_ATTRIBUTE_NORMAL
 constexpr uint32_t kFlagBackupSemantics = 0x02000000u;  // lets a folder be opened
+// Opens a link itself rather than what it leads to (FILE_FLAG_OPEN_REPARSE_POINT).
+constexpr uint32_t kFlagOpenReparsePoint = 0x00200000u;
 
 // An open file or folder (CreateFileA); closed with CloseHandle when the object goes.
 class FileHandle {
@@ -110,6 +120,11 @@ bool MoveFileReplacing(const std::string& from, const std::string& to, uint32_t&
 // DeleteFileA: false when the file cannot be removed.
 bool RemoveFile(const std::string& path);
 
+// The full path of a path relative to the working folder, as GetFullPathName gives it (on
+// Linux the real path of its folder, then its last name). False when it cannot be made, or
+// when the code page cannot write it.
+bool FullPathName(const std::string& path, std::string& full);
+
 // A number that every spelling of a path which the file system takes for the same name
 // shares: names compare without regard to case on Windows (upper-cased as Unicode); the
 // posix build folds ASCII letters alike, so that both builds group paths the same way.
@@ -129,6 +144,13 @@ namespace testing {
 // From now on, writes through FileHandle succeed for `bytes` more bytes and then fail as on
 // a full disk (ERROR_DISK_FULL, 112); nullopt lets every write through again.
 void FailWritesAfter(std::optional<uint64_t> bytes);
+// From now on, each directory search gives `entries` entries ("." and ".." count) and then
+// fails as a share that goes away does (ERROR_UNEXP_NET_ERR, 59); nullopt lets them run.
+void FailSearchesAfter(std::optional<uint32_t> entries);
+// Linux: names holding any of these characters (UTF-8) count as names the code page cannot
+// write, in searches, drops and arguments; an empty list takes every name again. Windows
+// converts with the code page's own tables, and this does nothing there.
+void RefuseInNames(std::vector<std::string> characters);
 // From now on, each FileHandle flush, each close of an open FileHandle and each
 // MoveFileReplacing is told to `hook` as it is made: "flush", "close", "move". A move that
 // the hook answers true for counts as done and is not made. An empty hook hears nothing.

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/process.h"
 #include "platform/time.h"
@@ -18,8 +19,13 @@ bool FlushFile(intptr_t handle, uint32_t& error);
 // The system's move behind platform::MoveFileReplacing.
 bool MoveFileReplacing(const std::string& from, const std::string& to, uint32_t& error);
 
-SystemTime LocalClock();              // the real local clock
-std::string ProcessCommandLine();     // the command line the process was started with
+// Whether a directory search that has given `given` entries now fails for a test
+// (testing::FailSearchesAfter), and with which error code.
+bool SearchFailsAt(uint32_t given, uint32_t& error);
+
+SystemTime LocalClock();  // the real local clock
+// The command line the process was started with, and the arguments left out of it.
+std::string ProcessCommandLine(std::vector<std::string>& unnamable);
 std::string ProcessModuleFileName();  // the executable's full path
 void ShellOpen(WindowHandle owner, const std::string& operation, const std::string& file,
                const std::string& parameters, const std::string& directory, int show);

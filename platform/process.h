@@ -12,8 +12,21 @@ namespace platform {
 using WindowHandle = void*;  // the native window (HWND on Windows)
 using DropHandle = void*;    // the drop handle of one drop (HDROP on Windows)
 
-std::string ModuleFileName();  // GetModuleFileNameA(NULL): the executable's full path
-std::string CommandLine();     // GetCommandLineA
+std::string ModuleFileName();  // GetModuleFileNameW(NULL): the executable's full path
+// GetCommandLineW in the code page: the arguments whose names the code page cannot write
+// (nor their short names) are left out, and UnnamableArguments shows them.
+std::string CommandLine();
+std::vector<std::string> UnnamableArguments();
+
+// An argument of a console program, as the C runtime splits the command line (the wide one on
+// Windows); `named` is false when the code page cannot write it (nor its short name), and
+// `text` then only shows it.
+struct ProgramArgument {
+  std::string text;
+  bool named = true;
+};
+// The arguments after the program's name; Windows reads them anew, Linux takes argv.
+std::vector<ProgramArgument> ProgramArguments(int argc, char** argv);
 
 // The show command of GetStartupInfoA (wShowWindow) when STARTF_USESHOWWINDOW is set,
 // otherwise SW_SHOWDEFAULT (10).
@@ -31,11 +44,15 @@ void AcceptDroppedFiles(WindowHandle window, bool accept);  // DragAcceptFiles
 // DragQueryFileA: with index 0xFFFFFFFF the number of items; with no buffer the length of
 // item `index` in characters; otherwise copies it (at most size - 1 characters and a zero).
 uint32_t DropQueryFile(DropHandle drop, uint32_t index, char* buffer, uint32_t size);
+// Item `index` of the drop (DragQueryFileW) in the code page: itself, or its short form where
+// only that converts. False when neither does; `path` then only shows it.
+bool DropPath(DropHandle drop, uint32_t index, std::string& path);
 void DropFinish(DropHandle drop);  // DragFinish
 
 namespace testing {
 // A drop handle holding these paths, as the shell would hand it to the window.
-DropHandle MakeDrop(const std::vector<std::string>& paths);
+// With `utf8` the paths are UTF-8, handed over as the shell hands wide names (Windows).
+DropHandle MakeDrop(const std::vector<std::string>& paths, bool utf8 = false);
 // How many handles made by MakeDrop have been finished (DropFinish) so far.
 int FinishedDrops();
 
@@ -47,8 +64,10 @@ struct ShellRequest {
 // Records ShellOpen calls instead of making them while on (tests).
 void RecordShellRequests(bool on);
 std::vector<ShellRequest> TakeShellRequests();
-// Replaces the text that CommandLine gives (tests); nullopt returns to the real one.
-void SetCommandLineOverride(std::optional<std::string> commandLine);
+// Replaces the text that CommandLine gives, and what UnnamableArguments gives (tests); nullopt
+// returns to the real ones.
+void SetCommandLineOverride(std::optional<std::string> commandLine,
+                            std::vector<std::string> unnamable = {});
 // Replaces the path that ModuleFileName gives (tests, so that the settings file beside the
 // program lies in a scratch folder); nullopt returns to the real one.
 void SetModuleFileNameOverride(std::optional<std::string> path);

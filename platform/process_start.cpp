@@ -7,9 +7,21 @@
 namespace platform {
 namespace {
 
-std::optional<std::string>& CommandLineOverride() {
-  static std::optional<std::string> commandLine;
-  return commandLine;
+struct CommandLineTexts {
+  std::string line;
+  std::vector<std::string> unnamable;
+};
+
+std::optional<CommandLineTexts>& CommandLineOverride() {
+  static std::optional<CommandLineTexts> texts;
+  return texts;
+}
+
+CommandLineTexts CommandLineNow() {
+  if (CommandLineOverride()) return *CommandLineOverride();
+  CommandLineTexts texts;
+  texts.line = native::ProcessCommandLine(texts.unnamable);
+  return texts;
 }
 
 std::optional<std::string>& ModuleFileNameOverride() {
@@ -19,13 +31,17 @@ std::optional<std::string>& ModuleFileNameOverride() {
 
 }  // namespace
 
-std::string CommandLine() {
-  if (CommandLineOverride()) return *CommandLineOverride();
-  return native::ProcessCommandLine();
-}
+std::string CommandLine() { return CommandLineNow().line; }
 
-void testing::SetCommandLineOverride(std::optional<std::string> commandLine) {
-  CommandLineOverride() = std::move(commandLine);
+std::vector<std::string> UnnamableArguments() { return CommandLineNow().unnamable; }
+
+void testing::SetCommandLineOverride(std::optional<std::string> commandLine,
+                                     std::vector<std::string> unnamable) {
+  if (commandLine) {
+    CommandLineOverride() = CommandLineTexts{std::move(*commandLine), std::move(unnamable)};
+  } else {
+    CommandLineOverride().reset();
+  }
 }
 
 std::string ModuleFileName() {

@@ -33,7 +33,7 @@ void ClickColumnHeader(ListView& list, int column);
 // A left click on a row's caption (selects it alone and focuses it, as a click does).
 void ClickRow(ListView& list, int index);
 // Files dropped on the form, as the shell delivers them.
-void DropFiles(Form& form, const std::vector<std::string>& paths);
+void DropFiles(Form& form, const std::vector<std::string>& paths, bool utf8 = false);
 
 // Message boxes: while recording, every box is shown and then answered with OK at once;
 // what it showed is kept.

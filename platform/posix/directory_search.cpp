@@ -3,13 +3,16 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <fnmatch.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <memory>
 #include <vector>
 
 #include "platform/files.h"
+#include "platform/native.h"
 #include "platform/posix/file_info.h"
 
 namespace platform {
@@ -28,6 +31,7 @@ bool Describe(int folder, const std::string& path, const std::string& name, Foun
   if (isLink && fstatat(folder, path.c_str(), &target, 0) != 0) return false;
   const struct stat& info = isLink ? target : own;
   entry.name = name;
+  entry.named = posix::ToCodePage(entry.name);
   entry.attributes = posix::AttributesOf(name, info, isLink);
   entry.lastWrite = posix::FileTimeFromTimespec(info.st_mtim);
   return true;
@@ -105,10 +109,11 @@ Found Search(const std::string& pattern) {
 struct DirectorySearch::Impl {
   Found found;
   size_t next = 0;
+  bool failed = false;
 };
 
 DirectorySearch::DirectorySearch(const std::string& pattern)
-    : impl_(new Impl{Search(pattern), 0}) {}
+    : impl_(new Impl{Search(pattern), 0, false}) {}
 
 DirectorySearch::~DirectorySearch() { delete impl_; }
 
@@ -117,7 +122,11 @@ bool DirectorySearch::Started() const { return !impl_->found.entries.empty(); }
 uint32_t DirectorySearch::Error() const { return impl_->found.error; }
 
 bool DirectorySearch::Next(FoundEntry& entry) {
-  if (impl_->next >= impl_->found.entries.size()) return false;
+  if (impl_->failed || impl_->next >= impl_->found.entries.size()) return false;
+  if (native::SearchFailsAt(static_cast<uint32_t>(impl_->next), impl_->found.error)) {
+    impl_->failed = true;
+    return false;
+  }
   entry = std::move(impl_->found.entries[impl_->next++]);  // each entry is given once
   return true;
 }
@@ -127,6 +136,37 @@ bool DirectorySearch::Next(FoundEntry& entry) {
 bool FindOne(const std::string& path, FoundEntry& entry) {
   return !path.empty() && path.back() != '/' &&
          Describe(AT_FDCWD, path, posix::LastComponent(path), entry);
+}
+
+// The folder is resolved, the last name kept: a link named by the user stays that link.
+bool FullPathName(const std::string& path, std::string& full) {
+  if (path.empty()) return false;
+  std::string trimmed = path;
+  while (trimmed.size() > 1 && trimmed.back() == '/') trimmed.pop_back();
+  const size_t slash = trimmed.rfind('/');
+  std::string folder = slash == std::string::npos ? "."
+                       : slash == 0               ? "/"
+                                                  : trimmed.substr(0, slash);
+  std::string name = slash == std::string::npos ? trimmed : trimmed.substr(slash + 1);
+  if (name == "." || name == ".." || trimmed == "/") {
+    folder = trimmed;
+    name.clear();
+  }
+  // A missing folder is named from the working folder, as GetFullPathName names it.
+  char* real = realpath(folder.c_str(), nullptr);
+  if (real) {
+    full = real;
+    std::free(real);
+  } else if (folder[0] == '/') {
+    full = folder;
+  } else {
+    char* working = getcwd(nullptr, 0);
+    if (!working) return false;
+    full = std::string(working) + "/" + folder;
+    std::free(working);
+  }
+  if (!name.empty()) full += (full == "/" ? "" : "/") + name;
+  return posix::ToCodePage(full);
 }
 
 uint32_t ReadAttributes(const std::string& path) {

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/posix/file_info.h"
 #include "platform/process.h"
 
 namespace platform {
@@ -31,13 +32,22 @@ uint32_t DropQueryFile(DropHandle drop, uint32_t index, char* buffer, uint32_t s
   return copied;
 }
 
+bool DropPath(DropHandle drop, uint32_t index, std::string& path) {
+  const std::vector<std::string>& paths = static_cast<Drop*>(drop)->paths;
+  path = index < paths.size() ? paths[index] : std::string();
+  return posix::ToCodePage(path);
+}
+
 void DropFinish(DropHandle drop) {
   if (!drop) return;
   delete static_cast<Drop*>(drop);
   ++FinishedCount();
 }
 
-DropHandle testing::MakeDrop(const std::vector<std::string>& paths) { return new Drop{paths}; }
+// Names are UTF-8 here whichever way they come.
+DropHandle testing::MakeDrop(const std::vector<std::string>& paths, bool) {
+  return new Drop{paths};
+}
 
 int testing::FinishedDrops() { return FinishedCount(); }
 

@@ -1,6 +1,8 @@
 #include <windows.h>
 
 #include "platform/files.h"
+#include "platform/native.h"
+#include "platform/win32/wide.h"
 
 namespace platform {
 namespace {
@@ -9,23 +11,37 @@ FileTime FromFiletime(const FILETIME& time) {
   return {(static_cast<uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime};
 }
 
-FoundEntry FromFindData(const WIN32_FIND_DATAA& data) {
-  return {data.cFileName, data.dwFileAttributes, FromFiletime(data.ftLastWriteTime)};
+// A name that the code page cannot write is given by its short name where the volume has one
+// that it can; otherwise the entry is marked as unnamed.
+FoundEntry FromFindData(const WIN32_FIND_DATAW& data) {
+  FoundEntry entry{{}, data.dwFileAttributes, FromFiletime(data.ftLastWriteTime)};
+  if (!win32::ToCodePage(data.cFileName, entry.name)) {
+    std::string alternate;
+    if (data.cAlternateFileName[0] && win32::ToCodePage(data.cAlternateFileName, alternate)) {
+      entry.name = std::move(alternate);
+    } else {
+      entry.named = false;
+    }
+  }
+  return entry;
 }
 
 }  // namespace
 
-uint32_t ReadAttributes(const std::string& path) { return GetFileAttributesA(path.c_str()); }
+uint32_t ReadAttributes(const std::string& path) {
+  return GetFileAttributesW(win32::WidePath(path).c_str());
+}
 
 struct DirectorySearch::Impl {
   HANDLE handle = INVALID_HANDLE_VALUE;
-  WIN32_FIND_DATAA first{};
+  WIN32_FIND_DATAW first{};
   bool firstTaken = false;
+  uint32_t given = 0;
   uint32_t error = 0;
 };
 
 DirectorySearch::DirectorySearch(const std::string& pattern) : impl_(new Impl) {
-  impl_->handle = FindFirstFileA(pattern.c_str(), &impl_->first);
+  impl_->handle = FindFirstFileW(win32::WidePath(pattern).c_str(), &impl_->first);
   if (impl_->handle == INVALID_HANDLE_VALUE) impl_->error = GetLastError();
 }
 
@@ -39,25 +55,34 @@ bool DirectorySearch::Started() const { return impl_->handle != INVALID_HANDLE_V
 uint32_t DirectorySearch::Error() const { return impl_->error; }
 
 bool DirectorySearch::Next(FoundEntry& entry) {
-  if (impl_->handle == INVALID_HANDLE_VALUE) return false;
+  if (impl_->handle == INVALID_HANDLE_VALUE || impl_->error) return false;
+  if (native::SearchFailsAt(impl_->given, impl_->error)) return false;
+  ++impl_->given;
   if (!impl_->firstTaken) {
     impl_->firstTaken = true;
     entry = FromFindData(impl_->first);
     return true;
   }
-  WIN32_FIND_DATAA data;
-  if (!FindNextFileA(impl_->handle, &data)) return false;
+  WIN32_FIND_DATAW data;
+  if (!FindNextFileW(impl_->handle, &data)) {
+    const DWORD error = GetLastError();
+    if (error != ERROR_NO_MORE_FILES) impl_->error = error;
+    return false;
+  }
   entry = FromFindData(data);
   return true;
 }
 
 bool FindOne(const std::string& path, FoundEntry& entry) {
-  WIN32_FIND_DATAA data;
-  HANDLE handle = FindFirstFileA(path.c_str(), &data);
+  WIN32_FIND_DATAW data;
+  HANDLE handle = FindFirstFileW(win32::WidePath(path).c_str(), &data);
   if (handle == INVALID_HANDLE_VALUE) return false;
   FindClose(handle);
   entry = FromFindData(data);
   return true;
 }
+
+// The code page's own tables decide here.
+void testing::RefuseInNames(std::vector<std::string>) {}
 
 }  // namespace platform

@@ -4,6 +4,7 @@
 
 #include "platform/files.h"
 #include "platform/native.h"
+#include "platform/win32/wide.h"
 
 namespace platform {
 namespace {
@@ -24,7 +25,8 @@ void native::CloseFile(intptr_t& handle) {
 FileHandle FileHandle::Open(const std::string& path, uint32_t access, uint32_t share,
                             uint32_t creation, uint32_t flags) {
   FileHandle handle;
-  HANDLE opened = CreateFileA(path.c_str(), access, share, nullptr, creation, flags, nullptr);
+  HANDLE opened =
+      CreateFileW(win32::WidePath(path).c_str(), access, share, nullptr, creation, flags, nullptr);
   handle.native_ = reinterpret_cast<intptr_t>(opened);
   if (opened == INVALID_HANDLE_VALUE) handle.openError_ = handle.lastError_ = GetLastError();
   return handle;

@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include "platform/native.h"
+#include "platform/win32/wide.h"
 
 namespace platform {
 namespace {
@@ -14,18 +15,40 @@ const char* OrNull(const std::string& text) { return text.empty() ? nullptr : te
 }  // namespace
 
 std::string native::ProcessModuleFileName() {
-  std::string path(MAX_PATH, '\0');
+  std::wstring path(MAX_PATH, L'\0');
   for (;;) {
-    DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
     if (length < path.size()) {
       path.resize(length);
-      return path;
+      break;
     }
     path.resize(path.size() * 2);  // cut short: try a longer buffer
   }
+  std::string text;
+  win32::CodePagePath(path, text);
+  return text;
 }
 
-std::string native::ProcessCommandLine() { return GetCommandLineA(); }
+std::string native::ProcessCommandLine(std::vector<std::string>& unnamable) {
+  win32::CodePageCommandLine converted = win32::CommandLineInCodePage(GetCommandLineW());
+  unnamable = std::move(converted.unnamable);
+  return converted.line;
+}
+
+// The C runtime's rules, as CommandLineToArgvW keeps them.
+std::vector<ProgramArgument> ProgramArguments(int, char**) {
+  std::vector<ProgramArgument> arguments;
+  int count = 0;
+  LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
+  if (!wide) return arguments;
+  for (int i = 1; i < count; ++i) {
+    ProgramArgument argument;
+    argument.named = win32::CodePagePath(wide[i], argument.text);
+    arguments.push_back(std::move(argument));
+  }
+  LocalFree(wide);
+  return arguments;
+}
 
 int StartupShowCommand() {
   STARTUPINFOA info;

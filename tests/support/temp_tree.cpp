@@ -81,33 +81,86 @@ void SetReadOnlyOf(const std::string& path, bool readOnly) {
   if (!SetFileAttributesA(path.c_str(), attributes)) Fail("SetFileAttributesA", path);
 }
 
-bool RemoveOne(const std::string& path) {
-  DWORD attributes = GetFileAttributesA(path.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES) return false;
-  SetFileAttributesA(path.c_str(), attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY));
-  return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? RemoveDirectoryA(path.c_str())
-                                                 : DeleteFileA(path.c_str());
+std::wstring Wide(const std::string& text, UINT codePage) {
+  const int length =
+      MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  std::wstring wide(length, L'\0');
+  MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+  return wide;
 }
 
+bool RemoveOneWide(const std::wstring& path) {
+  DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return false;
+  SetFileAttributesW(path.c_str(), attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY));
+  return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? RemoveDirectoryW(path.c_str())
+                                                 : DeleteFileW(path.c_str());
+}
+
+bool RemoveOne(const std::string& path) { return RemoveOneWide(Wide(path, CP_ACP)); }
+
 // Best effort: whatever cannot be removed stays behind rather than failing a destructor.
-void RemoveTree(const std::string& path) {
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
+// Wide, so that names the code page cannot write go too.
+void RemoveTreeWide(const std::wstring& path) {
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((path + L"\\*").c_str(), &found);
   if (search != INVALID_HANDLE_VALUE) {
     do {
-      std::string name = found.cFileName;
-      if (name == "." || name == "..") continue;
-      std::string child = path + "\\" + name;
+      std::wstring name = found.cFileName;
+      if (name == L"." || name == L"..") continue;
+      std::wstring child = path + L"\\" + name;
       bool descend = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
                      !(found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT);
       if (descend)
-        RemoveTree(child);
+        RemoveTreeWide(child);
       else
-        RemoveOne(child);
-    } while (FindNextFileA(search, &found));
+        RemoveOneWide(child);
+    } while (FindNextFileW(search, &found));
     FindClose(search);
   }
-  RemoveOne(path);
+  RemoveOneWide(path);
+}
+
+// The prefix lifts the length limit: a tree may be deeper than MAX_PATH.
+void RemoveTree(const std::string& path) { RemoveTreeWide(L"\\\\?\\" + Wide(path, CP_ACP)); }
+
+std::wstring Utf8Path(const std::string& root, const std::string& relative) {
+  std::wstring path = L"\\\\?\\" + Wide(root, CP_ACP) + L"\\" + Wide(relative, CP_UTF8);
+  for (wchar_t& c : path) c = c == L'/' ? L'\\' : c;
+  return path;
+}
+
+void MakeUtf8(const std::string& root, const std::string& relative, bool folder,
+              const std::string& contents) {
+  const std::wstring path = Utf8Path(root, relative);
+  if (folder) {
+    if (!CreateDirectoryW(path.c_str(), nullptr)) Fail("creating the folder", relative);
+    return;
+  }
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) Fail("creating the file", relative);
+  DWORD written = 0;
+  WriteFile(file, contents.data(), static_cast<DWORD>(contents.size()), &written, nullptr);
+  CloseHandle(file);
+}
+
+void SetUtf8Times(const std::string& root, const std::string& relative, uint64_t ticks) {
+  HANDLE handle = CreateFileW(Utf8Path(root, relative).c_str(), FILE_WRITE_ATTRIBUTES,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) Fail("opening for times", relative);
+  FILETIME time{static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
+  SetFileTime(handle, nullptr, &time, &time);
+  CloseHandle(handle);
+}
+
+uint64_t Utf8TimeOf(const std::string& root, const std::string& relative) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExW(Utf8Path(root, relative).c_str(), GetFileExInfoStandard, &data))
+    Fail("GetFileAttributesExW", relative);
+  return (static_cast<uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+         data.ftLastWriteTime.dwLowDateTime;
 }
 
 // The last-write time, or with `access` the last-access time.
@@ -165,6 +218,30 @@ bool RemoveOne(const std::string& path) {
 
 // Best effort: whatever cannot be removed stays behind rather than failing a destructor.
 // Links are removed, never followed.
+void MakeUtf8(const std::string& root, const std::string& relative, bool folder,
+              const std::string& contents) {
+  const std::string path = root + "/" + relative;
+  if (folder) {
+    if (mkdir(path.c_str(), 0755) != 0) Fail("creating the folder", path);
+    return;
+  }
+  File file(std::fopen(path.c_str(), "wb"));
+  if (!file) Fail("creating the file", path);
+  std::fwrite(contents.data(), 1, contents.size(), file.get());
+}
+
+void SetTimesOf(const std::string& path, uint64_t ticks);
+
+void SetUtf8Times(const std::string& root, const std::string& relative, uint64_t ticks) {
+  SetTimesOf(root + "/" + relative, ticks);
+}
+
+uint64_t TimeOf(const std::string& path, bool access);
+
+uint64_t Utf8TimeOf(const std::string& root, const std::string& relative) {
+  return TimeOf(root + "/" + relative, false);
+}
+
 void RemoveTree(const std::string& path) {
   chmod(path.c_str(), 0700);
   if (DIR* dir = opendir(path.c_str())) {
@@ -280,6 +357,16 @@ std::string TempTree::ReadFile(const std::string& relative) const {
 
 platform::FileTime TempTree::LastWriteTime(const std::string& relative) const {
   return {TimeOf(Path(relative), false)};
+}
+
+void TempTree::AddUtf8(const std::string& relative, bool folder, const std::string& contents,
+                       platform::FileTime lastWrite) {
+  MakeUtf8(root_, relative, folder, contents);
+  SetUtf8Times(root_, relative, lastWrite.ticks);
+}
+
+platform::FileTime TempTree::Utf8LastWriteTime(const std::string& relative) const {
+  return {Utf8TimeOf(root_, relative)};
 }
 
 platform::FileTime TempTree::LastAccessTime(const std::string& relative) const {

@@ -58,6 +58,12 @@ class TempTree {
   platform::FileTime LastWriteTime(const std::string& relative) const;
   platform::FileTime LastAccessTime(const std::string& relative) const;
 
+  // A file or folder (its own folder must exist) whose relative name is UTF-8, so that it may
+  // hold characters that the code page lacks: made by the wide calls on Windows.
+  void AddUtf8(const std::string& relative, bool folder, const std::string& contents,
+               platform::FileTime lastWrite);
+  platform::FileTime Utf8LastWriteTime(const std::string& relative) const;
+
  private:
   std::string root_;
 };

@@ -25,8 +25,8 @@ void ClickColumnHeader(ListView& list, int column) { list.ColumnClicked(column);
 
 void ClickRow(ListView& list, int index) { headless::ListNative::Of(list).ClickRow(index); }
 
-void DropFiles(Form& form, const std::vector<std::string>& paths) {
-  platform::DropHandle drop = platform::testing::MakeDrop(paths);
+void DropFiles(Form& form, const std::vector<std::string>& paths, bool utf8) {
+  platform::DropHandle drop = platform::testing::MakeDrop(paths, utf8);
   if (form.OnDropFiles) Guarded([&] { form.OnDropFiles(drop); });
 }
 

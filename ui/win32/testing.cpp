@@ -115,9 +115,9 @@ void ClickRow(ListView& list, int index) {
   Click(listHwnd, Centre(rc));
 }
 
-void DropFiles(Form& form, const std::vector<std::string>& paths) {
+void DropFiles(Form& form, const std::vector<std::string>& paths, bool utf8) {
   SendMessageA(win32::Hwnd(form), WM_DROPFILES,
-               reinterpret_cast<WPARAM>(platform::testing::MakeDrop(paths)), 0);
+               reinterpret_cast<WPARAM>(platform::testing::MakeDrop(paths, utf8)), 0);
 }
 
 bool Busy() {
