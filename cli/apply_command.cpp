@@ -1,5 +1,6 @@
 #include "cli/apply_command.h"
 
+#include <stdexcept>
 #include <vector>
 
 #include "app/errors.h"
@@ -11,6 +12,7 @@
 #include "entries/stamp_run.h"
 #include "listfile/list_file_text.h"
 #include "listfile/write_whole_file.h"
+#include "platform/files.h"
 
 namespace {
 
@@ -26,17 +28,44 @@ bool ReadRows(const std::vector<std::string>& lists, const WorkProgress& watcher
 }
 
 // The present times of the rows' paths, to the second, as a list file that undoes the run.
-// A path whose time cannot be read is left out: its stamp fails and is reported.
-void WriteBackup(const std::string& file, const Rows& rows) {
+// A path whose time cannot be read is left out: its stamp fails and is reported. A time that
+// no date text can hold is reported, and then nothing is written or applied: false.
+bool WriteBackup(const std::string& file, const Rows& rows, Console& console) {
   Rows saved;
   saved.reserve(rows.size());
+  bool good = true;
   for (const ui::ListItem& row : rows) {
     const std::string& path = row.subItems[0];
     const std::string& kind = row.subItems[1];
     std::string text;
-    if (SecondsDateText(path, kind == kFolderKind, text)) saved.push_back({text, {path, kind}});
+    switch (SecondsDateText(path, kind == kFolderKind, text)) {
+      case SecondsText::Written:
+        saved.push_back({text, {path, kind}});
+        break;
+      case SecondsText::Unwritable:
+        console.Report(ProgramMessage(PathMessage(path, UnkeptTimeText())));
+        good = false;
+        break;
+      case SecondsText::Unread:
+        break;
+    }
   }
-  WriteWholeFile(file, ListFileText(saved));
+  if (good) WriteWholeFile(file, ListFileText(saved));
+  return good;
+}
+
+// A backup is the only way back from a run: it never replaces a list being applied, nor,
+// unless asked (--force-backup), any file that exists. Raises before anything is applied.
+void CheckBackupFile(const Arguments& arguments) {
+  const std::string& backup = arguments.backup;
+  platform::FolderId backupId;
+  if (backup.empty() || !platform::ReadFolderId(backup, backupId)) return;  // a new file
+  for (const std::string& list : arguments.inputs) {
+    platform::FolderId listId;
+    if (list == backup || (platform::ReadFolderId(list, listId) && listId == backupId))
+      throw std::runtime_error(BackupIsListText(backup));
+  }
+  if (!arguments.forceBackup) throw std::runtime_error(BackupExistsText(backup));
 }
 
 }  // namespace
@@ -44,6 +73,7 @@ void WriteBackup(const std::string& file, const Rows& rows) {
 int RunApply(const Arguments& arguments, Console& console) {
   ProgressLine progress(console);
   const WorkProgress watcher = progress.Watcher();
+  CheckBackupFile(arguments);
   Rows rows;
   if (!ReadRows(arguments.inputs, watcher, console, rows)) return 2;
   if (arguments.dryRun) {
@@ -52,7 +82,7 @@ int RunApply(const Arguments& arguments, Console& console) {
       throw EWriteError();
     return 0;
   }
-  if (!arguments.backup.empty()) WriteBackup(arguments.backup, rows);
+  if (!arguments.backup.empty() && !WriteBackup(arguments.backup, rows, console)) return 2;
   StampRun run(rows.size(), watcher);
   for (size_t i = 0; i < rows.size(); ++i) run.Add(i, rows[i]);
   const std::vector<StampResult>& results = run.Finish();

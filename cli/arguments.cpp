@@ -48,6 +48,8 @@ void ReadWords(const std::vector<std::string>& arguments, Arguments& parsed) {
       parsed.dryRun = true;
     } else if (apply && word == "--backup") {
       parsed.backup = value("a file name");
+    } else if (apply && word == "--force-backup") {
+      parsed.forceBackup = true;
     } else if (list && word == "--date-from") {
       parsed.dateFrom = SourceNamed(value("exif or name"));
     } else if (list && word == "--only-dated") {

@@ -15,6 +15,7 @@ struct Arguments {
   std::string output;   // list, shift -o FILE; empty for standard output (list), in place (shift)
   bool dryRun = false;  // apply --dry-run
   std::string backup;   // apply --backup FILE; empty for none
+  bool forceBackup = false;  // apply --force-backup: the backup may replace a file
   DateSource dateFrom = DateSource::LastWrite;  // list --date-from exif|name
   bool onlyDated = false;                       // list --only-dated
   bool verbose = false;                         // list --verbose
@@ -29,7 +30,7 @@ class UsageError : public std::runtime_error {
 
 // The arguments after the program's name:
 //   list PATH... [-o FILE] [--date-from exif|name [--only-dated] [--verbose]]
-//   apply LIST... [--dry-run] [--backup FILE]
+//   apply LIST... [--dry-run] [--backup FILE [--force-backup]]
 //   shift OFFSET LIST... [-o FILE]
 //   --help, -h, --version
 // Options may stand anywhere after the command; "--" makes every later argument an input.

@@ -53,7 +53,7 @@ std::string ShiftedDateText(const std::string& text, int64_t seconds) {
   platform::FileTime local, utc;
   if (second >= 0 && second <= kLastSecond) {
     local.ticks = static_cast<uint64_t>(second) * kTicksPerSecond;
-    if (platform::LocalFileTimeToFileTime(local, utc)) return LocalTimeDateText(local);
+    if (platform::LocalToUtcTime(local, utc)) return LocalTimeDateText(local);
   }
   throw EConvertError("the shifted date lies outside the range of file times");
 }

@@ -3,12 +3,29 @@
 #include "entries/exif_date.h"
 #include "entries/file_bytes.h"
 #include "entries/file_dates.h"
+#include "entries/media_date.h"
 #include "entries/name_date.h"
 #include "platform/time.h"
 
 namespace {
 
 constexpr int64_t kTicksPerMinute = 600'000'000;
+
+// A clock's date and time to local time: as it stands where no offset from UTC is known,
+// else less the offset, which gives UTC, then to local time.
+bool ClockToLocal(const platform::SystemTime& clock, bool hasOffset, int offsetMinutes,
+                  platform::FileTime& local) {
+  platform::FileTime time;
+  if (!platform::SystemTimeToFileTime(clock, time)) return false;
+  if (!hasOffset) {
+    local = time;
+    return true;
+  }
+  const int64_t offset = offsetMinutes * kTicksPerMinute;
+  if (offset > 0 && time.ticks < static_cast<uint64_t>(offset)) return false;
+  const platform::FileTime utc{time.ticks - static_cast<uint64_t>(offset)};
+  return platform::UtcToLocalTime(utc, local);
+}
 
 bool TakenTime(const std::string& path, platform::FileTime& local) {
   platform::FileHandle file =
@@ -17,24 +34,14 @@ bool TakenTime(const std::string& path, platform::FileTime& local) {
   if (!file.Valid()) return false;
   FileBytes bytes(file);
   ExifDate date;
-  platform::FileTime clock;
-  if (!ReadExifDate(bytes, date) || !platform::SystemTimeToFileTime(date.taken, clock)) {
-    return false;
-  }
-  if (!date.hasOffset) {
-    local = clock;
-    return true;
-  }
-  // The camera's clock less its offset is UTC.
-  const int64_t offset = date.offsetMinutes * kTicksPerMinute;
-  if (offset > 0 && clock.ticks < static_cast<uint64_t>(offset)) return false;
-  const platform::FileTime utc{clock.ticks - static_cast<uint64_t>(offset)};
-  return platform::FileTimeToLocalFileTime(utc, local);
+  return ReadTakenDate(bytes, date) &&
+         ClockToLocal(date.taken, date.hasOffset, date.offsetMinutes, local);
 }
 
 bool NameTime(const std::string& path, platform::FileTime& local) {
   platform::SystemTime fields;
-  return NameDate(path, fields) && platform::SystemTimeToFileTime(fields, local);
+  bool utc;
+  return NameDate(path, fields, utc) && ClockToLocal(fields, utc, 0, local);
 }
 
 }  // namespace

@@ -5,17 +5,32 @@
 std::string HelpText() {
   return "Usage: horodex-cli list PATH... [-o FILE] [--date-from exif|name [--only-dated]\n"
          "                        [--verbose]]\n"
-         "       horodex-cli apply LIST... [--dry-run] [--backup FILE]\n"
+         "       horodex-cli apply LIST... [--dry-run] [--backup FILE [--force-backup]]\n"
          "       horodex-cli shift OFFSET LIST... [-o FILE]\n"
          "\n"
          "list    Writes a list file of every file and folder in and beneath the PATHs: the\n"
          "        date and time each was last written, its path and its kind, ordered by date\n"
          "        as the window orders a drop. To standard output, or to FILE (-o), which is\n"
          "        replaced only once the new list is complete.\n"
-         "        --date-from exif  a file's date is the date its photo was taken (EXIF of\n"
-         "                          JPEG, TIFF, DNG, CR2, NEF, ARW), in local time\n"
-         "        --date-from name  a file's date is the date and time in its name:\n"
-         "                          IMG_20250714_150758.jpg, 2025-07-14 15.07.58.jpg\n"
+         "        --date-from exif  a file's date is the date its photo or video was taken,\n"
+         "                          in local time: the EXIF date of JPEG, TIFF, DNG, CR2,\n"
+         "                          NEF, ARW, HEIC, HEIF, AVIF, WebP and PNG (else PNG's\n"
+         "                          Creation Time); the creation date of MOV, MP4, M4V and\n"
+         "                          3GP (com.apple.quicktime.creationdate, else the movie\n"
+         "                          header's time, which is UTC)\n"
+         "        --date-from name  a file's date is the date and time in its name, in\n"
+         "                          local time unless said:\n"
+         "            IMG_20250714_150758.jpg, VID_20250714-150758_1.mp4,\n"
+         "            Screenshot_20240105-101112.png      yyyyMMdd_HHmmss, yyyyMMdd-HHmmss\n"
+         "            PXL_20250714_150758123.jpg          the same, in UTC\n"
+         "            2025-07-14 15.07.58.jpg,\n"
+         "            Screenshot_2025-07-14_15-07-58.png  yyyy-MM-dd HH.mm.ss, ..._HH-mm-ss\n"
+         "            スクリーンショット 2024-01-05 101112.png,\n"
+         "            signal-2024-01-05-101112.jpg        yyyy-MM-dd HHmmss, ...-HHmmss\n"
+         "            Screenshot 2024-01-05 at 10.11.12.png,\n"
+         "            ... at 1.11.12 PM.png               yyyy-MM-dd at H.mm.ss [AM|PM]\n"
+         "            IMG-20230115-WA0003.jpg,\n"
+         "            VID-20230115-WA0003.mp4             yyyyMMdd-WA: the day at 0:00:00\n"
          "        --only-dated      leave out the files without such a date\n"
          "        --verbose         name each file without such a date\n"
          "        Folders, and files without such a date, keep their last-write date;\n"
@@ -26,12 +41,14 @@ std::string HelpText() {
          "        row's path to its date and reports each row that fails.\n"
          "        --dry-run      check the rows and say how many would be applied\n"
          "        --backup FILE  first write the present times of the paths as a list file;\n"
-         "                       applying FILE undoes the run (to the second)\n"
+         "                       applying FILE undoes the run (to the second). FILE must\n"
+         "                       not exist, and is never one of the LISTs\n"
+         "        --force-backup the backup may replace an existing FILE\n"
          "shift   Moves the date of every row of the LISTs by OFFSET (+1d, -2h30m, +90s,\n"
          "        -1d2h: days, hours, minutes, seconds). Writes nothing when a row's date\n"
          "        cannot be read or would leave the range of file times (each such line is\n"
-         "        reported as FILE:LINE); otherwise replaces each LIST as Save does, or\n"
-         "        writes all the rows to FILE (-o).\n"
+         "        reported as FILE:LINE); otherwise writes every new LIST first and then\n"
+         "        puts them all in place, or writes all the rows to FILE (-o).\n"
          "\n"
          "Dates are written and read in the date and time format of the user's locale;\n"
          "where the locale has none (C, POSIX), as yyyy/MM/dd H:mm:ss.\n"
@@ -43,6 +60,24 @@ std::string HelpText() {
 std::string VersionText() { return "horodex-cli " HORODEX_VERSION "\n"; }
 
 std::string ProgramMessage(const std::string& text) { return "horodex-cli: " + text; }
+
+std::string BackupExistsText(const std::string& file) {
+  return "the backup file " + file + " exists (--force-backup replaces it); nothing applied";
+}
+
+std::string BackupIsListText(const std::string& file) {
+  return "the backup file " + file + " is one of the lists to apply; nothing applied";
+}
+
+std::string UnkeptTimeText() {
+  return "its time lies after 9999 and cannot be kept in the backup; nothing applied";
+}
+
+std::string ReplacedListsText(const std::vector<std::string>& lists) {
+  std::string text = "lists already replaced:";
+  for (const std::string& list : lists) text += " " + list;
+  return lists.empty() ? "no list was replaced" : text;
+}
 
 std::string LineMessage(const std::string& file, uint64_t line, const std::string& message) {
   return file + ":" + std::to_string(line) + ": " + message;

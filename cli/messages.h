@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "cli/date_sources.h"
 #include "entries/stamp.h"
@@ -17,6 +18,14 @@ std::string ProgramMessage(const std::string& text);
 std::string LineMessage(const std::string& file, uint64_t line, const std::string& message);
 // "PATH: message"
 std::string PathMessage(const std::string& path, const std::string& message);
+
+// Why apply refuses its --backup FILE.
+std::string BackupExistsText(const std::string& file);
+std::string BackupIsListText(const std::string& file);
+// Why a path's present time cannot go into the backup.
+std::string UnkeptTimeText();
+// What a shift that failed while putting its lists in place had already replaced.
+std::string ReplacedListsText(const std::vector<std::string>& lists);
 
 // Why a folder's entries could not be listed.
 std::string UnreadableFolderText(uint32_t error);

@@ -1,7 +1,10 @@
 #include "cli/shift_command.h"
 
+#include <exception>
+
 #include "cli/date_offset.h"
 #include "cli/list_rows.h"
+#include "cli/messages.h"
 #include "cli/progress_line.h"
 #include "listfile/list_file_text.h"
 #include "listfile/write_whole_file.h"
@@ -21,8 +24,19 @@ int RunShift(const Arguments& arguments, Console& console) {
     if (!good) return 2;
   }
   if (arguments.output.empty()) {
+    std::vector<std::pair<std::string, std::string>> files;
     for (size_t i = 0; i < lists.size(); ++i)
-      WriteWholeFile(arguments.inputs[i], ListFileText(lists[i]));
+      files.emplace_back(arguments.inputs[i], ListFileText(lists[i]));
+    size_t replaced = 0;
+    try {
+      WriteWholeFiles(files, replaced);
+    } catch (const std::exception& error) {
+      if (replaced == 0) throw;  // nothing was done
+      console.Report(ProgramMessage(error.what()));
+      console.Report(ProgramMessage(ReplacedListsText(
+          {arguments.inputs.begin(), arguments.inputs.begin() + static_cast<long>(replaced)})));
+      return 1;
+    }
     return 0;
   }
   Rows all;

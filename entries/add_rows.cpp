@@ -14,6 +14,7 @@ void TForm1::AddCollectedRows(ui::ListView& list, CollectedPaths& paths) {
     list.SetCaption(row, texts.caption);
     list.AddSubItem(row, std::move(texts.subItems[0]));
     list.AddSubItem(row, std::move(texts.subItems[1]));
+    list.SetListedTime(row, texts.listedTime, texts.listedCaptionDigest);
   }
   // The paths live in the rows now: their list goes before the closing sort.
   CollectedPaths().swap(paths);

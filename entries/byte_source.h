@@ -29,3 +29,19 @@ class MemoryBytes : public ByteSource {
  private:
   std::string_view bytes_;
 };
+
+// `size` bytes of other bytes from `start` on, read as bytes of their own: a block that a
+// container holds (the EXIF data of an image), which no read of its may leave.
+class SliceBytes : public ByteSource {
+ public:
+  SliceBytes(ByteSource& bytes, uint64_t start, uint64_t size)
+      : bytes_(bytes), start_(start), size_(size) {}
+  size_t ReadAt(uint64_t offset, uint8_t* out, size_t size) override {
+    if (offset >= size_ || start_ > UINT64_MAX - offset) return 0;
+    return bytes_.ReadAt(start_ + offset, out, std::min<uint64_t>(size, size_ - offset));
+  }
+
+ private:
+  ByteSource& bytes_;
+  const uint64_t start_, size_;
+};

@@ -2,7 +2,6 @@
 
 #include "app/errors.h"
 #include "entries/date_format.h"
-#include "entries/date_value.h"
 #include "entries/file_dates.h"
 #include "entries/path_kind.h"
 
@@ -13,14 +12,34 @@ const std::string& EntrySubItem(const ui::ListItem& row, int index) {
 
 ui::ListItem EntryRowOf(CollectedPath&& entry) {
   std::string kind;
-  int32_t packed;
+  platform::FileTime lastWrite;
+  bool read;
   if (entry.attributes & platform::kAttrDirectory) {
     kind = kFolderKind;
-    packed = GetFolderDate(entry.path);
+    read = GetFolderDate(entry.path, lastWrite);
   } else {
     kind = PathKind(entry.path);
-    packed = entry.hasSearchTime ? SearchTimeDate(entry.searchTime) : FileLastWriteDate(entry.path);
+    lastWrite = entry.searchTime;
+    read = entry.hasSearchTime || FileLastWriteDate(entry.path, lastWrite);
   }
-  std::string text = FormatDateText(PackedDateToValue(packed));
-  return {std::move(text), {std::move(entry.path), std::move(kind)}};
+  if (!read) throw EConvertError("日付に変換できない値が渡されました");
+  std::string text = ListedDateText(lastWrite);
+  const uint64_t digest = CaptionDigest(text);
+  return {std::move(text), {std::move(entry.path), std::move(kind)}, lastWrite.ticks, digest};
+}
+
+uint64_t CaptionDigest(const std::string& caption) {
+  // FNV-1a: an edit that keeps the digest would have to hit one value in 2^64.
+  uint64_t digest = 0xcbf29ce484222325ull;
+  for (const char byte : caption) {
+    digest ^= static_cast<unsigned char>(byte);
+    digest *= 0x100000001b3ull;
+  }
+  return digest == 0 ? 1 : digest;
+}
+
+std::optional<platform::FileTime> ListedLastWrite(const ui::ListItem& row) {
+  if (row.listedCaptionDigest == 0 || row.listedCaptionDigest != CaptionDigest(row.caption))
+    return std::nullopt;
+  return platform::FileTime{row.listedTime};
 }

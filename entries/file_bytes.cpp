@@ -5,12 +5,15 @@
 
 namespace {
 
-// A small photo comes whole in one read; the tags of a big one mostly lie in its first piece.
-constexpr uint32_t kPieceSize = 64 * 1024;
+// The date tags of a photo and the boxes of a video's header mostly lie in one piece; a small
+// piece keeps a video from copying much of its media before the reader seeks past it.
+constexpr uint32_t kPieceSize = 16 * 1024;
 
 }  // namespace
 
 bool FileBytes::Fill(uint64_t offset) {
+  // Past the end that a short read found there is nothing to read.
+  if (offset >= end_) return false;
   // The first piece is read from where the file opened, without a seek.
   const bool placed = (!piece_ && offset == 0) || file_.Seek(offset);
   if (!piece_) piece_.reset(new uint8_t[kPieceSize]);
@@ -18,6 +21,7 @@ bool FileBytes::Fill(uint64_t offset) {
   if (!placed || !file_.Read(piece_.get(), kPieceSize, read)) read = 0;
   pieceSize_ = read;
   pieceStart_ = offset;
+  if (placed && read < kPieceSize) end_ = offset + read;
   return read > 0;
 }
 

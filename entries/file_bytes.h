@@ -20,4 +20,5 @@ class FileBytes : public ByteSource {
   std::unique_ptr<uint8_t[]> piece_;  // allocated at the first read, never cleared
   size_t pieceSize_ = 0;              // the bytes of the piece that were read
   uint64_t pieceStart_ = 0;
+  uint64_t end_ = UINT64_MAX;  // the end of the file, once a read has come short of a piece
 };

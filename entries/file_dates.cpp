@@ -1,16 +1,16 @@
 #include "entries/file_dates.h"
 
+#include <cstdio>
+
+#include "app/errors.h"
 #include "entries/date_format.h"
 #include "entries/date_value.h"
+#include "platform/civil.h"
 #include "platform/time.h"
 
 const char* const kFolderKind = "フォルダ";
 
 namespace {
-
-int32_t Pack(uint16_t date, uint16_t time) {
-  return static_cast<int32_t>((static_cast<uint32_t>(date) << 16) | time);
-}
 
 platform::FileHandle OpenToReadFolder(const std::string& path) {
   return platform::FileHandle::Open(
@@ -22,49 +22,53 @@ platform::FileHandle OpenToReadFolder(const std::string& path) {
 
 uint32_t ReadPathAttributes(const std::string& path) { return platform::ReadAttributes(path); }
 
-int32_t HandleLastWriteDate(const platform::FileHandle& handle) {
-  platform::FileTime utc, local;
-  uint16_t date = 0, time = 0;
-  if (!handle.GetLastWriteTime(utc) || !platform::FileTimeToLocalFileTime(utc, local) ||
-      !platform::FileTimeToDosDateTime(local, date, time)) {
-    return kNoFileDate;
-  }
-  return Pack(date, time);
-}
-
-int32_t SearchTimeDate(platform::FileTime lastWrite) {
-  platform::FileTime local;
-  platform::FileTimeToLocalFileTime(lastWrite, local);  // fails only for times beyond any date
-  uint16_t date = 0, time = 0;
-  if (!platform::FileTimeToDosDateTime(local, date, time)) return kNoFileDate;
-  return Pack(date, time);
-}
-
-int32_t FileLastWriteDate(const std::string& path) {
+bool FileLastWriteDate(const std::string& path, platform::FileTime& utc) {
   platform::FoundEntry entry;
-  if (!platform::FindOne(path, entry)) return kNoFileDate;
-  if (entry.attributes & platform::kAttrDirectory) return kNoFileDate;
-  return SearchTimeDate(entry.lastWrite);
+  if (!platform::FindOne(path, entry) || (entry.attributes & platform::kAttrDirectory))
+    return false;
+  utc = entry.lastWrite;
+  return true;
 }
 
-int32_t GetFolderDate(const std::string& path) {
-  return HandleLastWriteDate(OpenToReadFolder(path));
+bool GetFolderDate(const std::string& path, platform::FileTime& utc) {
+  return OpenToReadFolder(path).GetLastWriteTime(utc);
+}
+
+std::string ListedDateText(platform::FileTime utc) {
+  constexpr uint64_t kTwoSeconds = 20'000'000;
+  // Date texts run to the end of year 9999.
+  const uint64_t kYear10000 = static_cast<uint64_t>(platform::civil::DaysFrom1601(10000, 1, 1)) *
+                              platform::civil::kTicksPerDay;
+  platform::FileTime local;
+  if (!platform::UtcToLocalTime(utc, local) || local.ticks >= kYear10000)
+    throw EConvertError("日付に変換できない値が渡されました");
+  local.ticks -= local.ticks % kTwoSeconds;
+  return LocalTimeDateText(local);
 }
 
 std::string LocalTimeDateText(platform::FileTime local) {
   return FormatDateText(LocalFileTimeToValue(local));
 }
 
-bool SecondsDateText(const std::string& path, bool folderKind, std::string& text) {
+SecondsText SecondsDateText(const std::string& path, bool folderKind, std::string& text) {
   platform::FileTime utc, local;
   if (folderKind) {
-    if (!OpenToReadFolder(path).GetLastWriteTime(utc)) return false;
+    if (!OpenToReadFolder(path).GetLastWriteTime(utc)) return SecondsText::Unread;
   } else {
     platform::FoundEntry entry;
-    if (!platform::FindOne(path, entry)) return false;
+    if (!platform::FindOne(path, entry)) return SecondsText::Unread;
     utc = entry.lastWrite;
   }
-  if (!platform::FileTimeToLocalFileTime(utc, local)) return false;
-  text = LocalTimeDateText(local);
-  return true;
+  if (!platform::UtcToLocalTime(utc, local)) return SecondsText::Unwritable;
+  const platform::civil::CivilDate day = platform::civil::DateFrom1601(
+      static_cast<int64_t>(local.ticks / platform::civil::kTicksPerDay));
+  if (day.year > 9999) return SecondsText::Unwritable;
+  const uint64_t seconds =
+      local.ticks % platform::civil::kTicksPerDay / platform::civil::kTicksPerSecond;
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%04d/%02d/%02d %d:%02d:%02d", day.year, day.month, day.day,
+                static_cast<int>(seconds / 3600), static_cast<int>(seconds / 60 % 60),
+                static_cast<int>(seconds % 60));
+  text = buffer;
+  return SecondsText::Written;
 }

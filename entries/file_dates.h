@@ -1,5 +1,4 @@
-// Reading last-write times as packed file dates (MS-DOS date in the high half, time in the
-// low half, local time, two-second resolution); -1 when no date could be read.
+// Reading last-write times, and the date text a row shows for one.
 #pragma once
 
 #include <cstdint>
@@ -7,25 +6,32 @@
 
 #include "platform/files.h"
 
-constexpr int32_t kNoFileDate = -1;
-
 // The kind text that marks a folder row.
 extern const char* const kFolderKind;
 
 uint32_t ReadPathAttributes(const std::string& path);
-int32_t HandleLastWriteDate(const platform::FileHandle& handle);
-int32_t FileLastWriteDate(const std::string& path);
-// A last-write time that a directory search reported, converted as FileLastWriteDate does.
-int32_t SearchTimeDate(platform::FileTime lastWrite);
-// The date of a path opened as a folder (read access, others may read, backup semantics).
-int32_t GetFolderDate(const std::string& path);
+// The last-write time (UTC) of a file found by name; false when there is none or the path is
+// a folder.
+bool FileLastWriteDate(const std::string& path, platform::FileTime& utc);
+// The last-write time of a path opened as a folder (read access, others may read, backup
+// semantics); false when it cannot be opened or read.
+bool GetFolderDate(const std::string& path, platform::FileTime& utc);
+// The date text of a row listed with that last-write time: its local time, cut to two
+// seconds, in the date text format. EConvertError "日付に変換できない値が渡されました" when
+// the time has no local time.
+std::string ListedDateText(platform::FileTime utc);
 
 // The date text of a local file time to the second: the date texts that do not come from a
 // packed file date.
 std::string LocalTimeDateText(platform::FileTime local);
 
 // The date text of a path's last-write time to the second, where a row's date is cut to two:
-// what a backup of the path keeps, so that applying it gives the time back. A path of the
-// folder kind is read as GetFolderDate reads it, any other by name. False when its time
-// cannot be read.
-bool SecondsDateText(const std::string& path, bool folderKind, std::string& text);
+// what a backup of the path keeps, so that applying it gives the time back. It is always
+// written yyyy/MM/dd H:mm:ss, whatever the user's format (a two-digit year would not read
+// back). A path of the folder kind is read as GetFolderDate reads it, any other by name.
+enum class SecondsText {
+  Written,
+  Unread,      // its time cannot be read
+  Unwritable,  // its local time lies after 9999, where no date text reaches
+};
+SecondsText SecondsDateText(const std::string& path, bool folderKind, std::string& text);

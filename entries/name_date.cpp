@@ -29,6 +29,15 @@ bool Char(const std::string& text, size_t& at, const char* allowed, char& found)
   return false;
 }
 
+// Moves past `word` where it stands at `at`.
+bool Word(const std::string& text, size_t& at, const std::string& word) {
+  if (text.compare(at, word.size(), word) != 0) return false;
+  at += word.size();
+  return true;
+}
+
+bool Ends(const std::string& text, size_t at) { return at >= text.size() || !IsDigit(text[at]); }
+
 struct Fields {
   int year, month, day, hour, minute, second;
 };
@@ -46,18 +55,52 @@ bool Compact(const std::string& name, size_t at, Fields& f) {
        ++milliseconds) {
     ++at;
   }
-  return at >= name.size() || !IsDigit(name[at]);
+  return Ends(name, at);
 }
 
-// yyyy-MM-dd, ' ', '_' or '-', HH.mm.ss or HH-mm-ss.
+// yyyyMMdd-WA and a digit: a day without a time.
+bool Messenger(const std::string& name, size_t at, Fields& f) {
+  f.hour = f.minute = f.second = 0;
+  return Number(name, at, 4, f.year) && Number(name, at, 2, f.month) &&
+         Number(name, at, 2, f.day) && Word(name, at, "-WA") && at < name.size() &&
+         IsDigit(name[at]);
+}
+
+// " AM" or " PM" after a 12-hour time (its space may be a narrow no-break space, in UTF-8 or
+// replaced by '?' in the ANSI code page): the hour on a 24-hour clock. False for an hour that
+// a 12-hour clock does not show; true, with the hour kept, where neither follows.
+bool TwelveHour(const std::string& name, size_t at, int& hour) {
+  if (!Word(name, at, " ") && !Word(name, at, "?") && !Word(name, at, "\xE2\x80\xAF")) return true;
+  const bool am = Word(name, at, "AM"), pm = !am && Word(name, at, "PM");
+  const bool word = at < name.size() &&
+                    ((name[at] >= 'A' && name[at] <= 'Z') || (name[at] >= 'a' && name[at] <= 'z'));
+  if ((!am && !pm) || word) return true;
+  if (hour < 1 || hour > 12) return false;
+  hour = hour % 12 + (pm ? 12 : 0);
+  return true;
+}
+
+// yyyy-MM-dd, ' ', '_', '-' or " at ", then HH.mm.ss, HH-mm-ss or HHmmss; after " at " (the
+// screenshots of macOS) the hour may have one digit, as a 12-hour clock writes it.
 bool Dashed(const std::string& name, size_t at, Fields& f) {
   char separator, time, again;
-  return Number(name, at, 4, f.year) && Char(name, at, "-", separator) &&
-         Number(name, at, 2, f.month) && Char(name, at, "-", separator) &&
-         Number(name, at, 2, f.day) && Char(name, at, " _-", separator) &&
-         Number(name, at, 2, f.hour) && Char(name, at, ".-", time) &&
-         Number(name, at, 2, f.minute) && Char(name, at, ".-", again) && again == time &&
-         Number(name, at, 2, f.second) && (at >= name.size() || !IsDigit(name[at]));
+  if (!Number(name, at, 4, f.year) || !Char(name, at, "-", separator) ||
+      !Number(name, at, 2, f.month) || !Char(name, at, "-", separator) ||
+      !Number(name, at, 2, f.day)) {
+    return false;
+  }
+  const bool spelled = Word(name, at, " at ");
+  if (!spelled && !Char(name, at, " _-", separator)) return false;
+  const bool oneDigit = spelled && at + 1 < name.size() && !IsDigit(name[at + 1]);
+  if (oneDigit ? !Number(name, at, 1, f.hour) : !Number(name, at, 2, f.hour)) return false;
+  if (Char(name, at, ".-", time)) {
+    if (!Number(name, at, 2, f.minute) || !Char(name, at, ".-", again) || again != time) {
+      return false;
+    }
+  } else if (oneDigit || !Number(name, at, 2, f.minute)) {
+    return false;
+  }
+  return Number(name, at, 2, f.second) && Ends(name, at) && TwelveHour(name, at, f.hour);
 }
 
 bool Exists(const Fields& f) {
@@ -68,13 +111,15 @@ bool Exists(const Fields& f) {
 
 }  // namespace
 
-bool NameDate(const std::string& path, platform::SystemTime& local) {
+bool NameDate(const std::string& path, platform::SystemTime& clock, bool& utc) {
   const std::string name = path.substr(PathDirectory(path).size());
   for (size_t at = 0; at < name.size(); ++at) {
     if (!IsDigit(name[at]) || (at > 0 && IsDigit(name[at - 1]))) continue;
     Fields f;
-    if (!(Compact(name, at, f) || Dashed(name, at, f)) || !Exists(f)) continue;
-    local = {static_cast<uint16_t>(f.year),
+    if (!(Compact(name, at, f) || Dashed(name, at, f) || Messenger(name, at, f)) || !Exists(f)) {
+      continue;
+    }
+    clock = {static_cast<uint16_t>(f.year),
              static_cast<uint16_t>(f.month),
              0,
              static_cast<uint16_t>(f.day),
@@ -82,6 +127,7 @@ bool NameDate(const std::string& path, platform::SystemTime& local) {
              static_cast<uint16_t>(f.minute),
              static_cast<uint16_t>(f.second),
              0};
+    utc = at == 4 && name.compare(0, 4, "PXL_") == 0;
     return true;
   }
   return false;

@@ -8,12 +8,14 @@
 #include "platform/time.h"
 
 bool MakeStampJob(const ui::ListItem& row, StampJob& job) {
-  const double value = ParseDateText(row.caption);
-  const platform::SystemTime system = ValueToSystemTime(value);
-  platform::FileTime local;
-  if (!platform::SystemTimeToFileTime(system, local) ||
-      !platform::LocalFileTimeToFileTime(local, job.time)) {
-    return false;
+  if (const std::optional<platform::FileTime> listed = ListedLastWrite(row)) {
+    job.time = *listed;  // an unchanged date text gives the file the very time it was listed with
+  } else {
+    const platform::SystemTime system = ValueToSystemTime(ParseDateText(row.caption));
+    platform::FileTime local;
+    if (!platform::SystemTimeToFileTime(system, local) ||
+        !platform::LocalToUtcTime(local, job.time))
+      return false;
   }
   job.path = EntrySubItem(row, 0);
   job.folder = EntrySubItem(row, 1) == kFolderKind;

@@ -28,8 +28,9 @@ struct StampJob {
   platform::FileTime time;  // UTC, for all three times
 };
 
-// Parses the row's date text (EConvertError "'<text>' は日付または時刻ではありません" for one
-// that is no date) and converts it from local time to a UTC file time. False when no file
+// A row whose date text is still the one it was listed with gets its exact listed time;
+// any other has its date text parsed (EConvertError "'<text>' は日付または時刻ではありません"
+// for one that is no date) and converted from local time to a UTC file time. False when no file
 // time can hold that date. A row without its path or kind raises the list error with the
 // missing index.
 bool MakeStampJob(const ui::ListItem& row, StampJob& job);

@@ -33,19 +33,45 @@ bool ListLines::Fill() {
   return !ended_;
 }
 
+bool ListLines::HasCarriageReturn() {
+  const auto isEnd = [](char byte) { return byte == '\r' || byte == kCtrlZ; };
+  const char* found = std::find_if(buffer_.get() + pos_, buffer_.get() + end_, isEnd);
+  if (found != buffer_.get() + end_) return *found == '\r';  // the usual file: at once
+  bool carriageReturn = false;
+  while (!ended_) {
+    pos_ = end_;
+    if (!Fill()) break;
+    found = std::find_if(buffer_.get(), buffer_.get() + end_, isEnd);
+    if (found != buffer_.get() + end_) {
+      carriageReturn = *found == '\r';
+      break;
+    }
+  }
+  if (!file_.Seek(0)) throw EInOutError(file_.LastError());
+  pos_ = end_ = 0;
+  ended_ = false;
+  return carriageReturn;
+}
+
 bool ListLines::Next(std::string& line) {
   if (!Fill() || buffer_[pos_] == kCtrlZ) return false;
+  if (lineEnd_ == 0) {
+    lineEnd_ = HasCarriageReturn() ? '\r' : '\n';
+    if (!Fill()) return false;
+  }
   line.clear();
+  const char lineEnd = lineEnd_;
   while (Fill()) {
     const char* begin = buffer_.get() + pos_;
-    const char* stop = std::find_if(begin, static_cast<const char*>(buffer_.get() + end_),
-                                    [](char byte) { return byte == '\r' || byte == kCtrlZ; });
+    const char* stop =
+        std::find_if(begin, static_cast<const char*>(buffer_.get() + end_),
+                     [lineEnd](char byte) { return byte == lineEnd || byte == kCtrlZ; });
     line.append(begin, stop);
     pos_ += stop - begin;
     if (pos_ == end_) continue;
     if (*stop == kCtrlZ) return true;  // the line ends here, and the file with it
     ++pos_;
-    if (Fill() && buffer_[pos_] == '\n') ++pos_;
+    if (lineEnd == '\r' && Fill() && buffer_[pos_] == '\n') ++pos_;
     return true;
   }
   return true;  // the end of the file ends the last line

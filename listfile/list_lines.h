@@ -1,5 +1,6 @@
 // The lines of a list file, read in large pieces: CR or CR LF ends a line, a lone LF is a
-// byte of its line, the end of the file ends the last line and a Ctrl-Z ends the file.
+// byte of its line, the end of the file ends the last line and a Ctrl-Z ends the file. A file
+// with no CR at all before its end (one written on Linux) has its lines ended by LF.
 #pragma once
 
 #include <memory>
@@ -17,10 +18,13 @@ class ListLines {
 
  private:
   bool Fill();  // the next piece of the file when the last one is used up; false at its end
+  // Whether a CR comes before the end of the file; reads ahead and back from the start.
+  bool HasCarriageReturn();
 
   platform::FileHandle& file_;
   std::unique_ptr<char[]> buffer_;  // not cleared first: only what was read is looked at
   size_t size_;                     // of the buffer
   size_t pos_ = 0, end_ = 0;
   bool ended_ = false;
+  char lineEnd_ = 0;  // CR or LF, chosen when the first line is read
 };

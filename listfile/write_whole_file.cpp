@@ -1,6 +1,7 @@
 #include "listfile/write_whole_file.h"
 
 #include <cstdio>
+#include <memory>
 
 #include "app/errors.h"
 #include "entries/path_kind.h"
@@ -72,4 +73,19 @@ void WriteWholeFile(const std::string& path, const std::string& text) {
   NewFile file(path);
   file.Write(text);
   file.MoveTo(path);
+}
+
+void WriteWholeFiles(const std::vector<std::pair<std::string, std::string>>& files,
+                     size_t& replaced) {
+  replaced = 0;
+  std::vector<std::unique_ptr<NewFile>> written;
+  for (const auto& [path, text] : files) {
+    CheckReplaceable(path);
+    written.push_back(std::make_unique<NewFile>(path));
+    written.back()->Write(text);
+  }
+  for (size_t i = 0; i < files.size(); ++i) {
+    written[i]->MoveTo(files[i].first);
+    replaced = i + 1;
+  }
 }

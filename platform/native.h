@@ -24,6 +24,9 @@ bool MoveFileReplacing(const std::string& from, const std::string& to, uint32_t&
 bool SearchFailsAt(uint32_t given, uint32_t& error);
 
 SystemTime LocalClock();  // the real local clock
+// The offset of local time from UTC (local minus UTC, in ticks) at a UTC time, by the rules
+// of the time zone in force on that date.
+bool LocalOffset(FileTime utc, int64_t& offset);
 // The command line the process was started with, and the arguments left out of it.
 std::string ProcessCommandLine(std::vector<std::string>& unnamable);
 std::string ProcessModuleFileName();  // the executable's full path

@@ -21,9 +21,12 @@ struct SystemTime {
   friend bool operator==(const SystemTime&, const SystemTime&) = default;
 };
 
-// FileTimeToLocalFileTime / LocalFileTimeToFileTime: with the time-zone bias in force now.
-bool FileTimeToLocalFileTime(FileTime utc, FileTime& local);
-bool LocalFileTimeToFileTime(FileTime local, FileTime& utc);
+// A UTC file time as local time and back, each by the time-zone rules in force on its own
+// date (not those in force now). A local time that occurs twice, in the hour that the clocks
+// go back, names the earlier time (daylight time); one that the clocks skip names the time
+// one hour later. False for a time whose counterpart lies outside the range of file times.
+bool UtcToLocalTime(FileTime utc, FileTime& local);
+bool LocalToUtcTime(FileTime local, FileTime& utc);
 // FileTimeToDosDateTime: fails outside 1980..2107.
 bool FileTimeToDosDateTime(FileTime time, uint16_t& date, uint16_t& dosTime);
 // SystemTimeToFileTime: fails for a record that names no valid time from 1601 on.

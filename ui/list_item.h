@@ -1,6 +1,7 @@
 // One row of a list: plain texts, which the program's core reads and writes without a window.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,11 @@ namespace ui {
 struct ListItem {
   std::string caption;
   std::vector<std::string> subItems;
+  // The exact time the row was listed with (the program's rows: a last-write file time) and a
+  // digest of the caption that was made from it; digest 0: none. Whoever reads the time
+  // checks that the caption still has that digest.
+  uint64_t listedTime = 0;
+  uint64_t listedCaptionDigest = 0;
 };
 
 }  // namespace ui

@@ -80,6 +80,12 @@ void ListView::AddSubItem(int index, std::string text) {
   native_->RowsChanged(index, index);
 }
 
+void ListView::SetListedTime(int index, uint64_t time, uint64_t captionDigest) {
+  ListItem& row = rows_.at(index);
+  row.listedTime = time;
+  row.listedCaptionDigest = captionDigest;
+}
+
 void ListView::Delete(int index) {
   if (index < 0 || index >= Count()) throw std::out_of_range("list index");
   {

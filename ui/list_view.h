@@ -85,7 +85,9 @@ class ListView {
   // outermost bulk update closes: a batch of rows is counted once, not row by row.
   void SetCaption(int index, const std::string& text);
   void AddSubItem(int index, std::string text);  // raises nothing, never sorts
-  void Delete(int index);                        // a selected row raises a State notification first
+  // Stores ListItem::listedTime and listedCaptionDigest; raises nothing, never sorts.
+  void SetListedTime(int index, uint64_t time, uint64_t captionDigest);
+  void Delete(int index);  // a selected row raises a State notification first
   // Removes every selected row in one pass (no shift of the whole list per row).
   void DeleteSelected();
   // Raised after rows were removed (the control raises no item-changed notification then).

@@ -146,6 +146,8 @@ bool FileHandle::SetTimes(const FileTime*, const FileTime* lastAccess, const Fil
   timespec times[2];
   times[0] = lastAccess ? posix::TimespecFromFileTime(*lastAccess) : timespec{0, UTIME_OMIT};
   times[1] = lastWrite ? posix::TimespecFromFileTime(*lastWrite) : timespec{0, UTIME_OMIT};
+  struct stat previous;
+  const bool hadTimes = fstat(static_cast<int>(native_), &previous) == 0;
   if (futimens(static_cast<int>(native_), times) != 0) {
     lastError_ = posix::Win32Error(errno, {});
     return false;
@@ -157,6 +159,11 @@ bool FileHandle::SetTimes(const FileTime*, const FileTime* lastAccess, const Fil
   if (lastWrite &&
       (fstat(static_cast<int>(native_), &kept) != 0 || kept.st_mtim.tv_sec != times[1].tv_sec ||
        kept.st_mtim.tv_nsec != times[1].tv_nsec)) {
+    // The failed set changes nothing: the file gets its previous times back.
+    if (hadTimes) {
+      const timespec back[2] = {previous.st_atim, previous.st_mtim};
+      futimens(static_cast<int>(native_), back);
+    }
     lastError_ = posix::kErrorInvalidParameter;
     return false;
   }

@@ -6,44 +6,18 @@
 #include "platform/native.h"
 
 namespace platform {
-namespace {
+// The Unix epoch, 1970-01-01, in file-time ticks.
+constexpr int64_t kUnixEpoch = 116'444'736'000'000'000;
 
-// The offset of local time from UTC in force now, in ticks, as Windows applies it. It changes
-// at whole seconds only, so it is worked out again only when the second has changed: a walk
-// converts a time for every file.
-int64_t CurrentBias() {
-  thread_local time_t known = -1;
-  thread_local int64_t bias = 0;
-  const time_t now = std::time(nullptr);
-  if (now != known) {
-    tm local{};
-    localtime_r(&now, &local);
-    bias = static_cast<int64_t>(local.tm_gmtoff) * static_cast<int64_t>(civil::kTicksPerSecond);
-    known = now;
-  }
-  return bias;
-}
-
-// A time moved by `ticks`; false, instead of wrapping round, when it leaves the range of file
-// times (east of Greenwich, 1601-01-01 0:00 local time lies before the first UTC one).
-bool Shift(FileTime time, int64_t ticks, FileTime& shifted) {
-  constexpr uint64_t kLastFileTime = 0x7FFFFFFFFFFFFFFFull;
-  int64_t result = 0;
-  if (time.ticks > kLastFileTime ||
-      __builtin_add_overflow(static_cast<int64_t>(time.ticks), ticks, &result) || result < 0)
-    return false;
-  shifted.ticks = static_cast<uint64_t>(result);
+bool native::LocalOffset(FileTime utc, int64_t& offset) {
+  constexpr int64_t kSecond = static_cast<int64_t>(civil::kTicksPerSecond);
+  const int64_t since = static_cast<int64_t>(utc.ticks) - kUnixEpoch;
+  // Rounded down, also before 1970: the offset changes at whole seconds.
+  const time_t seconds = static_cast<time_t>(since / kSecond - (since % kSecond < 0 ? 1 : 0));
+  tm local{};
+  if (!localtime_r(&seconds, &local)) return false;
+  offset = static_cast<int64_t>(local.tm_gmtoff) * kSecond;
   return true;
-}
-
-}  // namespace
-
-bool FileTimeToLocalFileTime(FileTime utc, FileTime& local) {
-  return Shift(utc, CurrentBias(), local);
-}
-
-bool LocalFileTimeToFileTime(FileTime local, FileTime& utc) {
-  return Shift(local, -CurrentBias(), utc);
 }
 
 bool FileTimeToDosDateTime(FileTime time, uint16_t& date, uint16_t& dosTime) {

@@ -22,17 +22,34 @@ bool InRange(const FILETIME& time) { return (time.dwHighDateTime & 0x80000000u) 
 
 }  // namespace
 
-bool FileTimeToLocalFileTime(FileTime utc, FileTime& local) {
+bool native::LocalOffset(FileTime utc, int64_t& offset) {
+  // The zone of the process, with the rules that its registry key gives for each year.
+  static const DYNAMIC_TIME_ZONE_INFORMATION zone = [] {
+    DYNAMIC_TIME_ZONE_INFORMATION info{};
+    GetDynamicTimeZoneInformation(&info);
+    return info;
+  }();
+  // The rules of the UTC time's year, as SystemTimeToTzSpecificLocalTimeEx (Windows 8 on)
+  // takes them; those of the year last asked for are kept, as reading them goes to the
+  // registry.
   FILETIME in = ToFiletime(utc), out;
-  if (!InRange(in) || !::FileTimeToLocalFileTime(&in, &out) || !InRange(out)) return false;
-  local = FromFiletime(out);
-  return true;
-}
-
-bool LocalFileTimeToFileTime(FileTime local, FileTime& utc) {
-  FILETIME in = ToFiletime(local), out;
-  if (!InRange(in) || !::LocalFileTimeToFileTime(&in, &out) || !InRange(out)) return false;
-  utc = FromFiletime(out);
+  SYSTEMTIME universal, local;
+  thread_local int rulesYear = -1;
+  thread_local TIME_ZONE_INFORMATION rules;
+  if (!InRange(in) || !FileTimeToSystemTime(&in, &universal)) return false;
+  if (universal.wYear != rulesYear) {
+    if (!GetTimeZoneInformationForYear(universal.wYear,
+                                       const_cast<DYNAMIC_TIME_ZONE_INFORMATION*>(&zone), &rules))
+      return false;
+    rulesYear = universal.wYear;
+  }
+  if (!SystemTimeToTzSpecificLocalTime(&rules, &universal, &local) ||
+      !::SystemTimeToFileTime(&universal, &in) || !::SystemTimeToFileTime(&local, &out)) {
+    return false;
+  }
+  // Both records hold whole milliseconds: their difference is the offset.
+  offset =
+      static_cast<int64_t>(FromFiletime(out).ticks) - static_cast<int64_t>(FromFiletime(in).ticks);
   return true;
 }
 

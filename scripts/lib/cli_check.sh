@@ -3,7 +3,8 @@
 # in it with sed, apply it with a backup, check the times with stat, apply the backup and get
 # the old times back; bad input exits with 2 and changes no time. Then photos: generated
 # JPEG files with known dates taken and phone-style names are listed by those dates, shift
-# +1h moves every date by an hour, and apply stamps them.
+# +1h moves every date by an hour, and apply stamps them. Last, photos and videos that Debian's
+# tools made (scripts/lib/media_samples.sh) are listed by the dates that exiftool reads.
 #
 #   cli_check DIR WINDIR RUN...
 #
@@ -15,6 +16,8 @@
 
 # shellcheck source=scripts/lib/photos.sh
 . "$(dirname "${BASH_SOURCE[0]}")/photos.sh"
+# shellcheck source=scripts/lib/media_samples.sh
+. "$(dirname "${BASH_SOURCE[0]}")/media_samples.sh"
 
 CLI_PASSED=0
 CLI_FAILED=0
@@ -64,6 +67,13 @@ cli_check() {
   cli_expect "an odd second is listed and applied one less" [ "$(mtime tree/sub/b.log)" = $((b - 1)) ]
 
   status=0
+  "${run[@]}" apply "$(p list.txt)" --backup "$(p backup.txt)" 2>/dev/null || status=$?
+  cli_expect "apply refuses to replace the backup (exit 2, got $status)" [ "$status" -eq 2 ]
+  status=0
+  "${run[@]}" apply "$(p list.txt)" --backup "$(p list.txt)" --force-backup 2>/dev/null || status=$?
+  cli_expect "apply refuses a backup that is its list (exit 2, got $status)" [ "$status" -eq 2 ]
+
+  status=0
   "${run[@]}" apply "$(p backup.txt)" || status=$?
   cli_expect "applying the backup exits with 0 (got $status)" [ "$status" -eq 0 ]
   cli_expect "the backup gives every time back" \
@@ -81,6 +91,7 @@ cli_check() {
 
   cli_expect "--version says 2.02" grep -q '^horodex-cli 2\.02$' <<<"$("${run[@]}" --version)"
   cli_check_photos
+  cli_check_media
   unset -f p mtime
 }
 

@@ -16,9 +16,11 @@
 #include "entries/file_dates.h"
 #include "listfile/list_file_fixture.h"
 #include "platform/console.h"
+#include "support/embedded_files.h"
 #include "support/local_dates.h"
 #include "support/photo_bytes.h"
 #include "support/recorded_console.h"
+#include "support/temp_tree.h"
 
 namespace {
 
@@ -85,9 +87,9 @@ TEST_F(Cli, ListReportsPathsWithoutADateAndWritesTheRest) {
   tree.AddFile("ok.txt", "", LocalFileTime(2001, 1, 1));
   tree.AddFile("old.txt", "", LocalFileTime(1979, 12, 31, 12));
   EXPECT_EQ(Run({"list", tree.Path("ok.txt"), tree.Path("missing"), tree.Path("old.txt")}), 1);
-  EXPECT_EQ(console.out, Line("2001/01/01", tree.Path("ok.txt"), "txt"));
-  EXPECT_EQ(console.err, Reported("missing", "日付に変換できない値が渡されました") +
-                             Reported("old.txt", "日付に変換できない値が渡されました"));
+  EXPECT_EQ(console.out, Line("1979/12/31 12:00:00", tree.Path("old.txt"), "txt") +
+                             Line("2001/01/01", tree.Path("ok.txt"), "txt"));
+  EXPECT_EQ(console.err, Reported("missing", "日付に変換できない値が渡されました"));
 }
 
 TEST_F(Cli, ListReportsAFolderThatMayNotBeRead) {
@@ -133,6 +135,29 @@ TEST_F(Cli, ApplyStampsEveryRowAndItsBackupGivesTheTimesBackToTheSecond) {
   EXPECT_EQ(tree.LastWriteTime("d/a.txt"), a);
   EXPECT_EQ(tree.LastWriteTime("d"), d);
   EXPECT_EQ(tree.LastWriteTime("d/b"), b);
+}
+
+// A backup is the only way back: it replaces no file unless asked, and never a list.
+TEST_F(Cli, ApplyRefusesABackupThatWouldReplaceAFile) {
+  struct Case {
+    const char* backup;
+    bool force;
+    int status;
+  };
+  const Case cases[] = {
+      {"old-backup.txt", false, 2}, {"list.txt", true, 2}, {"old-backup.txt", true, 0}};
+  for (const Case& c : cases) {
+    tree.AddFile("a.txt", "", kOld);
+    tree.AddFile("old-backup.txt", "keep");
+    tree.AddFile("list.txt", Line("2001/01/01", tree.Path("a.txt"), "txt"));
+    Strings words = {"apply", tree.Path("list.txt"), "--backup", tree.Path(c.backup)};
+    if (c.force) words.push_back("--force-backup");
+    EXPECT_EQ(Run(words), c.status) << c.backup;
+    const bool applied = c.status == 0;
+    EXPECT_EQ(tree.LastWriteTime("a.txt"), applied ? LocalFileTime(2001, 1, 1) : kOld) << c.backup;
+    EXPECT_EQ(tree.ReadFile("list.txt"), Line("2001/01/01", tree.Path("a.txt"), "txt"));
+    EXPECT_EQ(tree.ReadFile("old-backup.txt") == "keep", !applied) << c.backup;
+  }
 }
 
 TEST_F(Cli, ApplyAppliesNothingWhileARowCannotBeRead) {
@@ -184,7 +209,7 @@ TEST_F(Cli, ListTakesTheDatesPhotosWereTakenToTheSecond) {
   tree.AddFile("p/notes.txt", "no photo", kOld);
   tree.SetTimes("p", kOld);
   platform::FileTime b;
-  platform::FileTimeToLocalFileTime(testsupport::UtcFileTime(2009, 12, 31, 22), b);
+  platform::UtcToLocalTime(testsupport::UtcFileTime(2009, 12, 31, 22), b);
 
   EXPECT_EQ(Run({"list", "--date-from", "exif", tree.Path("p")}), 0);
   EXPECT_EQ(console.out, Line("2000/01/01 12:00:00", tree.Path("p"), "フォルダ") +
@@ -211,6 +236,24 @@ TEST_F(Cli, ListTakesDatesFromNamesAndLeavesOutTheUndatedWhenAsked) {
                 Line("2025/07/14 15:07:58", tree.Path("n/IMG_20250714_150758.jpg"), "jpg"));
   EXPECT_EQ(console.err, Reported("n/IMG_20251314_150758.jpg", "no date in its name") +
                              "horodex-cli: files without a date in their name: 1, left out\n");
+}
+
+TEST_F(Cli, ListTakesVideoDatesAndPixelNamesAsUtcAndOtherPhotoDatesAsTheyStand) {
+  tree.AddFile("m/clip.mp4", testsupport::EmbeddedFile("moov-last.mp4"), kOld);
+  tree.AddFile("m/photo.avif", testsupport::EmbeddedFile("exiftool-local.avif"), kOld);
+  tree.AddFile("m/PXL_20250714_150758123.jpg", "", kOld);
+  tree.SetTimes("m", kOld);
+  platform::FileTime clip, named;
+  platform::UtcToLocalTime(testsupport::UtcFileTime(2023, 1, 15, 1, 20, 30), clip);
+  platform::UtcToLocalTime(testsupport::UtcFileTime(2025, 7, 14, 15, 7, 58), named);
+  const std::string folder = Line("2000/01/01 12:00:00", tree.Path("m"), "フォルダ");
+
+  EXPECT_EQ(Run({"list", "--date-from", "exif", "--only-dated", tree.Path("m")}), 0);
+  EXPECT_EQ(console.out, folder + Line("2020/12/31 23:59:59", tree.Path("m/photo.avif"), "avif") +
+                             Line(LocalTimeDateText(clip), tree.Path("m/clip.mp4"), "mp4"));
+  EXPECT_EQ(Run({"list", "--date-from", "name", "--only-dated", tree.Path("m")}), 0);
+  EXPECT_EQ(console.out, folder + Line(LocalTimeDateText(named),
+                                       tree.Path("m/PXL_20250714_150758123.jpg"), "jpg"));
 }
 
 TEST_F(Cli, ShiftMovesEveryRowInPlaceOrIntoOneFile) {
@@ -243,6 +286,58 @@ TEST_F(Cli, ShiftWritesNothingWhileARowCannotBeMoved) {
   EXPECT_EQ(console.err, two + ":2: the shifted date lies outside the range of file times\n" + two +
                              ":3: 'later' は日付または時刻ではありません\n");
   EXPECT_EQ(tree.ReadFile("one.txt"), Line("2001/01/02", a, "txt"));
+}
+
+TEST_F(Cli, ShiftReplacesNoListWhileOneCannotBeWritten) {
+  const std::string a = tree.Path("a.txt");
+  tree.AddFile("one.txt", Line("2001/01/02", a, "txt"));
+  tree.AddFile("two.txt", Line("2001/01/02", a, "txt"));
+  tree.SetReadOnly("two.txt", true);
+  if (platform::FileHandle::Open(tree.Path("two.txt"), platform::kGenericWrite, 0,
+                                 platform::kOpenExisting, platform::kFlagNormal)
+          .Valid()) {
+    GTEST_SKIP() << "this user may write read-only files (root)";
+  }
+  EXPECT_EQ(Run({"shift", "+1d", tree.Path("one.txt"), tree.Path("two.txt")}), 2);
+  EXPECT_EQ(tree.ReadFile("one.txt"), Line("2001/01/02", a, "txt"));
+  EXPECT_EQ(tree.ReadFile("two.txt"), Line("2001/01/02", a, "txt"));
+}
+
+TEST_F(Cli, ShiftNamesTheListsAlreadyReplacedWhenAMoveFails) {
+  const std::string a = tree.Path("a.txt"), one = tree.Path("one.txt"), two = tree.Path("two.txt");
+  tree.AddFile("one.txt", Line("2001/01/02", a, "txt"));
+  tree.AddFile("two.txt", Line("2001/01/02", a, "txt"));
+  int moves = 0;
+  // Both new lists are written; then a folder takes the second list's place.
+  platform::testing::HearFileCalls([&](const char* call) {
+    if (std::string(call) == "move" && ++moves == 2) {
+      platform::RemoveFile(two);
+      tree.AddFolder("two.txt");
+    }
+    return false;
+  });
+  const int status = Run({"shift", "+1d", one, two});
+  platform::testing::HearFileCalls({});
+  EXPECT_EQ(status, 1);
+  EXPECT_EQ(tree.ReadFile("one.txt"), Line("2001/01/03", a, "txt"));
+  EXPECT_EQ(console.err, "horodex-cli: ファイル " + two +
+                             " を作成できません\nhorodex-cli: lists already replaced: " + one +
+                             "\n");
+}
+
+// A backup reads back whatever the user's format: a two-digit year would come back in
+// another century.
+TEST(BackupDates, AreWrittenWithFourDigitYearsWhateverTheFormat) {
+  const DateSettingsRecord saved = DateSettings;
+  DateSettings.shortDateFormat = "yy/M/d";
+  testsupport::TempTree tree;
+  tree.AddFile("a.txt", "", LocalFileTime(1975, 3, 4, 5, 6, 7));
+  std::string text;
+  const SecondsText result = SecondsDateText(tree.Path("a.txt"), false, text);
+  DateSettings = saved;
+  EXPECT_EQ(result, SecondsText::Written);
+  EXPECT_EQ(text, "1975/03/04 5:06:07");
+  EXPECT_EQ(SecondsDateText(tree.Path("missing.txt"), false, text), SecondsText::Unread);
 }
 
 TEST(ListDates, KeepFourDigitYearsWhereTheLocaleGivesNoDateFormat) {

@@ -134,14 +134,23 @@ TEST_F(Collect, ADropThatStopsOnAnErrorIsStillFinished) {
   EXPECT_EQ(form->ListView1.Count(), 0);
 }
 
-TEST_F(Collect, AFileDatedBefore1980StopsTheBuilding) {
-  tree.AddFile("old/new.txt", "x", LocalFileTime(2001, 1, 1));
-  tree.AddFile("old.txt", "x", LocalFileTime(1979, 12, 31, 12));
-  ui::testing::DropFiles(*form, {tree.Path("old/new.txt"), tree.Path("old.txt")});
-  EXPECT_EQ(Paths(), (std::vector<std::string>{tree.Path("old/new.txt")}));
-  const auto boxes = Boxes();
-  ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(boxes[0].text, "日付に変換できない値が渡されました.");
+// Dates the packed file date cannot hold (1970 from archives and broken clocks) are listed
+// like any other, cut to two seconds.
+TEST_F(Collect, FilesDatedBefore1980AndAfter2107AreListed) {
+  tree.AddFile("d/1970.txt", "x", LocalFileTime(1970, 1, 1, 0, 0, 1));
+  tree.AddFile("d/1979.txt", "x", LocalFileTime(1979, 12, 31, 23, 59, 59));
+  tree.AddFile("d/2001.txt", "x", LocalFileTime(2001, 1, 1, 12, 0, 3));
+  tree.AddFile("d/2108.txt", "x", LocalFileTime(2108, 1, 1, 0, 0, 0));
+  tree.AddFile("d/2150.txt", "x", LocalFileTime(2150, 6, 7, 8, 9, 11));
+  ui::testing::DropFiles(*form, {tree.Path("d")});
+  EXPECT_TRUE(Boxes().empty());
+  const ui::ListView& list = form->ListView1;
+  std::vector<std::string> captions;
+  for (int i = 0; i < list.Count(); ++i)
+    if (list.Item(i).subItems[1] == "txt") captions.push_back(list.Item(i).caption);
+  EXPECT_EQ(captions,
+            (std::vector<std::string>{"1970/01/01", "1979/12/31 23:59:58", "2001/01/01 12:00:02",
+                                      "2108/01/01", "2150/06/07 8:09:10"}));
 }
 
 TEST_F(Collect, ADropAddsToTheRowsAlreadyListed) {

@@ -6,13 +6,14 @@
 
 namespace {
 
-// "yyyy-MM-dd HH:mm:ss", or "none".
+// "yyyy-MM-dd HH:mm:ss", " UTC" after it for a name in UTC, or "none".
 std::string Read(const std::string& name) {
   platform::SystemTime t;
-  if (!NameDate(name, t)) return "none";
+  bool utc;
+  if (!NameDate(name, t, utc)) return "none";
   char text[64];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour,
-                t.minute, t.second);
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d%s", t.year, t.month, t.day,
+                t.hour, t.minute, t.second, utc ? " UTC" : "");
   return text;
 }
 
@@ -24,13 +25,23 @@ TEST(NameDate, ReadsTheFormsThatPhonesAndCamerasWrite) {
   const Case cases[] = {
       {"IMG_20250714_150758.jpg", "2025-07-14 15:07:58"},
       {"VID_20250714-150758.mp4", "2025-07-14 15:07:58"},
-      {"PXL_20250714_150758123.jpg", "2025-07-14 15:07:58"},
+      {"PXL_20250714_150758123.jpg", "2025-07-14 15:07:58 UTC"},
       {"IMG_20250714_150758_1.jpg", "2025-07-14 15:07:58"},
       {"2025-07-14 15.07.58.jpg", "2025-07-14 15:07:58"},
       {"Screenshot_2025-07-14_15-07-58.png", "2025-07-14 15:07:58"},
       {"Screenshot_2024-02-29-23-59-59-123_app.png", "2024-02-29 23:59:59"},
       {"20251314_000000 then 20250714_150758.jpg", "2025-07-14 15:07:58"},
       {folder + "IMG_20250714_150758.jpg", "2025-07-14 15:07:58"},
+      {"IMG-20230115-WA0003.jpg", "2023-01-15 00:00:00"},
+      {"PTT-20230115-WA0012.opus", "2023-01-15 00:00:00"},
+      {"Screenshot 2024-01-05 at 10.11.12.png", "2024-01-05 10:11:12"},
+      {"Screenshot 2024-01-05 at 12.11.12 AM.png", "2024-01-05 00:11:12"},
+      {"Screenshot 2024-01-05 at 1.11.12\xE2\x80\xAFPM.png", "2024-01-05 13:11:12"},
+      {"Screenshot 2024-01-05 at 01.11.12?PM.png", "2024-01-05 13:11:12"},
+      {"Screenshot 2024-01-05 at 10.11.12 PMS.png", "2024-01-05 10:11:12"},
+      {"スクリーンショット 2024-01-05 101112.png", "2024-01-05 10:11:12"},
+      {"Screenshot_20240105-101112.png", "2024-01-05 10:11:12"},
+      {"signal-2024-01-05-101112.jpg", "2024-01-05 10:11:12"},
       // No date: it does not exist, the digits run on, or there is no time.
       {"IMG_20251314_150758.jpg", "none"},
       {"IMG_20250714_240000.jpg", "none"},
@@ -40,6 +51,13 @@ TEST(NameDate, ReadsTheFormsThatPhonesAndCamerasWrite) {
       {"2025-07-14 15.07-58.jpg", "none"},
       {"IMG_20250714.jpg", "none"},
       {"12345678_123456.txt", "none"},
+      {"IMG-20230115-WA.jpg", "none"},
+      {"IMG-20230115-0003.jpg", "none"},
+      {"Screenshot 2024-01-05 at 13.11.12 PM.png", "none"},
+      {"Screenshot 2024-01-05 at 1.11.2.png", "none"},
+      {"2024-01-05 1.11.12.png", "none"},
+      {"signal-2024-01-05-1011123.jpg", "none"},
+      {"XPXL_20250714_150758.jpg", "2025-07-14 15:07:58"},
       {folder + "notes.txt", "none"},
   };
   for (const Case& c : cases) EXPECT_EQ(Read(c.name), c.expected) << c.name;

@@ -1,12 +1,15 @@
 // The Update command writing row dates to files and folders.
 #include <gtest/gtest.h>
 
+#include "entries/file_dates.h"
 #include "entries/stamp_run.h"
 #include "platform/files.h"
 #include "support/file_times.h"
 #include "support/form_fixture.h"
 #include "support/local_dates.h"
 #include "support/temp_tree.h"
+#include "support/zone_instants.h"
+#include "ui/testing.h"
 
 namespace {
 
@@ -138,6 +141,82 @@ TEST_F(Rewrite, ATextThatIsNoDateStopsAtItsRowWithoutAResultBox) {
   ExpectStamped("1", LocalFileTime(2001, 1, 1));
   ExpectStamped("2", LocalFileTime(2001, 1, 2));
   for (const char* name : {"3", "4", "5"}) ExpectUntouched(name);
+}
+
+// A row remembers its exact time in no more than 16 bytes beside its texts.
+static_assert(sizeof(ui::ListItem) <= sizeof(std::string) + sizeof(std::vector<std::string>) + 16);
+
+TEST_F(Rewrite, AnUpdateAfterOneEditKeepsTheOtherFilesExactTimes) {
+  // An odd second and a fraction, which a date text cannot show.
+  const platform::FileTime exact{testsupport::UtcFileTime(2004, 7, 8, 21, 30, 45).ticks + 1234567};
+  tree.AddFile("d/a.txt", "", exact);
+  tree.AddFile("d/b.txt", "", exact);
+  tree.AddFile("d/c.txt", "", exact);
+  tree.SetTimes("d", exact);
+  ui::testing::DropFiles(*form, {tree.Path("d")});
+  ui::ListView& list = form->ListView1;
+  ASSERT_EQ(list.Count(), 4);
+  const std::string listed = list.Item(0).caption;
+  auto rowOf = [&](const char* relative) {  // rows move as their captions change
+    for (int i = 0; i < list.Count(); ++i)
+      if (list.Item(i).subItems[0] == tree.Path(relative)) return i;
+    return -1;
+  };
+  list.SetCaption(rowOf("d/a.txt"), "2001/01/02 3:04:05");
+  // Edited to another text and back: the text is still the one listed.
+  list.SetCaption(rowOf("d/c.txt"), "2001/01/02");
+  list.SetCaption(rowOf("d/c.txt"), listed);
+  form->Rewrite1->Click();
+  EXPECT_EQ(ResultBox(), "SUCCESS");
+  ExpectStamped("d/a.txt", LocalFileTime(2001, 1, 2, 3, 4, 5));
+  ExpectStamped("d/b.txt", exact);
+  ExpectStamped("d/c.txt", exact);
+  ExpectStamped("d", exact);
+  // The same text from a list file is read as written: to the second it shows.
+  AddRows({{listed, tree.Path("d/b.txt"), "txt"}});
+  form->Rewrite1->Click();
+  EXPECT_EQ(ResultBox(), "SUCCESS");
+  EXPECT_EQ(ReadFileTimes(tree.Path("d/b.txt")).lastWrite.ticks,
+            exact.ticks - exact.ticks % 20'000'000);
+}
+
+// Files on each side of the clock changes list with the local time of their own date, and
+// that time typed back names the same instant.
+TEST_F(Rewrite, EachDateListsAndIsWrittenWithTheOffsetInForceOnIt) {
+  const std::string zone = testsupport::TableZone();
+  if (zone.empty()) GTEST_SKIP() << "runs with TZ=Europe/Berlin or TZ=America/New_York";
+  using Way = testsupport::ZoneInstant::Way;
+  auto fields = [](const int(&f)[6]) {
+    return testsupport::UtcFileTime(f[0], f[1], f[2], f[3], f[4], f[5]);
+  };
+  std::vector<testsupport::ZoneInstant> rows;
+  for (const auto& row : testsupport::ZoneInstants(zone))
+    if (row.ticks == 0) rows.push_back(row);
+  std::vector<Row> typed;
+  for (size_t i = 0; i < rows.size(); ++i) {
+    const std::string name = "z/" + std::to_string(i) + ".txt";
+    tree.AddFile(name, "", fields(rows[i].utc));
+    typed.push_back({LocalTimeDateText(fields(rows[i].local)), tree.Path(name), "txt"});
+  }
+  ui::testing::DropFiles(*form, {tree.Path("z")});
+  for (size_t i = 0; i < rows.size(); ++i) {
+    if (rows[i].way == Way::ToUtc) continue;
+    const std::vector<std::string> found = Rows();
+    const std::string expected = typed[i].caption + "|" + typed[i].path + "|txt";
+    EXPECT_NE(std::find(found.begin(), found.end(), expected), found.end()) << expected;
+  }
+  Restart("");
+  for (size_t i = 0; i < rows.size(); ++i) tree.SetTimes("z/" + std::to_string(i) + ".txt", kOld);
+  std::vector<Row> toType;
+  for (size_t i = 0; i < rows.size(); ++i)
+    if (rows[i].way != Way::ToLocal) toType.push_back(typed[i]);
+  AddRows(toType);
+  form->Rewrite1->Click();
+  EXPECT_EQ(ResultBox(), "SUCCESS");
+  for (size_t i = 0; i < rows.size(); ++i) {
+    if (rows[i].way == Way::ToLocal) continue;
+    ExpectStamped("z/" + std::to_string(i) + ".txt", fields(rows[i].utc));
+  }
 }
 
 // The window's stamping on 1, 2 and 8 threads: a path listed twice takes its later row.

@@ -43,21 +43,25 @@ TEST(FileHandle, SetsAndReadsBackTimesToTheTick) {
 }
 
 // File systems put a time they cannot hold at the edge of their range without a word (ext4
-// keeps 1901-12-14 to 2446): setting succeeds exactly when the time stays as it was set.
+// keeps 1901-12-14 to 2446): setting succeeds exactly when the time stays as it was set, and
+// a set that fails leaves the file's times as they were.
 TEST(FileHandle, SucceedsInSettingTimesOnlyWhenTheyStayAsSet) {
 #ifdef _WIN32
   GTEST_SKIP() << "under Wine, what the Linux file system keeps shows through; Windows' own "
                   "file systems keep every file time";
 #endif
   testsupport::TempTree tree;
-  tree.AddFile("a.txt");
+  FileTime kept = testsupport::UtcFileTime(2010, 1, 2, 3, 4, 6);
+  tree.AddFile("a.txt", "", kept);
   for (const FileTime time :
        {testsupport::UtcFileTime(1601, 1, 2), testsupport::UtcFileTime(2500, 1, 1),
         testsupport::UtcFileTime(2001, 5, 6, 9, 5, 4)}) {
     FileHandle handle = OpenForWrite(tree.Path("a.txt"));
-    const bool set = handle.SetTimes(&time, &time, &time);
-    EXPECT_EQ(set, tree.LastWriteTime("a.txt") == time) << time.ticks;
+    if (handle.SetTimes(&time, &time, &time)) kept = time;
+    EXPECT_EQ(tree.LastWriteTime("a.txt"), kept) << time.ticks;
+    EXPECT_EQ(tree.LastAccessTime("a.txt"), kept) << time.ticks;
   }
+  EXPECT_EQ(kept, testsupport::UtcFileTime(2001, 5, 6, 9, 5, 4));
 }
 
 TEST(FileHandle, LeavesATimeGivenAsNullAlone) {

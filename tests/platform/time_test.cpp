@@ -4,6 +4,7 @@
 
 #include "support/local_dates.h"
 #include "support/temp_tree.h"
+#include "support/zone_instants.h"
 
 namespace {
 
@@ -87,18 +88,48 @@ TEST(FileTimeToDosDateTime, PacksDatesFrom1980To2107) {
   }
 }
 
-TEST(LocalFileTime, RoundTripsAndUsesTheBiasInForceNowForEveryDate) {
-  const FileTime winter = testsupport::UtcFileTime(2001, 1, 15, 12);
-  const FileTime summer = testsupport::UtcFileTime(2001, 7, 15, 12);
-  FileTime localWinter, localSummer, back;
-  ASSERT_TRUE(platform::FileTimeToLocalFileTime(winter, localWinter));
-  ASSERT_TRUE(platform::FileTimeToLocalFileTime(summer, localSummer));
-  const int64_t bias = static_cast<int64_t>(localWinter.ticks - winter.ticks);
-  EXPECT_EQ(static_cast<int64_t>(localSummer.ticks - summer.ticks), bias);
-  EXPECT_EQ(bias % (60 * 10'000'000LL), 0);  // whole minutes
-  EXPECT_LE(bias < 0 ? -bias : bias, 14 * 3600 * 10'000'000LL);
-  ASSERT_TRUE(platform::LocalFileTimeToFileTime(localSummer, back));
-  EXPECT_EQ(back, summer);
+TEST(LocalFileTime, RoundTripsInWholeMinutes) {
+  for (const FileTime utc :
+       {testsupport::UtcFileTime(2001, 1, 15, 12), testsupport::UtcFileTime(2001, 7, 15, 12)}) {
+    FileTime local, back;
+    ASSERT_TRUE(platform::UtcToLocalTime(utc, local));
+    const int64_t offset = static_cast<int64_t>(local.ticks - utc.ticks);
+    EXPECT_EQ(offset % (60 * 10'000'000LL), 0);  // whole minutes
+    EXPECT_LE(offset < 0 ? -offset : offset, 14 * 3600 * 10'000'000LL);
+    ASSERT_TRUE(platform::LocalToUtcTime(local, back));
+    EXPECT_EQ(back, utc);
+  }
+}
+
+FileTime FieldsTime(const int (&f)[6]) {
+  return testsupport::UtcFileTime(f[0], f[1], f[2], f[3], f[4], f[5]);
+}
+
+// Each date by the rules in force on it, to the tick at the clock changes; the hour that
+// occurs twice names its earlier instant, the hour skipped the instant one hour later.
+TEST(LocalFileTime, EachDateTakesTheOffsetInForceOnIt) {
+  const std::string zone = testsupport::TableZone();
+  if (zone.empty()) GTEST_SKIP() << "runs with TZ=Europe/Berlin or TZ=America/New_York";
+  using Way = testsupport::ZoneInstant::Way;
+  // Twice in turn, so that the second pass reads the periods the first one found.
+  for (int pass = 0; pass < 2; ++pass) {
+    for (const testsupport::ZoneInstant& row : testsupport::ZoneInstants(zone)) {
+      const uint64_t ticks = static_cast<uint64_t>(row.ticks);
+      const FileTime utc{FieldsTime(row.utc).ticks + ticks};
+      const FileTime local{FieldsTime(row.local).ticks + ticks};
+      FileTime out;
+      if (row.way != Way::ToUtc) {
+        ASSERT_TRUE(platform::UtcToLocalTime(utc, out));
+        EXPECT_EQ(out, local) << zone << " UTC " << row.utc[1] << "/" << row.utc[2] << " "
+                              << row.utc[3] << ":" << row.utc[4] << ":" << row.utc[5];
+      }
+      if (row.way != Way::ToLocal) {
+        ASSERT_TRUE(platform::LocalToUtcTime(local, out));
+        EXPECT_EQ(out, utc) << zone << " local " << row.local[1] << "/" << row.local[2] << " "
+                            << row.local[3] << ":" << row.local[4];
+      }
+    }
+  }
 }
 
 // A shift by the bias past either end of the file-time range fails instead of wrapping round
@@ -106,12 +137,12 @@ TEST(LocalFileTime, RoundTripsAndUsesTheBiasInForceNowForEveryDate) {
 TEST(LocalFileTime, FailsWhenTheShiftLeavesTheFileTimeRange) {
   const FileTime noon = testsupport::UtcFileTime(2001, 1, 15, 12);
   FileTime local, out;
-  ASSERT_TRUE(platform::FileTimeToLocalFileTime(noon, local));
+  ASSERT_TRUE(platform::UtcToLocalTime(noon, local));
   const int64_t bias = static_cast<int64_t>(local.ticks - noon.ticks);
   if (bias == 0) GTEST_SKIP() << "local time is UTC here";
   const FileTime first{0}, last{0x7FFFFFFFFFFFFFFFull};
-  EXPECT_FALSE(platform::LocalFileTimeToFileTime(bias > 0 ? first : last, out));
-  EXPECT_FALSE(platform::FileTimeToLocalFileTime(bias > 0 ? last : first, out));
+  EXPECT_FALSE(platform::LocalToUtcTime(bias > 0 ? first : last, out));
+  EXPECT_FALSE(platform::UtcToLocalTime(bias > 0 ? last : first, out));
 }
 
 TEST(LocalTime, ReadsTheFixedClockWhileOneIsSet) {

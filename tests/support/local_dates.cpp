@@ -23,7 +23,7 @@ platform::FileTime LocalFileTime(int year, int month, int day, int hour, int min
   const platform::SystemTime system = SystemFields(year, month, day, hour, minute, second);
   platform::FileTime local, utc;
   if (!platform::SystemTimeToFileTime(system, local) ||
-      !platform::LocalFileTimeToFileTime(local, utc)) {
+      !platform::LocalToUtcTime(local, utc)) {
     throw std::runtime_error("no file time for that local date");
   }
   return utc;

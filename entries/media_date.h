@@ -1,0 +1,30 @@
+// The date a photo or video was taken, from the files that phones and cameras make. Each
+// reader is bounded as ReadExifDate is: every size is checked against the bytes there are,
+// the boxes and chunks looked at are capped, nothing is read recursively, and the image and
+// video data are passed over by their sizes, never read.
+#pragma once
+
+#include "entries/byte_source.h"
+#include "entries/exif_date.h"
+
+// The reader that the file's first bytes name: JPEG and TIFF-based files (ReadExifDate), HEIF
+// and AVIF images, then QuickTime and MP4 videos (both ISO base media files), PNG, WebP.
+bool ReadTakenDate(ByteSource& bytes, ExifDate& date);
+
+// HEIF, HEIC and AVIF (a HEIF brand in `ftyp`): the EXIF data of the `Exif` item that the
+// `meta` box lists.
+bool ReadHeifDate(ByteSource& bytes, ExifDate& date);
+
+// QuickTime and MP4 (MOV, MP4, M4V, 3GP): the text of com.apple.quicktime.creationdate in
+// the `meta` box of `moov` (or of its `udta`), with the offset it gives; else the creation
+// time of `mvhd`, which is UTC (0 is none).
+bool ReadMovieDate(ByteSource& bytes, ExifDate& date);
+
+// PNG: the EXIF data of the `eXIf` chunk, else the "Creation Time" of a `tEXt` or an
+// uncompressed `iTXt` chunk. The chunks before the image data are read, and those after it
+// that lie in the first 64 KiB.
+bool ReadPngDate(ByteSource& bytes, ExifDate& date);
+
+// WebP: the EXIF data of the `EXIF` chunk, with or without the "Exif\0\0" that some writers
+// put before it.
+bool ReadWebpDate(ByteSource& bytes, ExifDate& date);
