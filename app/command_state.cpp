@@ -1,21 +1,36 @@
 // Which commands apply, and the status line.
-#include "app/errors.h"
 #include "app/form1.h"
+#include "core/errors.h"
 
 void TForm1::UpdateCommands() {
   const bool hasRows = ListView1.Count() > 0;
-  for (ui::MenuItem* item : {Save1, SelectAll1, SelectAll2, Sort1, Rewrite1}) {
-    item->SetEnabled(hasRows);
-  }
-  ToolButton2->SetEnabled(hasRows);
-  ToolButton8->SetEnabled(hasRows);
-
   const bool hasSelection = ListView1.SelectedCount() > 0;
-  for (ui::MenuItem* item : {Edit2, Edit3, Delete1, Delete2, Replace1, Replace2}) {
-    item->SetEnabled(hasSelection);
+  auto applies = [&](const Command& command) {
+    switch (command.enabling) {
+      case Enabling::Always:
+        break;
+      case Enabling::WithRows:
+        return hasRows;
+      case Enabling::WithSelection:
+        return hasSelection;
+      case Enabling::Own:
+        return (this->*command.applies)();
+    }
+    return true;
+  };
+  // Items of commands that always apply are left alone: nothing disables them.
+  for (auto places : {CommandTable::MainMenu(), CommandTable::ContextMenu()}) {
+    for (const MenuPlace& place : places) {
+      if (place.command && place.command->enabling != Enabling::Always) {
+        (this->*place.item)->SetEnabled(applies(*place.command));
+      }
+    }
   }
-  ToolButton4->SetEnabled(hasSelection);
-  ToolButton6->SetEnabled(hasSelection);
+  for (const ButtonPlace& place : CommandTable::ToolBar()) {
+    if (place.command && place.command->enabling != Enabling::Always) {
+      (this->*place.button)->SetEnabled(applies(*place.command));
+    }
+  }
 }
 
 void TForm1::UpdateStatusText() {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/commands.h"
 #include "app/long_work.h"
 #include "entries/collected_paths.h"
 #include "platform/process.h"
@@ -37,7 +38,7 @@ class TForm1 : public ui::Form {
   ui::PopupMenu PopupMenu1;
   ui::PopupMenu PopupMenu2;
 
-  // Menu items (owned by their menus).
+  // Menu items (owned by their menus), made from the command table (app/commands.cpp).
   ui::MenuItem* File1 = nullptr;
   ui::MenuItem* Open1 = nullptr;
   ui::MenuItem* Save1 = nullptr;
@@ -65,7 +66,7 @@ class TForm1 : public ui::Form {
   ui::MenuItem* SelectAll2 = nullptr;
   ui::MenuItem* Replace2 = nullptr;
 
-  // Toolbar buttons (owned by the toolbar).
+  // Toolbar buttons (owned by the toolbar), made from the command table.
   ui::ToolButton* ToolButton1 = nullptr;
   ui::ToolButton* ToolButton2 = nullptr;
   ui::ToolButton* ToolButton3 = nullptr;
@@ -116,11 +117,13 @@ class TForm1 : public ui::Form {
 
  private:
   friend struct TForm1Access;  // tests reach the private operations through it
+  friend struct CommandTable;  // its commands may run private operations
 
   void BuildLayout();  // app/form1_layout.cpp
+  void AddMenuItems(ui::MenuItem& menu, std::span<const MenuPlace> places);
 
   // Command state and status line (app/).
-  void UpdateCommands();
+  void UpdateCommands();  // by the rules of the command table (app/commands.h)
   void UpdateStatusText();
 
   // Path collection and row building (entries/).

@@ -1,22 +1,31 @@
-// The main window's layout: caption, size, font, columns, menus and toolbar.
+// The main window's layout: caption, size, font, columns, and the menus and toolbar of the
+// command table.
 #include <memory>
+#include <vector>
 
 #include "app/form1.h"
 
-namespace {
-
-ui::MenuItem* AddItem(ui::MenuItem& parent, const char* caption, ui::ShortCut shortcut = {},
-                      std::function<void()> click = {}) {
-  auto item = std::make_unique<ui::MenuItem>();
-  item->SetCaption(caption);
-  item->SetShortCut(shortcut);
-  if (click) item->OnClick = [click](ui::MenuItem&) { click(); };
-  return &parent.Add(std::move(item));
+// Menu items in the order of their places; each place gets its member pointed at it.
+void TForm1::AddMenuItems(ui::MenuItem& menu, std::span<const MenuPlace> places) {
+  std::vector<ui::MenuItem*> parents{&menu};  // the menu that takes the items of each depth
+  for (const MenuPlace& place : places) {
+    parents.resize(place.depth + 1);
+    auto item = std::make_unique<ui::MenuItem>();
+    if (const Command* command = place.command) {
+      item->SetCaption(command->caption);
+      item->SetShortCut(command->shortcut);
+      item->SetChecked(place.checked);
+      if (auto handler = command->handler) {
+        item->OnClick = [this, handler](ui::MenuItem&) { (this->*handler)(); };
+      }
+    } else {
+      item->SetCaption("-");
+    }
+    ui::MenuItem& added = parents.back()->Add(std::move(item));
+    if (place.item) this->*place.item = &added;
+    parents.push_back(&added);
+  }
 }
-
-void AddSeparator(ui::MenuItem& parent) { AddItem(parent, "-"); }
-
-}  // namespace
 
 void TForm1::BuildLayout() {
   SetCaption("Horodex");
@@ -40,47 +49,8 @@ void TForm1::BuildLayout() {
   ListView1.OnEdited = [this](int item, const std::string* text) { ListView1Edited(item, text); };
   ListView1.SetSortType(ui::SortType::Text);
 
-  ui::MenuItem& bar = MainMenu1.Items();
-  File1 = AddItem(bar, "ファイル(&F)");
-  Open1 = AddItem(*File1, "開く(&O)...", ui::Ctrl('O'), [this] { Open1Click(); });
-  Save1 = AddItem(*File1, "保存(&S)...", ui::Ctrl('S'), [this] { Save1Click(); });
-  AddSeparator(*File1);
-  Recentry1 = AddItem(*File1, "最近使ったファイル(&R)");
-  AddSeparator(*File1);
-  Exit1 = AddItem(*File1, "終了(&X)", {}, [this] { Exit1Click(); });
-
-  Edit1 = AddItem(bar, "編集(&E)");
-  Edit2 = AddItem(*Edit1, "編集(&E)", ui::Key(ui::kKeyF2), [this] { Edit2Click(); });
-  Delete1 = AddItem(*Edit1, "削除(&D)", ui::Key(ui::kKeyDelete), [this] { Delete1Click(); });
-  SelectAll1 = AddItem(*Edit1, "すべて選択(&A)", ui::Ctrl('A'), [this] { SelectAll1Click(); });
-  AddSeparator(*Edit1);
-  Replace1 = AddItem(*Edit1, "置換(&R)", ui::Ctrl('R'), [this] { Replace1Click(); });
-
-  Show1 = AddItem(bar, "表示(&V)");
-  ShowToolBar1 = AddItem(*Show1, "ツールバー(&T)", {}, [this] { ShowToolBar1Click(); });
-  ShowToolBar1->SetChecked(true);
-  ShowStatusBar1 = AddItem(*Show1, "ステータスバー(&S)", {}, [this] { ShowStatusBar1Click(); });
-  ShowStatusBar1->SetChecked(true);
-  ShowWindow1 = AddItem(*Show1, "ウィンドウの位置とサイズ(&W)", {}, [this] { ShowWindow1Click(); });
-  AddSeparator(*Show1);
-  Sort1 = AddItem(*Show1, "ソート(&O)");
-  SortDate1 = AddItem(*Sort1, "更新日時(&D)", {}, [this] { SortDate1Click(); });
-  SortPath1 = AddItem(*Sort1, "パス名(&P)", {}, [this] { SortPath1Click(); });
-  SortExt1 = AddItem(*Sort1, "種類(&E)", {}, [this] { SortExt1Click(); });
-  AddSeparator(*Show1);
-  Rewrite1 = AddItem(*Show1, "更新(&R)", ui::Key(ui::kKeyF5), [this] { Rewrite1Click(); });
-
-  Help1 = AddItem(bar, "ヘルプ(&H)");
-  Contents1 = AddItem(*Help1, "目次(&C)...", {}, [this] { Contents1Click(); });
-  AddSeparator(*Help1);
-  About1 = AddItem(*Help1, "バージョン情報(&A)...", {}, [this] { About1Click(); });
-
-  ui::MenuItem& context = PopupMenu1.Items();
-  Edit3 = AddItem(context, "編集(&E)", ui::Key(ui::kKeyF2), [this] { Edit2Click(); });
-  Delete2 = AddItem(context, "削除(&D)", ui::Key(ui::kKeyDelete), [this] { Delete1Click(); });
-  SelectAll2 = AddItem(context, "すべて選択(&A)", ui::Ctrl('A'), [this] { SelectAll1Click(); });
-  AddSeparator(context);
-  Replace2 = AddItem(context, "置換(&R)", ui::Ctrl('R'), [this] { Replace1Click(); });
+  AddMenuItems(MainMenu1.Items(), CommandTable::MainMenu());
+  AddMenuItems(PopupMenu1.Items(), CommandTable::ContextMenu());
 
   OpenDialog1.SetFilter("テキスト|*.txt");
   OpenDialog1.SetDefaultExt("txt");
@@ -92,19 +62,18 @@ void TForm1::BuildLayout() {
   ImageList1.AddStrip("TOOLBAR", 5);  // Open, Save, Delete, Replace, Update
   ToolBar1.SetBorderWidth(1);
   ToolBar1.SetImages(&ImageList1);
-  ToolButton1 = &ToolBar1.AddDropDownButton("開く", 0, &PopupMenu2);
-  ToolButton1->OnClick = [this] { Open1Click(); };
-  ToolButton2 = &ToolBar1.AddButton("保存", 1);
-  ToolButton2->OnClick = [this] { Save1Click(); };
-  ToolButton3 = &ToolBar1.AddSeparator(8);
-  ToolButton4 = &ToolBar1.AddButton("削除", 2);
-  ToolButton4->OnClick = [this] { Delete1Click(); };
-  ToolButton5 = &ToolBar1.AddSeparator(8);
-  ToolButton6 = &ToolBar1.AddButton("置換", 3);
-  ToolButton6->OnClick = [this] { Replace1Click(); };
-  ToolButton7 = &ToolBar1.AddSeparator(8);
-  ToolButton8 = &ToolBar1.AddButton("更新", 4);
-  ToolButton8->OnClick = [this] { Rewrite1Click(); };
+  for (const ButtonPlace& place : CommandTable::ToolBar()) {
+    const Command* command = place.command;
+    ui::ToolButton& button =
+        !command ? ToolBar1.AddSeparator(CommandTable::kSeparatorWidth)
+        : place.dropdown
+            ? ToolBar1.AddDropDownButton(command->hint, command->image, &(this->*place.dropdown))
+            : ToolBar1.AddButton(command->hint, command->image);
+    if (command && command->handler) {
+      button.OnClick = [this, handler = command->handler] { (this->*handler)(); };
+    }
+    this->*place.button = &button;
+  }
 
   MainMenu1.Attach();
 

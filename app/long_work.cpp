@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "app/errors.h"
 #include "app/form1.h"
 #include "app/show_command.h"
+#include "core/errors.h"
 
 namespace {
 

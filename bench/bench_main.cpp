@@ -15,7 +15,6 @@
 
 #include "app/error_box.h"
 #include "app/form1.h"
-#include "entries/bulk_update.h"
 #include "entries/date_settings.h"
 #include "entries/stamp_run.h"
 #include "listfile/list_file_text.h"
@@ -24,6 +23,7 @@
 #include "platform/process.h"
 #include "tests/support/form_access.h"
 #include "ui/application.h"
+#include "ui/bulk_update.h"
 #include "ui/testing.h"
 
 #ifdef _WIN32

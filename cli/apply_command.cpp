@@ -3,10 +3,10 @@
 #include <stdexcept>
 #include <vector>
 
-#include "app/errors.h"
 #include "cli/list_rows.h"
 #include "cli/messages.h"
 #include "cli/progress_line.h"
+#include "core/errors.h"
 #include "entries/date_parse.h"
 #include "entries/file_dates.h"
 #include "entries/stamp_run.h"

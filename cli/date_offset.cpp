@@ -2,8 +2,8 @@
 
 #include <iterator>
 
-#include "app/errors.h"
 #include "cli/arguments.h"
+#include "core/errors.h"
 #include "entries/date_parse.h"
 #include "entries/date_value.h"
 #include "entries/file_dates.h"

@@ -5,9 +5,9 @@
 #include <numeric>
 #include <vector>
 
-#include "app/errors.h"
 #include "cli/messages.h"
 #include "cli/progress_line.h"
+#include "core/errors.h"
 #include "entries/entry_row.h"
 #include "entries/path_kind.h"
 #include "entries/walk.h"

@@ -1,7 +1,7 @@
 #include "cli/list_rows.h"
 
-#include "app/errors.h"
 #include "cli/messages.h"
+#include "core/errors.h"
 #include "listfile/read_list_file.h"
 
 bool ReadListRows(const std::string& list, const WorkProgress& watcher, const RowCheck& check,

@@ -1,7 +1,7 @@
 // Turning collected paths into entry rows of the list.
 #include "app/form1.h"
-#include "entries/bulk_update.h"
 #include "entries/entry_row.h"
+#include "ui/bulk_update.h"
 
 void TForm1::AddCollectedRows(ui::ListView& list, CollectedPaths& paths) {
   BulkUpdate bulk(list);

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/errors.h"
+#include "core/errors.h"
 #include "entries/code_page.h"
 #include "entries/date_settings.h"
 #include "entries/date_value.h"

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/errors.h"
+#include "core/errors.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "entries/entry_row.h"
 
-#include "app/errors.h"
+#include "core/errors.h"
 #include "entries/date_format.h"
 #include "entries/file_dates.h"
 #include "entries/path_kind.h"

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "app/errors.h"
+#include "core/errors.h"
 #include "entries/date_format.h"
 #include "entries/date_value.h"
 #include "platform/civil.h"

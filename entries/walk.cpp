@@ -5,11 +5,9 @@
 
 #include "entries/file_dates.h"
 #include "entries/path_kind.h"
+#include "platform/error_codes.h"
 
 namespace {
-
-// What a search gives when nothing matched: an empty drive root, which is no failure.
-constexpr uint32_t kErrorFileNotFound = 2;
 
 // The walk keeps the folders on its current path, so that a folder link leading back to one
 // of them is listed but not descended into (otherwise a cycle runs to the path limit). Only
@@ -57,7 +55,8 @@ class Walk {
     const std::string prefix = EndsWithDelimiter(path) ? path : path + platform::kPathDelimiter;
     platform::DirectorySearch search(prefix + "*.*");
     if (!search.Started()) {
-      if (reports_.unreadable && read && search.Error() != kErrorFileNotFound) {
+      // Nothing matched (an empty drive root) is no failure.
+      if (reports_.unreadable && read && search.Error() != platform::kErrorFileNotFound) {
         reports_.unreadable(path, search.Error());
       }
       return;

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "app/errors.h"
+#include "core/errors.h"
 #include "date_fuzz_settings.h"
 #include "entries/date_parse.h"
 #include "entries/date_value.h"

@@ -11,7 +11,7 @@
 #include <cstring>
 #include <string>
 
-#include "app/errors.h"
+#include "core/errors.h"
 #include "date_fuzz_settings.h"
 #include "entries/date_format.h"
 #include "entries/date_parse.h"

@@ -1,6 +1,6 @@
 // Edit, Delete, Select all and Replace, and the end of an in-place edit.
 #include "app/form1.h"
-#include "entries/bulk_update.h"
+#include "ui/bulk_update.h"
 
 void TForm1::Edit2Click() {
   if (ListView1.SelectedCount() <= 0) return;

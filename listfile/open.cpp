@@ -1,6 +1,6 @@
 // File > Open: the rows of one or more list files join the list.
 #include "app/form1.h"
-#include "entries/bulk_update.h"
+#include "ui/bulk_update.h"
 
 void TForm1::Open1Click() {
   if (!OpenDialog1.Execute()) return;

@@ -1,6 +1,6 @@
 #include "listfile/read_list_file.h"
 
-#include "app/errors.h"
+#include "core/errors.h"
 #include "listfile/list_lines.h"
 
 const std::string& ListField(const std::vector<std::string>& fields, int index) {

@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "app/form1.h"
-#include "entries/bulk_update.h"
 #include "listfile/recent_items.h"
+#include "ui/bulk_update.h"
 
 namespace {
 

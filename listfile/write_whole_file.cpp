@@ -3,14 +3,15 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/errors.h"
+#include "core/errors.h"
 #include "entries/path_kind.h"
+#include "platform/error_codes.h"
 #include "platform/files.h"
 
 namespace {
 
-constexpr uint32_t kErrorFileNotFound = 2;
-constexpr uint32_t kErrorFileExists = 80;
+using platform::kErrorFileExists;
+using platform::kErrorFileNotFound;
 
 // The file that will take the place of the chosen one: created new beside it, removed on
 // every way out unless it went in its place.

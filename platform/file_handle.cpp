@@ -1,29 +1,18 @@
 // What a file handle does on both builds: it is closed when it goes, moves like a value, and
 // its writes can be made to fail for tests; its flushes and closes and the moves of files can
 // be heard by tests.
-#include <functional>
 #include <utility>
 
+#include "platform/error_codes.h"
 #include "platform/files.h"
+#include "platform/hooks.h"
 #include "platform/native.h"
 
 namespace platform {
 namespace {
 
-constexpr uint32_t kErrorDiskFull = 112;
-
-std::optional<uint64_t>& WritesLeft() {
-  static std::optional<uint64_t> left;
-  return left;
-}
-
-std::function<bool(const char*)>& CallHook() {
-  static std::function<bool(const char*)> hook;
-  return hook;
-}
-
 // Tells the hook of a call about to be made; true when the hook takes it as done.
-bool Heard(const char* call) { return CallHook() && CallHook()(call); }
+bool Heard(const char* call) { return hooks::fileCall && hooks::fileCall(call); }
 
 void Close(intptr_t& native) {
   if (native != -1) Heard("close");
@@ -50,12 +39,11 @@ FileHandle& FileHandle::operator=(FileHandle&& other) noexcept {
 }
 
 bool FileHandle::Write(const void* buffer, uint32_t size, uint32_t& written) {
-  std::optional<uint64_t>& left = WritesLeft();
-  const bool full = left && *left < size;
-  const uint32_t allowed = full ? static_cast<uint32_t>(*left) : size;
+  hooks::WriteLimit* limit = hooks::writeLimit;
+  const uint32_t allowed = limit ? limit->Allowed(size) : size;
   if (!native::WriteBytes(native_, buffer, allowed, written, lastError_)) return false;
-  if (left) *left -= written;
-  if (!full) return true;
+  if (limit) limit->Wrote(written);
+  if (allowed == size) return true;
   lastError_ = kErrorDiskFull;
   return false;
 }
@@ -71,12 +59,6 @@ bool MoveFileReplacing(const std::string& from, const std::string& to, uint32_t&
     return true;
   }
   return native::MoveFileReplacing(from, to, error);
-}
-
-void testing::FailWritesAfter(std::optional<uint64_t> bytes) { WritesLeft() = bytes; }
-
-void testing::HearFileCalls(std::function<bool(const char* call)> hook) {
-  CallHook() = std::move(hook);
 }
 
 }  // namespace platform

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -139,22 +138,5 @@ struct FolderId {
 };
 // False when the folder cannot be opened or its identity read.
 bool ReadFolderId(const std::string& path, FolderId& id);
-
-namespace testing {
-// From now on, writes through FileHandle succeed for `bytes` more bytes and then fail as on
-// a full disk (ERROR_DISK_FULL, 112); nullopt lets every write through again.
-void FailWritesAfter(std::optional<uint64_t> bytes);
-// From now on, each directory search gives `entries` entries ("." and ".." count) and then
-// fails as a share that goes away does (ERROR_UNEXP_NET_ERR, 59); nullopt lets them run.
-void FailSearchesAfter(std::optional<uint32_t> entries);
-// Linux: names holding any of these characters (UTF-8) count as names the code page cannot
-// write, in searches, drops and arguments; an empty list takes every name again. Windows
-// converts with the code page's own tables, and this does nothing there.
-void RefuseInNames(std::vector<std::string> characters);
-// From now on, each FileHandle flush, each close of an open FileHandle and each
-// MoveFileReplacing is told to `hook` as it is made: "flush", "close", "move". A move that
-// the hook answers true for counts as done and is not made. An empty hook hears nothing.
-void HearFileCalls(std::function<bool(const char* call)> hook);
-}  // namespace testing
 
 }  // namespace platform

@@ -1,21 +1,12 @@
+#include "platform/hooks.h"
 #include "platform/native.h"
 #include "platform/time.h"
 
 namespace platform {
-namespace {
-
-std::optional<SystemTime>& FixedClock() {
-  static std::optional<SystemTime> fixed;
-  return fixed;
-}
-
-}  // namespace
 
 SystemTime LocalTime() {
-  if (FixedClock()) return *FixedClock();
+  if (hooks::localTime) return *hooks::localTime;
   return native::LocalClock();
 }
-
-void SetLocalTimeOverride(std::optional<SystemTime> fixed) { FixedClock() = fixed; }
 
 }  // namespace platform

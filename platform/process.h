@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -48,29 +47,5 @@ uint32_t DropQueryFile(DropHandle drop, uint32_t index, char* buffer, uint32_t s
 // only that converts. False when neither does; `path` then only shows it.
 bool DropPath(DropHandle drop, uint32_t index, std::string& path);
 void DropFinish(DropHandle drop);  // DragFinish
-
-namespace testing {
-// A drop handle holding these paths, as the shell would hand it to the window.
-// With `utf8` the paths are UTF-8, handed over as the shell hands wide names (Windows).
-DropHandle MakeDrop(const std::vector<std::string>& paths, bool utf8 = false);
-// How many handles made by MakeDrop have been finished (DropFinish) so far.
-int FinishedDrops();
-
-struct ShellRequest {
-  WindowHandle owner;
-  std::string operation, file, parameters, directory;
-  int show;
-};
-// Records ShellOpen calls instead of making them while on (tests).
-void RecordShellRequests(bool on);
-std::vector<ShellRequest> TakeShellRequests();
-// Replaces the text that CommandLine gives, and what UnnamableArguments gives (tests); nullopt
-// returns to the real ones.
-void SetCommandLineOverride(std::optional<std::string> commandLine,
-                            std::vector<std::string> unnamable = {});
-// Replaces the path that ModuleFileName gives (tests, so that the settings file beside the
-// program lies in a scratch folder); nullopt returns to the real one.
-void SetModuleFileNameOverride(std::optional<std::string> path);
-}  // namespace testing
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 // Directory searches that break off for tests, on both builds.
 #include "platform/files.h"
 #include "platform/native.h"
+#include "platform/testing.h"
 
 namespace platform {
 namespace {

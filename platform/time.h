@@ -36,9 +36,7 @@ bool SystemTimeToFileTime(const SystemTime& system, FileTime& time);
 // (GetTickCount64): for measuring how long work has run.
 uint64_t MonotonicMilliseconds();
 
-// GetLocalTime, unless tests have fixed the clock.
+// GetLocalTime, unless tests have fixed the clock (platform/testing.h).
 SystemTime LocalTime();
-// Fixes the clock that LocalTime reads (tests); nullopt returns to the real clock.
-void SetLocalTimeOverride(std::optional<SystemTime> fixed);
 
 }  // namespace platform

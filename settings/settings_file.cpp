@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "app/errors.h"
+#include "core/errors.h"
 #include "entries/path_kind.h"
 #include "platform/profile.h"
 

@@ -1,15 +1,16 @@
 #include "ui/busy.h"
 
 #include "platform/time.h"
-#include "ui/testing.h"
+#include "ui/hooks.h"
 
 namespace ui {
 
 namespace {
 
 BusyScope* current = nullptr;
-uint64_t interval = 100;  // milliseconds
-std::function<void()> hook;
+const hooks::KeepAlive kEvery100ms;
+
+const hooks::KeepAlive& Rhythm() { return hooks::keepAlive ? *hooks::keepAlive : kEvery100ms; }
 
 }  // namespace
 
@@ -25,24 +26,19 @@ BusyScope::~BusyScope() {
   detail::EndBusy();
 }
 
-bool BusyScope::Due() const { return platform::MonotonicMilliseconds() - lastPump_ >= interval; }
+bool BusyScope::Due() const {
+  return platform::MonotonicMilliseconds() - lastPump_ >= Rhythm().interval;
+}
 
 bool BusyScope::KeepAlive() {
   const uint64_t now = platform::MonotonicMilliseconds();
-  if (now - lastPump_ < interval) return false;
+  const hooks::KeepAlive& rhythm = Rhythm();
+  if (now - lastPump_ < rhythm.interval) return false;
   lastPump_ = now;
-  if (hook) hook();
+  if (rhythm.callback) rhythm.callback();
   return detail::PumpWhileBusy();
 }
 
 BusyScope* BusyScope::Current() { return current; }
-
-namespace testing {
-
-void SetKeepAliveInterval(int milliseconds) { interval = static_cast<uint64_t>(milliseconds); }
-
-void SetKeepAliveHook(std::function<void()> callback) { hook = std::move(callback); }
-
-}  // namespace testing
 
 }  // namespace ui

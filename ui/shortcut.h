@@ -20,8 +20,8 @@ struct ShortCut {
   friend bool operator==(const ShortCut&, const ShortCut&) = default;
 };
 
-inline ShortCut Ctrl(char letter) { return ShortCut{static_cast<uint16_t>(letter), true}; }
-inline ShortCut Key(uint16_t key) { return ShortCut{key, false}; }
+constexpr ShortCut Ctrl(char letter) { return ShortCut{static_cast<uint16_t>(letter), true}; }
+constexpr ShortCut Key(uint16_t key) { return ShortCut{key, false}; }
 
 // The text a menu shows beside the caption: "Ctrl+O", "F2", "Del".
 std::string ShortCutText(ShortCut shortcut);

@@ -1,12 +1,14 @@
 // What tests do as a user would: keys, clicks, drops, and the answers of modal boxes.
-// Both builds implement it: the headless one in memory, the win32 one with real messages to
-// the real controls.
+// Both builds implement it in the testing library (ui/testing/), which only the test
+// programs link: the headless one in memory, the win32 one with real messages to the real
+// controls. The program reaches it only through null hooks (ui/hooks.h).
 #pragma once
 
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "platform/testing.h"
 #include "ui/application.h"
 #include "ui/shortcut.h"
 

@@ -85,12 +85,12 @@ Found ListFolder(const std::string& folder, const std::string& namePattern) {
     if (Describe(dirfd(dir.get()), name, name, entry)) entries.push_back(std::move(entry));
   }
   std::sort(entries.begin(), entries.end(), ListedBefore);
-  if (entries.empty()) found.error = posix::kErrorFileNotFound;
+  if (entries.empty()) found.error = kErrorFileNotFound;
   return found;
 }
 
 Found Search(const std::string& pattern) {
-  if (pattern.empty() || pattern.back() == '/') return {{}, posix::kErrorFileNotFound};
+  if (pattern.empty() || pattern.back() == '/') return {{}, kErrorFileNotFound};
   size_t slash = pattern.rfind('/');
   std::string name = slash == std::string::npos ? pattern : pattern.substr(slash + 1);
   if (IsWildcard(name)) {

@@ -1,23 +1,16 @@
 // Drop handles: the paths of one drop, queried as DragQueryFileA answers.
+#include "platform/posix/drop.h"
+
 #include <algorithm>
 #include <cstring>
 
+#include "platform/hooks.h"
 #include "platform/posix/file_info.h"
 #include "platform/process.h"
 
 namespace platform {
-namespace {
 
-struct Drop {
-  std::vector<std::string> paths;
-};
-
-int& FinishedCount() {
-  static int count = 0;
-  return count;
-}
-
-}  // namespace
+using posix::Drop;
 
 uint32_t DropQueryFile(DropHandle drop, uint32_t index, char* buffer, uint32_t size) {
   if (!drop) return 0;
@@ -40,15 +33,8 @@ bool DropPath(DropHandle drop, uint32_t index, std::string& path) {
 
 void DropFinish(DropHandle drop) {
   if (!drop) return;
+  if (hooks::dropFinished) hooks::dropFinished(drop);
   delete static_cast<Drop*>(drop);
-  ++FinishedCount();
 }
-
-// Names are UTF-8 here whichever way they come.
-DropHandle testing::MakeDrop(const std::vector<std::string>& paths, bool) {
-  return new Drop{paths};
-}
-
-int testing::FinishedDrops() { return FinishedCount(); }
 
 }  // namespace platform

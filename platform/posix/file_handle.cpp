@@ -38,7 +38,20 @@ int OpenNative(const std::string& path, int flags, mode_t mode = 0) {
   return fd;
 }
 
-// Registers the share mode of a new descriptor, or closes it on a sharing violation.
+// Registers the share mode of a new descriptor, whose status is `st`, or closes it on a
+// sharing violation.
+Opened Register(int fd, const struct stat& st, uint32_t access, uint32_t share) {
+  // Files and folders never block: the two calls are saved for each of them.
+  if (!S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode)) {
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  }
+  if (!posix::RegisterOpen(st.st_dev, st.st_ino, fd, access, share)) {
+    close(fd);
+    return {-1, kErrorSharingViolation};
+  }
+  return {fd, 0};
+}
+
 Opened Register(int fd, uint32_t access, uint32_t share) {
   struct stat st;
   if (fstat(fd, &st) != 0) {
@@ -46,15 +59,7 @@ Opened Register(int fd, uint32_t access, uint32_t share) {
     close(fd);
     return {-1, posix::Win32Error(error, {})};
   }
-  // Files and folders never block: the two calls are saved for each of them.
-  if (!S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode)) {
-    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-  }
-  if (!posix::RegisterOpen(st.st_dev, st.st_ino, fd, access, share)) {
-    close(fd);
-    return {-1, posix::kErrorSharingViolation};
-  }
-  return {fd, 0};
+  return Register(fd, st, access, share);
 }
 
 Opened Create(const std::string& path, uint32_t access, uint32_t share) {
@@ -67,12 +72,12 @@ Opened OpenExisting(const std::string& path, const struct stat& st, uint32_t acc
                     bool truncates, uint32_t flags) {
   int fd;
   if (S_ISDIR(st.st_mode)) {
-    if (!(flags & kFlagBackupSemantics) || truncates) return {-1, posix::kErrorAccessDenied};
+    if (!(flags & kFlagBackupSemantics) || truncates) return {-1, kErrorAccessDenied};
     fd = OpenNative(path, O_RDONLY | O_DIRECTORY);
   } else {
     bool writes = (access & kGenericWrite) || truncates;
     if (writes && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
-      return {-1, posix::kErrorAccessDenied};
+      return {-1, kErrorAccessDenied};
     fd = OpenNative(path, AccessFlags(access));
   }
   if (fd < 0) return {-1, posix::Win32Error(errno, path)};
@@ -91,9 +96,26 @@ Opened OpenExisting(const std::string& path, const struct stat& st, uint32_t acc
 
 Opened OpenPath(const std::string& path, uint32_t access, uint32_t share, uint32_t creation,
                 uint32_t flags) {
-  if (path.empty()) return {-1, posix::kErrorPathNotFound};
+  if (path.empty()) return {-1, kErrorPathNotFound};
   if (creation < kCreateNew || creation > kTruncateExisting)
-    return {-1, posix::kErrorInvalidParameter};
+    return {-1, kErrorInvalidParameter};
+  // Reading what exists needs no look before the open: the descriptor tells what it is
+  // (a photo reader opens every file of a tree this way).
+  if (creation == kOpenExisting && !(access & kGenericWrite)) {
+    int fd = OpenNative(path, O_RDONLY);
+    if (fd < 0) return {-1, posix::Win32Error(errno, path)};
+    struct stat st;
+    if (fstat(fd, &st) != 0) {
+      int error = errno;
+      close(fd);
+      return {-1, posix::Win32Error(error, path)};
+    }
+    if (S_ISDIR(st.st_mode) && !(flags & kFlagBackupSemantics)) {
+      close(fd);
+      return {-1, kErrorAccessDenied};
+    }
+    return Register(fd, st, access, share);
+  }
   struct stat st;
   if (stat(path.c_str(), &st) != 0) {
     int error = errno;
@@ -101,9 +123,9 @@ Opened OpenPath(const std::string& path, uint32_t access, uint32_t share, uint32
     if (error == ENOENT && creates) return Create(path, access, share);
     return {-1, posix::Win32Error(error, path)};
   }
-  if (creation == kCreateNew) return {-1, posix::kErrorFileExists};
+  if (creation == kCreateNew) return {-1, kErrorFileExists};
   if (creation == kTruncateExisting && !(access & kGenericWrite))
-    return {-1, posix::kErrorInvalidParameter};
+    return {-1, kErrorInvalidParameter};
   bool truncates = creation == kCreateAlways || creation == kTruncateExisting;
   return OpenExisting(path, st, access, share, truncates, flags);
 }
@@ -140,7 +162,7 @@ bool FileHandle::GetLastWriteTime(FileTime& utc) const {
 bool FileHandle::SetTimes(const FileTime*, const FileTime* lastAccess, const FileTime* lastWrite) {
   // Linux keeps no creation time that could be set; the other two are kept to the tick.
   if (native_ < 0) {
-    lastError_ = posix::kErrorInvalidHandle;
+    lastError_ = kErrorInvalidHandle;
     return false;
   }
   timespec times[2];
@@ -164,7 +186,7 @@ bool FileHandle::SetTimes(const FileTime*, const FileTime* lastAccess, const Fil
       const timespec back[2] = {previous.st_atim, previous.st_mtim};
       futimens(static_cast<int>(native_), back);
     }
-    lastError_ = posix::kErrorInvalidParameter;
+    lastError_ = kErrorInvalidParameter;
     return false;
   }
   return true;
@@ -173,14 +195,14 @@ bool FileHandle::SetTimes(const FileTime*, const FileTime* lastAccess, const Fil
 bool FileHandle::Read(void* buffer, uint32_t size, uint32_t& read) {
   read = 0;
   if (native_ < 0) {
-    lastError_ = posix::kErrorInvalidHandle;
+    lastError_ = kErrorInvalidHandle;
     return false;
   }
   ssize_t n;
   do n = ::read(static_cast<int>(native_), buffer, size);
   while (n < 0 && errno == EINTR);
   if (n < 0) {
-    lastError_ = errno == EBADF ? posix::kErrorAccessDenied : posix::Win32Error(errno, {});
+    lastError_ = errno == EBADF ? kErrorAccessDenied : posix::Win32Error(errno, {});
     return false;
   }
   read = static_cast<uint32_t>(n);
@@ -189,12 +211,12 @@ bool FileHandle::Read(void* buffer, uint32_t size, uint32_t& read) {
 
 bool FileHandle::Seek(uint64_t offset) {
   if (native_ < 0) {
-    lastError_ = posix::kErrorInvalidHandle;
+    lastError_ = kErrorInvalidHandle;
     return false;
   }
   if (offset > static_cast<uint64_t>(INT64_MAX) ||
       lseek(static_cast<int>(native_), static_cast<off_t>(offset), SEEK_SET) < 0) {
-    lastError_ = posix::kErrorInvalidParameter;
+    lastError_ = kErrorInvalidParameter;
     return false;
   }
   return true;
@@ -202,7 +224,7 @@ bool FileHandle::Seek(uint64_t offset) {
 
 bool native::FlushFile(intptr_t handle, uint32_t& error) {
   if (handle < 0) {
-    error = posix::kErrorInvalidHandle;
+    error = kErrorInvalidHandle;
     return false;
   }
   if (fsync(static_cast<int>(handle)) != 0) {
@@ -216,13 +238,13 @@ bool native::WriteBytes(intptr_t handle, const void* buffer, uint32_t size, uint
                         uint32_t& error) {
   written = 0;
   if (handle < 0) {
-    error = posix::kErrorInvalidHandle;
+    error = kErrorInvalidHandle;
     return false;
   }
   size_t count;
   const bool whole = posix::WriteAll(static_cast<int>(handle), buffer, size, count);
   written = static_cast<uint32_t>(count);
-  if (!whole) error = errno == EBADF ? posix::kErrorAccessDenied : posix::Win32Error(errno, {});
+  if (!whole) error = errno == EBADF ? kErrorAccessDenied : posix::Win32Error(errno, {});
   return whole;
 }
 

@@ -1,5 +1,5 @@
 // What the posix file services share: Windows attributes, file times and error codes made
-// from what the Linux calls report.
+// from what the Linux calls report (the codes of platform/error_codes.h).
 #pragma once
 
 #include <sys/stat.h>
@@ -7,20 +7,10 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/error_codes.h"
 #include "platform/files.h"
 
 namespace platform::posix {
-
-// Win32 error codes that the posix calls are mapped onto.
-constexpr uint32_t kErrorInvalidFunction = 1;
-constexpr uint32_t kErrorFileNotFound = 2;
-constexpr uint32_t kErrorPathNotFound = 3;
-constexpr uint32_t kErrorAccessDenied = 5;
-constexpr uint32_t kErrorInvalidHandle = 6;
-constexpr uint32_t kErrorSharingViolation = 32;
-constexpr uint32_t kErrorFileExists = 80;
-constexpr uint32_t kErrorInvalidParameter = 87;
-constexpr uint32_t kErrorDiskFull = 112;
 
 FileTime FileTimeFromTimespec(const timespec& time);
 timespec TimespecFromFileTime(FileTime time);

@@ -44,9 +44,7 @@ void SyncFolderOf(const std::string& path) {
 }  // namespace
 
 bool native::MoveFileReplacing(const std::string& from, const std::string& to, uint32_t& error) {
-  error = InUse(from)     ? posix::kErrorSharingViolation
-          : Protected(to) ? posix::kErrorAccessDenied
-                          : 0;
+  error = InUse(from) ? kErrorSharingViolation : Protected(to) ? kErrorAccessDenied : 0;
   if (error != 0) return false;
   if (rename(from.c_str(), to.c_str()) != 0) {
     const int code = errno;

@@ -4,6 +4,7 @@
 
 #include "platform/files.h"
 #include "platform/posix/file_info.h"
+#include "platform/testing.h"
 
 namespace platform {
 namespace {

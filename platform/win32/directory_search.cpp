@@ -2,6 +2,7 @@
 
 #include "platform/files.h"
 #include "platform/native.h"
+#include "platform/testing.h"
 #include "platform/win32/wide.h"
 
 namespace platform {

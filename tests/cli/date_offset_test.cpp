@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/errors.h"
 #include "cli/arguments.h"
+#include "core/errors.h"
 #include "entries/date_settings_records.h"
 
 namespace {

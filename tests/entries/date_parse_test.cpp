@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "app/errors.h"
+#include "core/errors.h"
 #include "date_test_settings.h"
 #include "entries/code_page.h"
 #include "entries/date_format.h"

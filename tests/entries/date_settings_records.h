@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "entries/date_settings.h"
+#include "platform/testing.h"
 #include "platform/time.h"
 
 namespace datetest {

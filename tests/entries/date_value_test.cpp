@@ -1,7 +1,7 @@
 // Date-time values and their calendar fields, SYSTEMTIME records and packed file dates.
 #include <gtest/gtest.h>
 
-#include "app/errors.h"
+#include "core/errors.h"
 #include "entries/date_value.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <thread>
 
-#include "app/errors.h"
+#include "core/errors.h"
 #include "entries/stamp_run.h"
 #include "support/file_times.h"
 #include "support/local_dates.h"

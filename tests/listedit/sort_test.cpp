@@ -3,9 +3,9 @@
 
 #include <algorithm>
 
-#include "entries/bulk_update.h"
 #include "listedit/sort.h"
 #include "support/form_fixture.h"
+#include "ui/bulk_update.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <set>
 
-#include "app/errors.h"
+#include "core/errors.h"
 #include "listfile/list_file_fixture.h"
 #include "platform/files.h"
 

@@ -13,6 +13,7 @@
 
 #include "listfile/list_file_fixture.h"
 #include "platform/files.h"
+#include "platform/testing.h"
 
 namespace {
 

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "platform/files.h"
+#include "platform/testing.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/testing.h"
 #include "support/local_dates.h"
 #include "support/temp_tree.h"
 #include "support/zone_instants.h"

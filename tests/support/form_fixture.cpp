@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "entries/bulk_update.h"
 #include "listedit/sort.h"
 #include "platform/process.h"
+#include "ui/bulk_update.h"
 
 namespace testsupport {
 

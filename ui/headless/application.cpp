@@ -4,7 +4,6 @@
 
 #include "ui/form.h"
 #include "ui/headless/form_impl.h"
-#include "ui/testing.h"
 
 namespace ui {
 
@@ -29,7 +28,7 @@ std::vector<headless::PostedKey>& headless::PostedKeys() {
 void Application::ProcessMessages() {
   std::vector<headless::PostedKey> keys;
   keys.swap(headless::PostedKeys());
-  for (const headless::PostedKey& posted : keys) testing::PressKey(*posted.form, posted.key);
+  for (const headless::PostedKey& posted : keys) headless::DeliverKey(*posted.form, posted.key);
 }
 
 }  // namespace ui

@@ -1,7 +1,6 @@
 #include "ui/busy.h"
 
 #include "ui/headless/form_impl.h"
-#include "ui/testing.h"
 
 namespace ui {
 
@@ -21,9 +20,5 @@ bool detail::PumpWhileBusy() {
   headless::PostedKeys().clear();
   return escape;
 }
-
-void testing::PostKey(Form& form, ShortCut key) { headless::PostedKeys().push_back({&form, key}); }
-
-bool testing::Busy() { return headless::Busy(); }
 
 }  // namespace ui

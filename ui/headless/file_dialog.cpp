@@ -5,7 +5,7 @@
 
 #include "platform/files.h"
 #include "ui/file_dialog.h"
-#include "ui/file_dialog_script.h"
+#include "ui/hooks.h"
 
 namespace ui::detail {
 namespace {
@@ -45,7 +45,7 @@ size_t AnswerLength(const std::vector<std::string>& files) {
 }  // namespace
 
 bool RunFileDialog(const FileDialog& dialog, std::vector<std::string>& files) {
-  if (!AnsweringFileDialogs()) {
+  if (!hooks::fileDialogAnswer) {
     // Nobody can answer here: say so, so that an unexpected dialog is seen.
     std::fprintf(stderr, "[file dialog] nobody answers it: cancelled\n");
     return false;
@@ -53,7 +53,7 @@ bool RunFileDialog(const FileDialog& dialog, std::vector<std::string>& files) {
   const FileDialogOptions& options = dialog.Options();
   // The dialog opens in the folder of the name it was given and shows the name alone.
   const std::string& name = dialog.FileName();
-  std::vector<std::string> answer = TakeFileDialogAnswer(
+  std::vector<std::string> answer = hooks::fileDialogAnswer(
       {dialog.Kind() == FileDialogKind::Save, name.substr(NameStart(name)),
        FirstDescription(dialog.Filter()), !options.hideReadOnly, options.enableSizing});
   if (answer.empty()) return false;

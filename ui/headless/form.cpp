@@ -131,6 +131,12 @@ void Form::ClientRect(int& left, int& top, int& width, int& height) const {
   height = impl_->clientHeight;
 }
 
+void headless::DeliverKey(Form& form, ShortCut key) {
+  if (form.IsShortCut(key)) return;
+  KeyTarget* focus = form.impl().focus;
+  if (focus && !key.ctrl) focus->KeyDown(key.key);
+}
+
 bool Form::IsShortCut(ShortCut shortcut) {
   MenuItem* item = mainMenu_ ? mainMenu_->Items().FindShortCut(shortcut) : nullptr;
   if (!item && client_ && client_->GetPopupMenu()) {

@@ -39,6 +39,10 @@ struct PostedKey {
 std::vector<PostedKey>& PostedKeys();
 // Whether long work shows the wait cursor.
 bool& Busy();
+// A key pressed in the form, as the message loop hands it on: the menus see it first, as
+// shortcuts are translated before dispatching; otherwise the focused control gets it (the
+// controls here handle no Ctrl combinations).
+void DeliverKey(Form& form, ShortCut key);
 
 }  // namespace headless
 

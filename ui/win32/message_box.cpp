@@ -1,9 +1,9 @@
-// Message boxes placed where the program asks, and recorded instead of waited for in tests.
+// Message boxes placed where the program asks; tests answer them through a hook.
 #include <cstring>
 #include <vector>
 
 #include "ui/application.h"
-#include "ui/testing.h"
+#include "ui/hooks.h"
 #include "ui/win32/native.h"
 
 namespace ui {
@@ -19,8 +19,6 @@ struct BoxRequest {
 };
 
 thread_local BoxRequest* current = nullptr;
-thread_local bool recording = false;
-thread_local std::vector<testing::ShownBox> recorded;
 
 void Place(HWND box, const BoxRequest& request) {
   RECT rc{};
@@ -40,10 +38,10 @@ LRESULT CALLBACK BoxHook(int code, WPARAM wParam, LPARAM lParam) {
     if (std::strcmp(className, "#32770") == 0) {
       current->placed = true;
       Place(box, *current);
-      if (recording) {
-        RECT rc{};
-        GetWindowRect(box, &rc);
-        recorded.push_back({current->caption, current->text, current->icon, rc.left, rc.top});
+      RECT rc{};
+      GetWindowRect(box, &rc);
+      if (hooks::boxShown &&
+          hooks::boxShown({current->caption, current->text, current->icon, rc.left, rc.top})) {
         PostMessageA(box, WM_COMMAND, IDOK, 0);
       }
     }
@@ -81,17 +79,5 @@ void ShowMessageBox(Form* owner, const std::string& text, const std::string& cap
   }
   current = outer;
 }
-
-namespace testing {
-
-void RecordBoxes(bool on) { recording = on; }
-
-std::vector<ShownBox> TakeBoxes() {
-  std::vector<ShownBox> boxes;
-  boxes.swap(recorded);
-  return boxes;
-}
-
-}  // namespace testing
 
 }  // namespace ui

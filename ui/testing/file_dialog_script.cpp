@@ -1,15 +1,15 @@
-#include "ui/file_dialog_script.h"
+// The answers that tests script for the file dialogs, and what each dialog showed.
+#include "ui/testing/file_dialog_script.h"
 
 #include <deque>
 #include <utility>
 
-namespace ui {
+namespace ui::testing {
 namespace {
 
 struct Script {
-  bool answering = false;
   std::deque<std::vector<std::string>> answers;
-  std::vector<testing::ShownFileDialog> shown;
+  std::vector<ShownFileDialog> shown;
 };
 
 Script& TheScript() {
@@ -19,9 +19,7 @@ Script& TheScript() {
 
 }  // namespace
 
-bool detail::AnsweringFileDialogs() { return TheScript().answering; }
-
-std::vector<std::string> detail::TakeFileDialogAnswer(testing::ShownFileDialog shown) {
+std::vector<std::string> detail::TakeFileDialogAnswer(ShownFileDialog shown) {
   Script& script = TheScript();
   script.shown.push_back(std::move(shown));
   if (script.answers.empty()) return {};
@@ -30,21 +28,19 @@ std::vector<std::string> detail::TakeFileDialogAnswer(testing::ShownFileDialog s
   return answer;
 }
 
-void testing::AnswerFileDialogs(std::vector<std::vector<std::string>> answers) {
+void AnswerFileDialogs(std::vector<std::vector<std::string>> answers) {
   Script& script = TheScript();
-  script.answering = true;
+  detail::AnswerFileDialogsNatively(true);
   script.answers.assign(answers.begin(), answers.end());
 }
 
-std::vector<testing::ShownFileDialog> testing::TakeFileDialogs() {
-  return std::exchange(TheScript().shown, {});
-}
+std::vector<ShownFileDialog> TakeFileDialogs() { return std::exchange(TheScript().shown, {}); }
 
-size_t testing::StopAnsweringFileDialogs() {
+size_t StopAnsweringFileDialogs() {
   Script& script = TheScript();
-  script.answering = false;
+  detail::AnswerFileDialogsNatively(false);
   script.shown.clear();
   return std::exchange(script.answers, {}).size();
 }
 
-}  // namespace ui
+}  // namespace ui::testing

@@ -1,6 +1,8 @@
+// Test gestures in memory: keys, clicks and drops reach the controls as the message loop
+// would hand them over.
 #include "ui/testing.h"
 
-#include "platform/process.h"
+#include "platform/testing.h"
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/headless/form_impl.h"
@@ -9,13 +11,7 @@
 
 namespace ui::testing {
 
-// The menus see the key first, as the message loop translates shortcuts before dispatching;
-// the controls here handle no Ctrl combinations.
-void PressKey(Form& form, ShortCut key) {
-  if (form.IsShortCut(key)) return;
-  headless::KeyTarget* focus = form.impl().focus;
-  if (focus && !key.ctrl) focus->KeyDown(key.key);
-}
+void PressKey(Form& form, ShortCut key) { headless::DeliverKey(form, key); }
 
 void TypeText(Form& form, const std::string& text) {
   if (headless::KeyTarget* focus = form.impl().focus) focus->Chars(text);
@@ -29,5 +25,12 @@ void DropFiles(Form& form, const std::vector<std::string>& paths, bool utf8) {
   platform::DropHandle drop = platform::testing::MakeDrop(paths, utf8);
   if (form.OnDropFiles) Guarded([&] { form.OnDropFiles(drop); });
 }
+
+void PostKey(Form& form, ShortCut key) { headless::PostedKeys().push_back({&form, key}); }
+
+bool Busy() { return headless::Busy(); }
+
+int ScreenWidth() { return headless::kScreenWidth; }
+int ScreenHeight() { return headless::kScreenHeight; }
 
 }  // namespace ui::testing

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "platform/process.h"
+#include "platform/testing.h"
 #include "ui/form.h"
 #include "ui/list_view.h"
 #include "ui/win32/list_native.h"
