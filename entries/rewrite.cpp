@@ -3,7 +3,7 @@
 #include "app/form1.h"
 #include "entries/entry_row.h"
 #include "entries/file_dates.h"
-#include "entries/stamp.h"
+#include "entries/stamp_run.h"
 #include "ui/application.h"
 
 namespace {
@@ -44,17 +44,27 @@ void TForm1::Rewrite1Click() {
       lastUpdate_.Finish();
       UpdateCommands();
     });
-    for (int i = 0; i < ListView1.Count(); ++i) {
-      Progress(WorkStep::Update, i, ListView1.Count());
-      const ui::ListItem& row = ListView1.Item(i);
-      PathTimes before;
-      // A text that is no date ends the command; the rows before it stay stamped.
-      if (StampRow(row, times, &before).Failed()) {
-        failed.push_back(i);
-      } else {
-        lastUpdate_.Add(EntrySubItem(row, 0), EntrySubItem(row, 1) == kFolderKind, before);
-      }
+    const WorkProgress progress = Watcher();
+    StampRun run(ListView1.Count(), progress, times, true);
+    // A text that is no date ends the command; the rows before it are stamped all the same,
+    // and what they had before is kept for the undo.
+    int added = 0;
+    std::exception_ptr stop;
+    try {
+      for (; added < ListView1.Count(); ++added) run.Add(added, ListView1.Item(added));
+    } catch (...) {
+      stop = std::current_exception();
     }
+    const std::vector<StampResult>& results = run.Finish();
+    for (int i = 0; i < added; ++i) {
+      if (results[i].Failed()) {
+        failed.push_back(i);
+        continue;
+      }
+      const ui::ListItem& row = ListView1.Item(i);
+      lastUpdate_.Add(EntrySubItem(row, 0), EntrySubItem(row, 1) == kFolderKind, results[i].before);
+    }
+    if (stop) std::rethrow_exception(stop);
   }
   // The rows do not move while Update runs: they are where they failed.
   if (!failed.empty()) SelectRows(failed);

@@ -25,27 +25,34 @@ StampResult SetChosen(platform::FileHandle& handle, StampTimes which, const Path
 
 }  // namespace
 
-StampResult StampRow(const ui::ListItem& row, StampTimes times, PathTimes* before) {
-  using Outcome = StampResult::Outcome;
-  platform::FileTime utc;
+bool MakeStampJob(const ui::ListItem& row, StampJob& job) {
   if (const std::optional<platform::FileTime> listed = ListedLastWrite(row)) {
-    utc = *listed;  // an unchanged date text gives the file the very time it was listed with
+    job.time = *listed;  // an unchanged date text gives the file the very time it was listed with
   } else {
     const platform::SystemTime system = ValueToSystemTime(ParseDateText(row.caption));
     platform::FileTime local;
-    if (!platform::SystemTimeToFileTime(system, local) || !platform::LocalToUtcTime(local, utc))
-      return {Outcome::NoFileTime, 0};
+    if (!platform::SystemTimeToFileTime(system, local) ||
+        !platform::LocalToUtcTime(local, job.time))
+      return false;
   }
-  const std::string& path = EntrySubItem(row, 0);
-  const std::string& kind = EntrySubItem(row, 1);
+  job.path = EntrySubItem(row, 0);
+  job.folder = EntrySubItem(row, 1) == kFolderKind;
+  return true;
+}
+
+StampResult StampPath(const StampJob& job) {
+  using Outcome = StampResult::Outcome;
   // Reading the times asks for no more than their attribute: no open that write access alone
   // would get is refused for it.
   platform::FileHandle handle =
-      OpenToStamp(path, kind == kFolderKind, before ? platform::kReadAttributes : 0);
+      OpenToStamp(job.path, job.folder, job.readBefore ? platform::kReadAttributes : 0);
   if (!handle.Valid()) return {Outcome::NotOpened, handle.OpenError()};
-  if (before && !handle.GetTimes(&before->creation, &before->lastAccess, &before->lastWrite))
+  PathTimes before;
+  if (job.readBefore && !handle.GetTimes(&before.creation, &before.lastAccess, &before.lastWrite))
     return {Outcome::NotRead, handle.LastError()};
-  return SetChosen(handle, times, {utc, utc, utc});
+  StampResult result = SetChosen(handle, job.times, {job.time, job.time, job.time});
+  result.before = before;
+  return result;
 }
 
 StampResult RestoreTimes(const std::string& path, bool folder, StampTimes which,

@@ -1,24 +1,14 @@
 // Stamping one entry row: its date becomes its path's creation, last-access and last-write
-// time, or those of them that are asked for.
+// time, or those of them that are asked for. The work has two halves, so that the rows can be
+// read on one thread and their paths stamped on others (StampRun): the job made from the row,
+// and the stamping of its path.
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "platform/files.h"
 #include "ui/list_item.h"
-
-struct StampResult {
-  enum class Outcome {
-    Stamped,
-    NoFileTime,  // the date lies where no file time can (before 1601): the path stays shut
-    NotOpened,   // the path could not be opened for writing
-    NotRead,     // its times could not be read before: it was left as it was
-    NotSet,      // the system refused the times, or kept others
-  };
-  Outcome outcome = Outcome::Stamped;
-  uint32_t error = 0;  // the system's error code of a failed open, read or set
-  bool Failed() const { return outcome != Outcome::Stamped; }
-};
 
 // Which of its path's times a stamp sets; at least one.
 struct StampTimes {
@@ -33,15 +23,43 @@ struct PathTimes {
   platform::FileTime creation, lastAccess, lastWrite;
 };
 
-// Parses the row's date text (EConvertError "'<text>' は日付または時刻ではありません" for one
-// that is no date), converts it from local time to a UTC file time and sets the chosen times
-// of the row's path, opened for writing while others may read it: with backup semantics when
-// the kind is "フォルダ", so that a folder opens. With `before`, the path's three times are
-// read through the same handle just before they are set, so that they can be put back. A
-// row without its path or kind raises the list error with the missing index.
-StampResult StampRow(const ui::ListItem& row, StampTimes times = {}, PathTimes* before = nullptr);
+struct StampResult {
+  enum class Outcome {
+    Stamped,
+    NoFileTime,  // the date lies where no file time can (before 1601): the path stays shut
+    NotOpened,   // the path could not be opened for writing
+    NotRead,     // its times could not be read before: it was left as it was
+    NotSet,      // the system refused the times, or kept others
+  };
+  Outcome outcome = Outcome::Stamped;
+  uint32_t error = 0;  // the system's error code of a failed open, read or set
+  PathTimes before;    // the path's times just before it was stamped, when they were asked for
+  bool Failed() const { return outcome != Outcome::Stamped; }
+};
+
+// What stamping a row's path needs, read from the row.
+struct StampJob {
+  std::string path;
+  bool folder = false;      // the row's kind is "フォルダ": opened with backup semantics
+  platform::FileTime time;  // UTC
+  StampTimes times;         // which of the path's times get it
+  bool readBefore = false;  // read the path's times first (StampResult::before)
+};
+
+// A row whose date text is still the one it was listed with gets its exact listed time;
+// any other has its date text parsed (EConvertError "'<text>' は日付または時刻ではありません"
+// for one that is no date) and converted from local time to a UTC file time. False when no file
+// time can hold that date. A row without its path or kind raises the list error with the
+// missing index.
+bool MakeStampJob(const ui::ListItem& row, StampJob& job);
+
+// Sets the chosen times of the job's path, opened for writing while others may read it: with
+// backup semantics for a folder row, so that a folder opens. With `readBefore`, the path's
+// three times are read through the same handle just before they are set, so that they can be
+// put back; a path whose times cannot be read is left as it is.
+StampResult StampPath(const StampJob& job);
 
 // Sets the chosen times of a path (a folder when `folder`) to those of `times`, opened as
-// StampRow opens it: what undoes a stamp.
+// StampPath opens it: what undoes a stamp.
 StampResult RestoreTimes(const std::string& path, bool folder, StampTimes which,
                          const PathTimes& times);
