@@ -1,6 +1,7 @@
 // Times the program's batch work on big folder trees through the real main window:
 //   horodex_bench ROOT...
-// (horodex_bench [--big] ROOT...; --big leaves out all but the drop, Update and Esc.)
+// (horodex_bench [--big] [--stamp-threads N] ROOT...; --big leaves out all but the drop,
+// Update and Esc; --stamp-threads sets the threads that Update stamps on.)
 // For each root: the walk, the row building (with its sort and paint), the same again as a
 // drop with its progress (the longest time without a paint), one sort by each column, Save
 // of every row to ROOT.txt and Open of it again into the emptied list (the file dialogs
@@ -15,6 +16,7 @@
 #include "app/error_box.h"
 #include "app/form1.h"
 #include "entries/date_settings.h"
+#include "entries/stamp_run.h"
 #include "listfile/list_file_text.h"
 #include "listfile/write_whole_file.h"
 #include "platform/files.h"
@@ -255,7 +257,7 @@ void Run(const std::string& root, bool big) {
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: horodex_bench [--big] ROOT...\n");
+    std::fprintf(stderr, "usage: horodex_bench [--big] [--stamp-threads N] ROOT...\n");
     return 2;
   }
   ReadDateSettings();
@@ -267,6 +269,11 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     if (std::string(argv[i]) == "--big") {
       big = true;
+      continue;
+    }
+    // --stamp-threads N: Update stamps on N threads, to compare with the default.
+    if (std::string(argv[i]) == "--stamp-threads" && i + 1 < argc) {
+      SetStampThreadsForTests(static_cast<unsigned>(std::stoul(argv[++i])));
       continue;
     }
     Run(argv[i], big);

@@ -9,7 +9,7 @@
 #include "core/errors.h"
 #include "entries/date_parse.h"
 #include "entries/file_dates.h"
-#include "entries/stamp.h"
+#include "entries/stamp_run.h"
 #include "listfile/list_file_text.h"
 #include "listfile/write_whole_file.h"
 #include "platform/files.h"
@@ -83,12 +83,13 @@ int RunApply(const Arguments& arguments, Console& console) {
     return 0;
   }
   if (!arguments.backup.empty() && !WriteBackup(arguments.backup, rows, console)) return 2;
+  StampRun run(rows.size(), watcher);
+  for (size_t i = 0; i < rows.size(); ++i) run.Add(i, rows[i]);
+  const std::vector<StampResult>& results = run.Finish();
   uint64_t failed = 0;
   for (size_t i = 0; i < rows.size(); ++i) {
-    watcher(WorkStep::Update, i, rows.size());
-    const StampResult result = StampRow(rows[i]);
-    if (!result.Failed()) continue;
-    console.Report(ProgramMessage(PathMessage(rows[i].subItems[0], StampFailureText(result))));
+    if (!results[i].Failed()) continue;
+    console.Report(ProgramMessage(PathMessage(rows[i].subItems[0], StampFailureText(results[i]))));
     ++failed;
   }
   if (failed == 0) return 0;

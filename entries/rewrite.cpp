@@ -1,7 +1,7 @@
 // The Update command: every row's date becomes its path's creation, last-access and
 // last-write time.
 #include "app/form1.h"
-#include "entries/stamp.h"
+#include "entries/stamp_run.h"
 #include "ui/application.h"
 
 void TForm1::Rewrite1Click() {
@@ -9,11 +9,11 @@ void TForm1::Rewrite1Click() {
   int failures = 0;
   {
     LongWork work(*this);
-    for (int i = 0; i < ListView1.Count(); ++i) {
-      Progress(WorkStep::Update, i, ListView1.Count());
-      // A text that is no date ends the command; the rows before it stay stamped.
-      if (StampRow(ListView1.Item(i)).Failed()) ++failures;
-    }
+    const WorkProgress progress = Watcher();
+    StampRun run(ListView1.Count(), progress);
+    // A text that is no date ends the command; the rows before it are stamped all the same.
+    for (int i = 0; i < ListView1.Count(); ++i) run.Add(i, ListView1.Item(i));
+    for (const StampResult& result : run.Finish()) failures += result.Failed();
   }
   const int x = Left() + Width() / 3, y = Top() + Height() / 3;
   if (failures > 0) {

@@ -7,22 +7,28 @@
 #include "entries/open_mode.h"
 #include "platform/time.h"
 
-StampResult StampRow(const ui::ListItem& row) {
-  using Outcome = StampResult::Outcome;
-  platform::FileTime utc;
+bool MakeStampJob(const ui::ListItem& row, StampJob& job) {
   if (const std::optional<platform::FileTime> listed = ListedLastWrite(row)) {
-    utc = *listed;  // an unchanged date text gives the file the very time it was listed with
+    job.time = *listed;  // an unchanged date text gives the file the very time it was listed with
   } else {
     const platform::SystemTime system = ValueToSystemTime(ParseDateText(row.caption));
     platform::FileTime local;
-    if (!platform::SystemTimeToFileTime(system, local) || !platform::LocalToUtcTime(local, utc))
-      return {Outcome::NoFileTime, 0};
+    if (!platform::SystemTimeToFileTime(system, local) ||
+        !platform::LocalToUtcTime(local, job.time))
+      return false;
   }
-  const std::string& path = EntrySubItem(row, 0);
-  const std::string& kind = EntrySubItem(row, 1);
-  platform::FileHandle handle = kind == kFolderKind ? OpenFolder(path, kOpenWriteShareRead)
-                                                    : OpenForWrite(path, kOpenWriteShareRead);
+  job.path = EntrySubItem(row, 0);
+  job.folder = EntrySubItem(row, 1) == kFolderKind;
+  return true;
+}
+
+StampResult StampPath(const StampJob& job) {
+  using Outcome = StampResult::Outcome;
+  platform::FileHandle handle = job.folder ? OpenFolder(job.path, kOpenWriteShareRead)
+                                           : OpenForWrite(job.path, kOpenWriteShareRead);
   if (!handle.Valid()) return {Outcome::NotOpened, handle.OpenError()};
-  if (!handle.SetTimes(&utc, &utc, &utc)) return {Outcome::NotSet, handle.LastError()};
+  if (!handle.SetTimes(&job.time, &job.time, &job.time)) {
+    return {Outcome::NotSet, handle.LastError()};
+  }
   return {Outcome::Stamped, 0};
 }

@@ -1,9 +1,12 @@
 // Stamping one entry row: its date becomes its path's creation, last-access and last-write
-// time.
+// time. The work has two halves, so that the rows can be read on one thread and their paths
+// stamped on others (StampRun): the job made from the row, and the stamping of its path.
 #pragma once
 
 #include <cstdint>
+#include <string>
 
+#include "platform/files.h"
 #include "ui/list_item.h"
 
 struct StampResult {
@@ -18,9 +21,20 @@ struct StampResult {
   bool Failed() const { return outcome != Outcome::Stamped; }
 };
 
-// Parses the row's date text (EConvertError "'<text>' は日付または時刻ではありません" for one
-// that is no date), converts it from local time to a UTC file time and sets the three times
-// of the row's path, opened for writing while others may read it: with backup semantics when
-// the kind is "フォルダ", so that a folder opens. A row without its path or kind raises the
-// list error with the missing index.
-StampResult StampRow(const ui::ListItem& row);
+// What stamping a row's path needs, read from the row.
+struct StampJob {
+  std::string path;
+  bool folder = false;      // the row's kind is "フォルダ": opened with backup semantics
+  platform::FileTime time;  // UTC, for all three times
+};
+
+// A row whose date text is still the one it was listed with gets its exact listed time;
+// any other has its date text parsed (EConvertError "'<text>' は日付または時刻ではありません"
+// for one that is no date) and converted from local time to a UTC file time. False when no file
+// time can hold that date. A row without its path or kind raises the list error with the
+// missing index.
+bool MakeStampJob(const ui::ListItem& row, StampJob& job);
+
+// Sets the three times of the job's path, opened for writing while others may read it: with
+// backup semantics for a folder row, so that a folder opens.
+StampResult StampPath(const StampJob& job);

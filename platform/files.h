@@ -124,6 +124,12 @@ bool RemoveFile(const std::string& path);
 // when the code page cannot write it.
 bool FullPathName(const std::string& path, std::string& full);
 
+// A number that every spelling of a path which the file system takes for the same name
+// shares: names compare without regard to case on Windows (upper-cased as Unicode); the
+// posix build folds ASCII letters alike, so that both builds group paths the same way.
+// Different names may share a number too.
+uint64_t PathNameHash(const std::string& path);
+
 // Which folder a path leads to: the same for every path that reaches it, through links too.
 struct FolderId {
   uint64_t volume = 0;

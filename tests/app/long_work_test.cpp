@@ -79,7 +79,7 @@ TEST_F(LongWorkTest, UpdateRunsToItsEndAndNoOtherInputComesThrough) {
   EXPECT_EQ(boxes[0].text, "SUCCESS");
   EXPECT_EQ(form->ListView1.Count(), 3);  // the Del went with the work
   EXPECT_EQ(tree.LastWriteTime("3"), LocalFileTime(2001, 1, 3));
-  EXPECT_TRUE(Shown("更新中 2 / 3"));
+  EXPECT_TRUE(Shown("更新中 3 / 3"));  // the rows stamped, told as the last ends
   EXPECT_EQ(form->StatusBar1.ShownText(), form->StatusBar1.SimpleText());
 }
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "entries/file_dates.h"
+#include "entries/stamp_run.h"
 #include "platform/files.h"
 #include "support/file_times.h"
 #include "support/form_fixture.h"
@@ -217,5 +218,33 @@ TEST_F(Rewrite, EachDateListsAndIsWrittenWithTheOffsetInForceOnIt) {
     ExpectStamped("z/" + std::to_string(i) + ".txt", fields(rows[i].utc));
   }
 }
+
+// The window's stamping on 1, 2 and 8 threads: a path listed twice takes its later row.
+class RewriteOn : public Rewrite, public ::testing::WithParamInterface<unsigned> {
+ protected:
+  void SetUp() override {
+    Rewrite::SetUp();
+    SetStampThreadsForTests(GetParam());
+  }
+  void TearDown() override {
+    SetStampThreadsForTests(0);
+    Rewrite::TearDown();
+  }
+};
+
+TEST_P(RewriteOn, APathListedTwiceTakesTheLaterRow) {
+  tree.AddFile("twice.txt", "", kOld);
+  tree.AddFile("other.txt", "", kOld);
+  AddRows({{"2001/01/01", tree.Path("twice.txt"), "txt"},
+           {"2001/01/02", tree.Path("other.txt"), "txt"},
+           {"2001/01/03", tree.Path("deleted.txt"), "txt"},
+           {"2001/01/04", tree.Path("twice.txt"), "txt"}});
+  form->Rewrite1->Click();
+  EXPECT_EQ(ResultBox(), "FAILURE");
+  ExpectStamped("twice.txt", LocalFileTime(2001, 1, 4));
+  ExpectStamped("other.txt", LocalFileTime(2001, 1, 2));
+}
+
+INSTANTIATE_TEST_SUITE_P(Threads, RewriteOn, ::testing::Values(1u, 2u, 8u));
 
 }  // namespace

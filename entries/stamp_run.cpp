@@ -1,0 +1,135 @@
+#include "entries/stamp_run.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "platform/files.h"
+
+namespace {
+
+// Rows a worker may have waiting: deep enough that no worker runs dry while the caller's
+// thread waits for room at another, small enough to cost little memory. A worker takes up
+// to a batch of them at once, so that the threads meet once per batch, not once per row
+// (under Wine each meeting may be a call to the server that the opens wait on too).
+constexpr size_t kLaneDepth = 1024;
+constexpr size_t kBatch = 64;
+// How often the caller's thread tells its progress while it waits.
+constexpr auto kTellEvery = std::chrono::milliseconds(50);
+
+unsigned& ThreadsOverride() {
+  static unsigned threads = 0;
+  return threads;
+}
+
+}  // namespace
+
+unsigned StampThreads() {
+  if (ThreadsOverride() != 0) return ThreadsOverride();
+  return std::clamp(std::thread::hardware_concurrency(), 2u, 8u);
+}
+
+void SetStampThreadsForTests(unsigned threads) { ThreadsOverride() = threads; }
+
+StampRun::StampRun(size_t rows, const WorkProgress& progress, unsigned threads)
+    : progress_(progress), results_(rows) {
+  const unsigned count = std::max(threads, 1u);
+  try {
+    for (unsigned i = 0; i < count; ++i) {
+      lanes_.push_back(std::make_unique<Lane>());
+      Lane& lane = *lanes_.back();
+      lane.thread = std::thread([this, &lane] { Work(lane); });
+    }
+  } catch (...) {
+    Close();
+    throw;
+  }
+}
+
+StampRun::~StampRun() { Close(); }
+
+void StampRun::Add(size_t index, const ui::ListItem& row) {
+  Tell();
+  Item item{index, {}};
+  if (!MakeStampJob(row, item.job)) {
+    results_[index] = {StampResult::Outcome::NoFileTime, 0};
+    return;
+  }
+  Lane& lane = *lanes_[platform::PathNameHash(item.job.path) % lanes_.size()];
+  std::unique_lock lock(lane.mutex);
+  if (lane.queue.size() >= kLaneDepth) lane.full = true;
+  while (lane.full) {
+    if (lane.space.wait_for(lock, kTellEvery) == std::cv_status::timeout) {
+      lock.unlock();
+      Tell();
+      lock.lock();
+    }
+  }
+  const bool idle = lane.queue.empty();
+  lane.queue.push_back(std::move(item));
+  ++added_;
+  lock.unlock();
+  if (idle) lane.work.notify_one();
+}
+
+const std::vector<StampResult>& StampRun::Finish() {
+  for (;;) {
+    std::unique_lock lock(idleMutex_);
+    if (idle_.wait_for(lock, kTellEvery, [this] { return done_.load() == added_; })) break;
+    lock.unlock();
+    Tell();
+  }
+  Tell();  // every row done
+  Close();
+  if (error_) std::rethrow_exception(error_);
+  return results_;
+}
+
+void StampRun::Work(Lane& lane) {
+  std::vector<Item> batch;
+  batch.reserve(kBatch);
+  for (;;) {
+    {
+      std::unique_lock lock(lane.mutex);
+      lane.work.wait(lock, [&lane] { return !lane.queue.empty() || lane.closing; });
+      if (lane.queue.empty()) return;  // closing, and every row stamped
+      const size_t take = std::min(kBatch, lane.queue.size());
+      std::move(lane.queue.begin(), lane.queue.begin() + static_cast<ptrdiff_t>(take),
+                std::back_inserter(batch));
+      lane.queue.erase(lane.queue.begin(), lane.queue.begin() + static_cast<ptrdiff_t>(take));
+      if (lane.full && lane.queue.size() <= kLaneDepth - 4 * kBatch) {
+        lane.full = false;
+        lane.space.notify_one();
+      }
+    }
+    for (const Item& item : batch) {
+      try {
+        results_[item.index] = StampPath(item.job);
+      } catch (...) {
+        // Ends the command on the caller's thread, as on one thread.
+        std::lock_guard lock(idleMutex_);
+        if (!error_) error_ = std::current_exception();
+      }
+      done_.fetch_add(1);
+    }
+    batch.clear();
+    { std::lock_guard lock(idleMutex_); }
+    idle_.notify_all();
+  }
+}
+
+void StampRun::Close() {
+  for (const std::unique_ptr<Lane>& lane : lanes_) {
+    {
+      std::lock_guard lock(lane->mutex);
+      lane->closing = true;
+    }
+    lane->work.notify_one();
+  }
+  for (const std::unique_ptr<Lane>& lane : lanes_) {
+    if (lane->thread.joinable()) lane->thread.join();
+  }
+}
+
+void StampRun::Tell() {
+  if (progress_) progress_(WorkStep::Update, done_.load(), results_.size());
+}
