@@ -10,5 +10,7 @@ const CommandLineTexts* commandLine = nullptr;
 const std::string* moduleFileName = nullptr;
 void (*dropFinished)(DropHandle drop) = nullptr;
 const SystemTime* localTime = nullptr;
+const uint32_t* searchEntries = nullptr;
+const std::vector<std::string>* refusedInNames = nullptr;
 
 }  // namespace platform::hooks

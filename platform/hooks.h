@@ -47,4 +47,11 @@ extern const SystemTime* localTime;
 // Told of every drop handle that DropFinish finishes.
 extern void (*dropFinished)(DropHandle drop);
 
+// How many entries ("." and ".." count) each directory search gives before it fails as a
+// share that goes away does.
+extern const uint32_t* searchEntries;
+
+// Linux: characters (UTF-8) that make a name one the code page cannot write.
+extern const std::vector<std::string>* refusedInNames;
+
 }  // namespace platform::hooks

@@ -3,25 +3,18 @@
 #include <utility>
 
 #include "platform/files.h"
+#include "platform/hooks.h"
 #include "platform/posix/file_info.h"
-#include "platform/testing.h"
 
 namespace platform {
-namespace {
-
-std::vector<std::string>& Refused() {
-  static std::vector<std::string> characters;
-  return characters;
-}
-
-}  // namespace
 
 bool posix::ToCodePage(std::string& text) {
+  if (!hooks::refusedInNames) return true;
   bool exact = true;
   std::string shown;
   for (size_t at = 0; at < text.size();) {
     size_t width = 0;
-    for (const std::string& character : Refused()) {
+    for (const std::string& character : *hooks::refusedInNames) {
       if (!character.empty() && text.compare(at, character.size(), character) == 0) {
         width = character.size();
       }
@@ -36,10 +29,6 @@ bool posix::ToCodePage(std::string& text) {
   }
   if (!exact) text = std::move(shown);
   return exact;
-}
-
-void testing::RefuseInNames(std::vector<std::string> characters) {
-  Refused() = std::move(characters);
 }
 
 }  // namespace platform

@@ -2,7 +2,6 @@
 
 #include "platform/files.h"
 #include "platform/native.h"
-#include "platform/testing.h"
 #include "platform/win32/wide.h"
 
 namespace platform {
@@ -82,8 +81,5 @@ bool FindOne(const std::string& path, FoundEntry& entry) {
   entry = FromFindData(data);
   return true;
 }
-
-// The code page's own tables decide here.
-void testing::RefuseInNames(std::vector<std::string>) {}
 
 }  // namespace platform

@@ -27,33 +27,14 @@ TEST_F(ListFileTest, RowsReadBackExactly) {
   EXPECT_EQ(Rows(), rows);
 }
 
-TEST_F(ListFileTest, ReadsLinesAndFieldsByTheirRules) {
+TEST_F(ListFileTest, PlacesTheFieldsOfEachLineByTheirRules) {
   struct Case {
     const char* rule;
     std::string bytes;
     Strings rows;  // in date-text order, "caption|path|kind"
     std::string box;
   };
-  using namespace std::string_literals;
   const Case cases[] = {
-      {"CR LF and a lone CR end a line",
-       "\"1\",\"a\",\"x\"\r\n\"2\",\"b\",\"y\"\r\"3\",\"c\",\"z\"",
-       {"1|a|x", "2|b|y", "3|c|z"},
-       ""},
-      {"with a CR anywhere, a lone LF is a byte of its line",
-       "\"1\",\"a\",\"x\"\n\"2\",\"b\",\"y\"\n\"3\",\"c\",\"z\"\r",
-       {"1|a|x"},
-       ""},
-      {"without any CR, LF ends a line",
-       "\"1\",\"a\",\"x\"\n\"2\",\"b\",\"y\"\n\"3\",\"c\",\"z\"\n",
-       {"1|a|x", "2|b|y", "3|c|z"},
-       ""},
-      {"a CR after the Ctrl-Z does not count", "1,a,x\n2,b,y\x1A\r\n", {"1|a|x", "2|b|y"}, ""},
-      {"Ctrl-Z ends the file",
-       "\"1\",\"a\",\"x\"\r\n\"2\",\"b\",\"y\"\x1A,\"w\"\r\n\"3\",\"c\",\"z\"",
-       {"1|a|x", "2|b|y"},
-       ""},
-      {"NUL ends the fields of its line", "1,a,x\0tail\r\n2,b,y\r\n"s, {"1|a|x", "2|b|y"}, ""},
       {"a blank last line is an empty row",
        "\"1\",\"a\",\"x\"\r\n\r\n",
        {"", "1|a|x"},
@@ -63,11 +44,6 @@ TEST_F(ListFileTest, ReadsLinesAndFieldsByTheirRules) {
        {"1|a"},
        "リストのインデックスが範囲を超えています (2)"},
       {"fields after the third are dropped", "\"1\",\"a\",\"x\",\"w\"", {"1|a|x"}, ""},
-      {"plain fields end at blanks and commas", " 1 ,\ta b,x\r\n", {"1|a|b"}, ""},
-      {"empty fields between commas count", ",a,,\r\n", {"|a|"}, ""},
-      {"text after a closing quote is the next field", "\"1\"a,\"x\"y", {"1|a|x"}, ""},
-      {"a missing closing quote runs to the line end", "\"1\",\"a\",\"x, y\r\n", {"1|a|x, y"}, ""},
-      {"an empty file adds nothing", "", {}, ""},
   };
   for (const Case& c : cases) {
     Reopen();
@@ -76,18 +52,6 @@ TEST_F(ListFileTest, ReadsLinesAndFieldsByTheirRules) {
     EXPECT_EQ(Rows(), c.rows) << c.rule;
     EXPECT_EQ(BoxTexts(), c.box) << c.rule;
   }
-}
-
-TEST_F(ListFileTest, LinesCrossThePiecesTheFileIsReadIn) {
-  // The file is read 64 KiB first, then 1 MiB at a time: a line across the first end reads
-  // whole, and a CR LF split by the second end is one line end (no empty last line).
-  const size_t second = (64 << 10) + (1 << 20);
-  const std::string first = "\"p\",\"a\",\"x\"\r\n";
-  const std::string b(second - 1 - first.size() - 4, 'b');  // "b," b ",y" then CR at second - 1
-  tree.AddFile("big.txt", first + "b," + b + ",y\r\n");
-  Open({"big.txt"});
-  EXPECT_EQ(BoxTexts(), "");
-  EXPECT_EQ(Rows(), (Strings{"b|" + b + "|y", "p|a|x"}));
 }
 
 TEST_F(ListFileTest, AnOpenStopsAtAFileThatCannotBeRead) {

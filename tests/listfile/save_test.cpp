@@ -104,16 +104,6 @@ TEST_F(ListFileTest, AFailedSaveLeavesTheFolderAsItWas) {
   EXPECT_EQ(Listing(), listing);
 }
 
-TEST_F(ListFileTest, TheNewFileIsOnTheDiskAndClosedBeforeItReplacesTheOldOne) {
-  AddRows({{"2001/01/01", "C:\\a", "txt"}});
-  tree.AddFile("list.txt", "old");
-  HeardCalls heard;
-  Save("list.txt");
-  // The old file is opened to see that it may be replaced, and closed again.
-  EXPECT_EQ(heard.calls, (std::vector<std::string>{"close", "flush", "close", "move"}));
-  EXPECT_EQ(tree.ReadFile("list.txt"), "\"2001/01/01\",\"C:\\a\",\"txt\"\r\n");
-}
-
 TEST_F(ListFileTest, AFullFileSystemKeepsTheOldFile) {
 #ifdef _WIN32
   GTEST_SKIP() << "the file-size limit that makes a write fail is Linux's";

@@ -1,5 +1,4 @@
 // The native menus follow their item trees entry by entry.
-#ifdef _WIN32
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -139,4 +138,3 @@ TEST(MenuNative, AnItemMayTakeItsFirstCharacterAsItsAccessKey) {
 }
 
 }  // namespace
-#endif

@@ -1,6 +1,5 @@
 // The owner-data list control: texts it asks for, rows counted late, moved and removed
 // selections, and the end of an edit.
-#ifdef _WIN32
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -151,4 +150,3 @@ TEST(ListNative, TypedDoubleByteCharactersArriveWhole) {
 }
 
 }  // namespace
-#endif

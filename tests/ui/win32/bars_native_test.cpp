@@ -1,5 +1,4 @@
 // The bars and the list as real child windows: where they sit, what they show.
-#ifdef _WIN32
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -167,4 +166,3 @@ TEST(BarsNative, TheFontGoesToTheList) {
 }
 
 }  // namespace
-#endif
