@@ -31,6 +31,8 @@ struct StampResult {
     NotRead,     // its times could not be read before: it was left as it was
     NotSet,      // the system refused the times, or kept others
   };
+  StampResult() = default;
+  StampResult(Outcome outcome, uint32_t error) : outcome(outcome), error(error) {}
   Outcome outcome = Outcome::Stamped;
   uint32_t error = 0;  // the system's error code of a failed open, read or set
   PathTimes before;    // the path's times just before it was stamped, when they were asked for
