@@ -65,7 +65,9 @@ wait_file "$lists/shifted.txt"
 {
   line '2012/02/02 13:00:00' "$T" "$folder"
   line '2015/01/01 11:00:00' "$T\\notes.txt" txt
-  line '2023/01/01 11:10:10' "$T\\PXL_20230101_101010123.jpg" jpg
+  # A Pixel phone names its files in UTC: the row shows that instant in local time.
+  line "$(TZ=${WINE_TZ:-UTC} date -d '2023-01-01 10:10:10 UTC 1 hour' '+%Y/%m/%d %-H:%M:%S')" \
+    "$T\\PXL_20230101_101010123.jpg" jpg
   line '2024/01/02 4:04:05' "$T\\IMG_20250714_150758.jpg" jpg
 } >"$E2E_WORK/expected-shifted.txt"
 expect_file "$lists/shifted.txt" "$E2E_WORK/expected-shifted.txt"
