@@ -15,6 +15,8 @@ constexpr Command kRecent{"最近使ったファイル(&R)"};  // filled with th
 constexpr Command kEdit{"編集(&E)"};
 constexpr Command kShow{"表示(&V)"};
 constexpr Command kSort{"ソート(&O)", {}, nullptr, Enabling::WithRows};
+constexpr Command kTools{"ツール(&T)"};
+constexpr Command kUpdateTimes{"更新する日時(&U)"};
 constexpr Command kHelp{"ヘルプ(&H)"};
 
 constexpr Command kOpen{"開く(&O)...", Ctrl('O'), &F::Open1Click, Enabling::Always, nullptr,
@@ -36,6 +38,18 @@ constexpr Command kSortPath{"パス名(&P)", {}, &F::SortPath1Click};
 constexpr Command kSortExt{"種類(&E)", {}, &F::SortExt1Click};
 constexpr Command kRewrite{
     "更新(&R)", Key(ui::kKeyF5), &F::Rewrite1Click, Enabling::WithRows, nullptr, "更新", 4};
+constexpr Command kDateTaken{
+    "撮影日時にする(&P)", {}, &F::DateTaken1Click, Enabling::WithSelection};
+constexpr Command kNameDate{
+    "ファイル名の日時にする(&N)", {}, &F::NameDate1Click, Enabling::WithSelection};
+constexpr Command kShiftDates{
+    "日時をずらす(&S)...", {}, &F::ShiftDates1Click, Enabling::WithSelection};
+constexpr Command kUpdateCreation{"作成日時(&C)", {}, &F::UpdateCreation1Click};
+constexpr Command kUpdateAccess{"アクセス日時(&A)", {}, &F::UpdateAccess1Click};
+constexpr Command kUpdateWrite{"更新日時(&M)", {}, &F::UpdateWrite1Click};
+// Ctrl+Z belongs to the in-place editor.
+constexpr Command kUndoUpdate{
+    "更新を元に戻す(&Z)", {}, &F::UndoUpdate1Click, Enabling::Own, &F::UpdateToUndo};
 constexpr Command kContents{"目次(&C)...", {}, &F::Contents1Click};
 constexpr Command kAbout{"バージョン情報(&A)...", {}, &F::About1Click};
 
@@ -67,6 +81,16 @@ constexpr MenuPlace kMainMenu[] = {
     {2, &F::SortExt1, &kSortExt},
     kSeparator1,
     {1, &F::Rewrite1, &kRewrite},
+    {0, &F::Tools1, &kTools},
+    {1, &F::DateTaken1, &kDateTaken},
+    {1, &F::NameDate1, &kNameDate},
+    {1, &F::ShiftDates1, &kShiftDates},
+    kSeparator1,
+    {1, &F::UpdateTimes1, &kUpdateTimes},
+    {2, &F::UpdateCreation1, &kUpdateCreation, true},
+    {2, &F::UpdateAccess1, &kUpdateAccess, true},
+    {2, &F::UpdateWrite1, &kUpdateWrite, true},
+    {1, &F::UndoUpdate1, &kUndoUpdate},
     {0, &F::Help1, &kHelp},
     {1, &F::Contents1, &kContents},
     kSeparator1,

@@ -10,6 +10,8 @@
 #include "app/commands.h"
 #include "app/long_work.h"
 #include "entries/collected_paths.h"
+#include "entries/date_sources.h"
+#include "entries/update_record.h"
 #include "platform/process.h"
 #include "ui/bars.h"
 #include "ui/file_dialog.h"
@@ -58,6 +60,15 @@ class TForm1 : public ui::Form {
   ui::MenuItem* SortPath1 = nullptr;
   ui::MenuItem* SortExt1 = nullptr;
   ui::MenuItem* Rewrite1 = nullptr;
+  ui::MenuItem* Tools1 = nullptr;
+  ui::MenuItem* DateTaken1 = nullptr;
+  ui::MenuItem* NameDate1 = nullptr;
+  ui::MenuItem* ShiftDates1 = nullptr;
+  ui::MenuItem* UpdateTimes1 = nullptr;
+  ui::MenuItem* UpdateCreation1 = nullptr;
+  ui::MenuItem* UpdateAccess1 = nullptr;
+  ui::MenuItem* UpdateWrite1 = nullptr;
+  ui::MenuItem* UndoUpdate1 = nullptr;
   ui::MenuItem* Help1 = nullptr;
   ui::MenuItem* Contents1 = nullptr;
   ui::MenuItem* About1 = nullptr;
@@ -93,6 +104,17 @@ class TForm1 : public ui::Form {
 
   // Applying timestamps (entries/).
   void Rewrite1Click();
+  // The Tools menu: dates of the selected rows from their photos, their names or an offset;
+  // which times Update sets; Update undone.
+  void DateTaken1Click();
+  void NameDate1Click();
+  void ShiftDates1Click();
+  void UpdateCreation1Click();  // the three check items of 更新する日時
+  void UpdateAccess1Click();
+  void UpdateWrite1Click();
+  void UndoUpdate1Click();
+  bool UpdateToUndo() const { return !lastUpdate_.Empty(); }  // UndoUpdate1 applies
+  StampTimes UpdateTimes() const;  // the times F5 sets, from the check items
 
   // Sorting (listedit/).
   void ListView1ColumnClick(ui::ListView& sender, int column);
@@ -138,6 +160,15 @@ class TForm1 : public ui::Form {
   WalkTrouble walkTrouble_;
   void ShowWalkTrouble();
 
+  // Tools (entries/): each selected row's date text from `text`, which gives false for a row
+  // that keeps its own; the rows left unchanged stay selected, and are said.
+  using RowDateText = std::function<bool(const ui::ListItem& row, std::string& text)>;
+  void SetSelectedDates(WorkStep step, const RowDateText& text);
+  // One of the check items of 更新する日時 clicked.
+  void ToggleUpdateTime(ui::MenuItem& item);
+  // Selects exactly these rows, focuses the first and shows it.
+  void SelectRows(const std::vector<int>& rows);
+
   // List files and recent files (listfile/).
   void LoadListFile(const std::string& path);
   void AddRecentFile(const std::string& path);
@@ -160,6 +191,9 @@ class TForm1 : public ui::Form {
     };
   }
   LongWork* work_ = nullptr;
+
+  // The times that the last Update of this session changed, as they were just before.
+  UpdateRecord lastUpdate_;
 
   std::string AppDir;
 };

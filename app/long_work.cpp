@@ -18,6 +18,14 @@ std::string ProgressText(WorkStep step, uint64_t done, uint64_t total) {
       return FormatMessageText("読み込み中 %s 行…", GroupedNumber(done));
     case WorkStep::Update:
       return "更新中 " + GroupedNumber(done) + " / " + GroupedNumber(total);
+    case WorkStep::Taken:
+      return "撮影日時 " + GroupedNumber(done) + " / " + GroupedNumber(total);
+    case WorkStep::Named:
+      return "ファイル名の日時 " + GroupedNumber(done) + " / " + GroupedNumber(total);
+    case WorkStep::Shifted:
+      return "日時をずらす " + GroupedNumber(done) + " / " + GroupedNumber(total);
+    case WorkStep::Undo:
+      return "元に戻す " + GroupedNumber(done) + " / " + GroupedNumber(total);
   }
   return {};
 }
@@ -44,7 +52,8 @@ bool LongWork::Advance(WorkStep step, uint64_t done, uint64_t total) {
   if (!form_.Visible()) form_.Show(InitialShowCommand());
   form_.StatusBar1.ShowProgress(ProgressText(step, done, total));
   const bool escape = busy_.KeepAlive();
-  if (escape && (step == WorkStep::Collect || step == WorkStep::Load)) stopped_ = true;
+  if (escape && step != WorkStep::List && step != WorkStep::Update && step != WorkStep::Undo)
+    stopped_ = true;
   return stopped_;
 }
 

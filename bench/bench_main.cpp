@@ -1,12 +1,14 @@
 // Times the program's batch work on big folder trees through the real main window:
 //   horodex_bench ROOT...
 // (horodex_bench [--big] [--stamp-threads N] ROOT...; --big leaves out all but the drop,
-// Update and Esc; --stamp-threads sets the threads that Update stamps on.)
+// Update and Esc; --stamp-threads sets the threads that Update stamps on;
+// horodex_bench --photos ROOT...: the Tools menu's date commands on a tree of photos.)
 // For each root: the walk, the row building (with its sort and paint), the same again as a
 // drop with its progress (the longest time without a paint), one sort by each column, Save
 // of every row to ROOT.txt and Open of it again into the emptied list (the file dialogs
 // answered by script), Select all, Replace, Update (stamping every listed path), a drop
-// stopped by Esc after a second, Delete of every row, and the peak memory.
+// Update undone, a drop stopped by Esc after a second, Delete of every row, and the peak
+// memory.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -207,6 +209,10 @@ void Run(const std::string& root, bool big) {
     std::printf("  %-40s %8.3f s  (%zu paints)\n", "  longest time without a paint",
                 gaps.LongestSeconds(), gaps.Paints());
   }
+  std::printf("  %-40s %8.1f MB\n", "  its undo record",
+              static_cast<double>(TForm1Access::UpdateRecordBytes(form)) / (1024 * 1024));
+  Step(
+      "Update undone", [&] { form.UndoUpdate1Click(); }, count);
   for (const auto& box : ui::testing::TakeBoxes()) std::printf("  result: %s\n", box.text.c_str());
   ui::testing::RecordBoxes(false);
   clearAll();
@@ -253,11 +259,56 @@ void Run(const std::string& root, bool big) {
   application.SetMainForm(nullptr);
 }
 
+// The Tools menu's date commands on every row of a tree of photos.
+void RunPhotos(const std::string& root) {
+  ui::Application& application = ui::Application::Instance();
+  platform::testing::SetCommandLineOverride("horodex_bench");
+  TForm1 form;
+  application.SetMainForm(&form);
+  form.Show(1);
+  application.ProcessMessages();
+  ui::ListView& list = form.ListView1;
+  std::printf("%s\n", root.c_str());
+  ui::testing::RecordBoxes(true);
+  auto count = [&] { return list.Count(); };
+  Step(
+      "drop: walk, rows, sort, paint",
+      [&] {
+        ui::testing::DropFiles(form, {root});
+        application.ProcessMessages();
+      },
+      count);
+  auto everyRow = [&](const char* step, void (TForm1::*command)()) {
+    form.SelectAll1Click();
+    application.ProcessMessages();
+    PaintGaps gaps;
+    Step(
+        step,
+        [&] {
+          (form.*command)();
+          application.ProcessMessages();
+        },
+        count);
+    std::printf("  %-40s %8.3f s  (%zu paints)\n", "  longest time without a paint",
+                gaps.LongestSeconds(), gaps.Paints());
+    for (const auto& box : ui::testing::TakeBoxes()) std::printf("  box: %s\n", box.text.c_str());
+  };
+  everyRow("dates taken (every row)", &TForm1::DateTaken1Click);
+  everyRow("dates in names (every row)", &TForm1::NameDate1Click);
+  ui::testing::AnswerInputBoxes({"+1h"});
+  everyRow("dates shifted +1h (every row)", &TForm1::ShiftDates1Click);
+  ui::testing::StopAnsweringInputBoxes();
+  everyRow("Update (stamp every path)", &TForm1::Rewrite1Click);
+  everyRow("Update undone", &TForm1::UndoUpdate1Click);
+  ui::testing::RecordBoxes(false);
+  application.SetMainForm(nullptr);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: horodex_bench [--big] [--stamp-threads N] ROOT...\n");
+    std::fprintf(stderr, "usage: horodex_bench [--big | --photos] [--stamp-threads N] ROOT...\n");
     return 2;
   }
   ReadDateSettings();
@@ -265,10 +316,10 @@ int main(int argc, char** argv) {
   application.SetTitle("Horodex");
   application.OnException = ShowErrorBox;
   // --big: only the drop, Update and Esc, for trees too big to time everything on.
-  bool big = false;
+  bool big = false, photos = false;
   for (int i = 1; i < argc; ++i) {
-    if (std::string(argv[i]) == "--big") {
-      big = true;
+    if (std::string(argv[i]) == "--big" || std::string(argv[i]) == "--photos") {
+      (argv[i][2] == 'b' ? big : photos) = true;
       continue;
     }
     // --stamp-threads N: Update stamps on N threads, to compare with the default.
@@ -276,7 +327,7 @@ int main(int argc, char** argv) {
       SetStampThreadsForTests(static_cast<unsigned>(std::stoul(argv[++i])));
       continue;
     }
-    Run(argv[i], big);
+    photos ? RunPhotos(argv[i]) : Run(argv[i], big);
   }
   return 0;
 }

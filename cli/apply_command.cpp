@@ -83,7 +83,7 @@ int RunApply(const Arguments& arguments, Console& console) {
     return 0;
   }
   if (!arguments.backup.empty() && !WriteBackup(arguments.backup, rows, console)) return 2;
-  StampRun run(rows.size(), watcher);
+  StampRun run(rows.size(), watcher, arguments.times);
   for (size_t i = 0; i < rows.size(); ++i) run.Add(i, rows[i]);
   const std::vector<StampResult>& results = run.Finish();
   uint64_t failed = 0;

@@ -1,5 +1,7 @@
 #include "cli/arguments.h"
 
+#include <algorithm>
+
 #include "cli/date_offset.h"
 
 namespace {
@@ -20,6 +22,25 @@ DateSource SourceNamed(const std::string& word) {
   if (word == "exif") return DateSource::Exif;
   if (word == "name") return DateSource::Name;
   throw UsageError("'--date-from' takes exif or name, not '" + word + "'");
+}
+
+// "c,a,w" or any of them, each at most once: creation, last access, last write.
+StampTimes TimesNamed(const std::string& word) {
+  StampTimes times{false, false, false};
+  const UsageError bad("'--times' takes c, a and w joined by commas, not '" + word + "'");
+  size_t at = 0;
+  do {
+    const size_t end = std::min(word.find(',', at), word.size());
+    const std::string letter = word.substr(at, end - at);
+    bool* chosen = letter == "c"   ? &times.creation
+                   : letter == "a" ? &times.lastAccess
+                   : letter == "w" ? &times.lastWrite
+                                   : nullptr;
+    if (!chosen || *chosen) throw bad;
+    *chosen = true;
+    at = end + 1;
+  } while (at <= word.size());
+  return times;
 }
 
 // The words of the command's options and inputs into `parsed`.
@@ -48,6 +69,8 @@ void ReadWords(const std::vector<std::string>& arguments, Arguments& parsed) {
       parsed.dryRun = true;
     } else if (apply && word == "--backup") {
       parsed.backup = value("a file name");
+    } else if (apply && word == "--times") {
+      parsed.times = TimesNamed(value("the times to set"));
     } else if (apply && word == "--force-backup") {
       parsed.forceBackup = true;
     } else if (list && word == "--date-from") {

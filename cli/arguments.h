@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/date_sources.h"
+#include "entries/date_sources.h"
+#include "entries/stamp.h"
 
 struct Arguments {
   enum class Command { Help, Version, List, Apply, Shift };
@@ -15,6 +16,7 @@ struct Arguments {
   std::string output;   // list, shift -o FILE; empty for standard output (list), in place (shift)
   bool dryRun = false;  // apply --dry-run
   std::string backup;   // apply --backup FILE; empty for none
+  StampTimes times;     // apply --times c,a,w
   bool forceBackup = false;  // apply --force-backup: the backup may replace a file
   DateSource dateFrom = DateSource::LastWrite;  // list --date-from exif|name
   bool onlyDated = false;                       // list --only-dated
@@ -30,7 +32,7 @@ class UsageError : public std::runtime_error {
 
 // The arguments after the program's name:
 //   list PATH... [-o FILE] [--date-from exif|name [--only-dated] [--verbose]]
-//   apply LIST... [--dry-run] [--backup FILE [--force-backup]]
+//   apply LIST... [--dry-run] [--backup FILE [--force-backup]] [--times c,a,w]
 //   shift OFFSET LIST... [-o FILE]
 //   --help, -h, --version
 // Options may stand anywhere after the command; "--" makes every later argument an input.

@@ -6,6 +6,7 @@ std::string HelpText() {
   return "Usage: horodex-cli list PATH... [-o FILE] [--date-from exif|name [--only-dated]\n"
          "                        [--verbose]]\n"
          "       horodex-cli apply LIST... [--dry-run] [--backup FILE [--force-backup]]\n"
+         "                                 [--times c,a,w]\n"
          "       horodex-cli shift OFFSET LIST... [-o FILE]\n"
          "\n"
          "list    Writes a list file of every file and folder in and beneath the PATHs: the\n"
@@ -44,6 +45,8 @@ std::string HelpText() {
          "                       applying FILE undoes the run (to the second). FILE must\n"
          "                       not exist, and is never one of the LISTs\n"
          "        --force-backup the backup may replace an existing FILE\n"
+         "        --times c,a,w  set only these of the times: c creation, a last access,\n"
+         "                       w last write (any of them; all three by default)\n"
          "shift   Moves the date of every row of the LISTs by OFFSET (+1d, -2h30m, +90s,\n"
          "        -1d2h: days, hours, minutes, seconds). Writes nothing when a row's date\n"
          "        cannot be read or would leave the range of file times (each such line is\n"
@@ -108,6 +111,8 @@ std::string StampFailureText(const StampResult& result) {
       return "no file time holds this date";
     case Outcome::NotOpened:
       return "cannot open: " + platform::SystemErrorText(result.error);
+    case Outcome::NotRead:
+      return "cannot read its times: " + platform::SystemErrorText(result.error);
     case Outcome::NotSet:
       return "cannot set its times: " + platform::SystemErrorText(result.error);
     case Outcome::Stamped:

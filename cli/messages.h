@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/date_sources.h"
+#include "entries/date_sources.h"
 #include "entries/stamp.h"
 
 std::string HelpText();

@@ -19,6 +19,12 @@ const char* StepText(WorkStep step) {
       return "reading: ";
     case WorkStep::Update:
       return "applying: ";
+    case WorkStep::Taken:
+    case WorkStep::Named:
+    case WorkStep::Shifted:
+      return "dating: ";
+    case WorkStep::Undo:
+      return "undoing: ";
   }
   return "";
 }

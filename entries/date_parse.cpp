@@ -261,14 +261,22 @@ bool ScanTimePart(const std::string& text, int& pos, double& time) {
   return TryEncodeTime(hour, minute, second, milliseconds, time);
 }
 
-double ParseDateText(const std::string& text) {
+bool TryParseDateText(const std::string& text, double& value) {
   int pos = 1;
   double date = 0, time = 0;
   if (ScanDatePart(text, pos, date) &&
       (pos > static_cast<int>(text.size()) || ScanTimePart(text, pos, time))) {
-    return date >= 0 ? date + time : date - time;
+    value = date >= 0 ? date + time : date - time;
+    return true;
   }
   pos = 1;
-  if (ScanTimePart(text, pos, time) && pos > static_cast<int>(text.size())) return time;
+  if (!ScanTimePart(text, pos, time) || pos <= static_cast<int>(text.size())) return false;
+  value = time;
+  return true;
+}
+
+double ParseDateText(const std::string& text) {
+  double value = 0;
+  if (TryParseDateText(text, value)) return value;
   throw EConvertError(FormatMessageText("'%s' は日付または時刻ではありません", text));
 }

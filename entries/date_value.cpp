@@ -148,3 +148,20 @@ double LocalFileTimeToValue(platform::FileTime local) {
   const double time = static_cast<double>(seconds % 86400) / 86400.0;
   return day < 0 ? day - time : day + time;
 }
+
+bool TryClockFields(int year, int month, int day, int hour, int minute, int second,
+                    platform::SystemTime& clock) {
+  double value;
+  if (!TryEncodeDate(year, month, day, value) || !TryEncodeTime(hour, minute, second, 0, value)) {
+    return false;
+  }
+  clock = {static_cast<uint16_t>(year),
+           static_cast<uint16_t>(month),
+           0,
+           static_cast<uint16_t>(day),
+           static_cast<uint16_t>(hour),
+           static_cast<uint16_t>(minute),
+           static_cast<uint16_t>(second),
+           0};
+  return true;
+}

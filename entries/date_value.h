@@ -16,6 +16,10 @@ int DaysInMonth(int year, int month);
 // Calendar fields to a value; false when the date or the time does not exist.
 bool TryEncodeDate(int year, int month, int day, double& value);
 bool TryEncodeTime(int hour, int minute, int second, int milliseconds, double& value);
+// Calendar fields that exist, as a system time (no day of the week, no milliseconds); false
+// when the date or the time does not exist.
+bool TryClockFields(int year, int month, int day, int hour, int minute, int second,
+                    platform::SystemTime& clock);
 
 // A value split into calendar fields, rounded to whole milliseconds (halves to even).
 // A day before year 1 gives year, month and day 0.

@@ -128,21 +128,9 @@ bool ParseDateTime(const std::string& text, platform::SystemTime& taken) {
     return false;
   }
   int year, month, day, hour, minute, second;
-  double value;
-  if (!Digits(text, 0, 4, year) || !Digits(text, 5, 2, month) || !Digits(text, 8, 2, day) ||
-      !Digits(text, 11, 2, hour) || !Digits(text, 14, 2, minute) || !Digits(text, 17, 2, second) ||
-      !TryEncodeDate(year, month, day, value) || !TryEncodeTime(hour, minute, second, 0, value)) {
-    return false;
-  }
-  taken = {static_cast<uint16_t>(year),
-           static_cast<uint16_t>(month),
-           0,
-           static_cast<uint16_t>(day),
-           static_cast<uint16_t>(hour),
-           static_cast<uint16_t>(minute),
-           static_cast<uint16_t>(second),
-           0};
-  return true;
+  return Digits(text, 0, 4, year) && Digits(text, 5, 2, month) && Digits(text, 8, 2, day) &&
+         Digits(text, 11, 2, hour) && Digits(text, 14, 2, minute) && Digits(text, 17, 2, second) &&
+         TryClockFields(year, month, day, hour, minute, second, taken);
 }
 
 // "+HH:MM" or "-HH:MM", less than a day.

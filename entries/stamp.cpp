@@ -7,6 +7,24 @@
 #include "entries/open_mode.h"
 #include "platform/time.h"
 
+namespace {
+
+platform::FileHandle OpenToStamp(const std::string& path, bool folder, uint32_t alsoAccess) {
+  return folder ? OpenFolder(path, kOpenWriteShareRead, alsoAccess)
+                : OpenForWrite(path, kOpenWriteShareRead, alsoAccess);
+}
+
+StampResult SetChosen(platform::FileHandle& handle, StampTimes which, const PathTimes& times) {
+  if (handle.SetTimes(which.creation ? &times.creation : nullptr,
+                      which.lastAccess ? &times.lastAccess : nullptr,
+                      which.lastWrite ? &times.lastWrite : nullptr)) {
+    return {StampResult::Outcome::Stamped, 0};
+  }
+  return {StampResult::Outcome::NotSet, handle.LastError()};
+}
+
+}  // namespace
+
 bool MakeStampJob(const ui::ListItem& row, StampJob& job) {
   if (const std::optional<platform::FileTime> listed = ListedLastWrite(row)) {
     job.time = *listed;  // an unchanged date text gives the file the very time it was listed with
@@ -24,11 +42,22 @@ bool MakeStampJob(const ui::ListItem& row, StampJob& job) {
 
 StampResult StampPath(const StampJob& job) {
   using Outcome = StampResult::Outcome;
-  platform::FileHandle handle = job.folder ? OpenFolder(job.path, kOpenWriteShareRead)
-                                           : OpenForWrite(job.path, kOpenWriteShareRead);
+  // Reading the times asks for no more than their attribute: no open that write access alone
+  // would get is refused for it.
+  platform::FileHandle handle =
+      OpenToStamp(job.path, job.folder, job.readBefore ? platform::kReadAttributes : 0);
   if (!handle.Valid()) return {Outcome::NotOpened, handle.OpenError()};
-  if (!handle.SetTimes(&job.time, &job.time, &job.time)) {
-    return {Outcome::NotSet, handle.LastError()};
-  }
-  return {Outcome::Stamped, 0};
+  PathTimes before;
+  if (job.readBefore && !handle.GetTimes(&before.creation, &before.lastAccess, &before.lastWrite))
+    return {Outcome::NotRead, handle.LastError()};
+  StampResult result = SetChosen(handle, job.times, {job.time, job.time, job.time});
+  result.before = before;
+  return result;
+}
+
+StampResult RestoreTimes(const std::string& path, bool folder, StampTimes which,
+                         const PathTimes& times) {
+  platform::FileHandle handle = OpenToStamp(path, folder, 0);
+  if (!handle.Valid()) return {StampResult::Outcome::NotOpened, handle.OpenError()};
+  return SetChosen(handle, which, times);
 }

@@ -1,6 +1,7 @@
 // Stamping one entry row: its date becomes its path's creation, last-access and last-write
-// time. The work has two halves, so that the rows can be read on one thread and their paths
-// stamped on others (StampRun): the job made from the row, and the stamping of its path.
+// time, or those of them that are asked for. The work has two halves, so that the rows can be
+// read on one thread and their paths stamped on others (StampRun): the job made from the row,
+// and the stamping of its path.
 #pragma once
 
 #include <cstdint>
@@ -9,15 +10,32 @@
 #include "platform/files.h"
 #include "ui/list_item.h"
 
+// Which of its path's times a stamp sets; at least one.
+struct StampTimes {
+  bool creation = true;
+  bool lastAccess = true;
+  bool lastWrite = true;
+  friend bool operator==(const StampTimes&, const StampTimes&) = default;
+};
+
+// A path's three times (UTC, to the tick).
+struct PathTimes {
+  platform::FileTime creation, lastAccess, lastWrite;
+};
+
 struct StampResult {
   enum class Outcome {
     Stamped,
     NoFileTime,  // the date lies where no file time can (before 1601): the path stays shut
     NotOpened,   // the path could not be opened for writing
+    NotRead,     // its times could not be read before: it was left as it was
     NotSet,      // the system refused the times, or kept others
   };
+  StampResult() = default;
+  StampResult(Outcome outcome, uint32_t error) : outcome(outcome), error(error) {}
   Outcome outcome = Outcome::Stamped;
-  uint32_t error = 0;  // the system's error code of a failed open or set
+  uint32_t error = 0;  // the system's error code of a failed open, read or set
+  PathTimes before;    // the path's times just before it was stamped, when they were asked for
   bool Failed() const { return outcome != Outcome::Stamped; }
 };
 
@@ -25,7 +43,9 @@ struct StampResult {
 struct StampJob {
   std::string path;
   bool folder = false;      // the row's kind is "フォルダ": opened with backup semantics
-  platform::FileTime time;  // UTC, for all three times
+  platform::FileTime time;  // UTC
+  StampTimes times;         // which of the path's times get it
+  bool readBefore = false;  // read the path's times first (StampResult::before)
 };
 
 // A row whose date text is still the one it was listed with gets its exact listed time;
@@ -35,6 +55,13 @@ struct StampJob {
 // missing index.
 bool MakeStampJob(const ui::ListItem& row, StampJob& job);
 
-// Sets the three times of the job's path, opened for writing while others may read it: with
-// backup semantics for a folder row, so that a folder opens.
+// Sets the chosen times of the job's path, opened for writing while others may read it: with
+// backup semantics for a folder row, so that a folder opens. With `readBefore`, the path's
+// three times are read through the same handle just before they are set, so that they can be
+// put back; a path whose times cannot be read is left as it is.
 StampResult StampPath(const StampJob& job);
+
+// Sets the chosen times of a path (a folder when `folder`) to those of `times`, opened as
+// StampPath opens it: what undoes a stamp.
+StampResult RestoreTimes(const std::string& path, bool folder, StampTimes which,
+                         const PathTimes& times);

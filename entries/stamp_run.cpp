@@ -30,8 +30,9 @@ unsigned StampThreads() {
 
 void SetStampThreadsForTests(unsigned threads) { ThreadsOverride() = threads; }
 
-StampRun::StampRun(size_t rows, const WorkProgress& progress, unsigned threads)
-    : progress_(progress), results_(rows) {
+StampRun::StampRun(size_t rows, const WorkProgress& progress, StampTimes times, bool readBefore,
+                   unsigned threads)
+    : progress_(progress), times_(times), readBefore_(readBefore), results_(rows) {
   const unsigned count = std::max(threads, 1u);
   try {
     for (unsigned i = 0; i < count; ++i) {
@@ -54,6 +55,8 @@ void StampRun::Add(size_t index, const ui::ListItem& row) {
     results_[index] = {StampResult::Outcome::NoFileTime, 0};
     return;
   }
+  item.job.times = times_;
+  item.job.readBefore = readBefore_;
   Lane& lane = *lanes_[platform::PathNameHash(item.job.path) % lanes_.size()];
   std::unique_lock lock(lane.mutex);
   if (lane.queue.size() >= kLaneDepth) lane.full = true;

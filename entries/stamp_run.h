@@ -25,9 +25,11 @@ unsigned StampThreads();
 
 class StampRun {
  public:
-  // For `rows` rows; `progress` hears of the rows stamped so far (WorkStep::Update) while the
-  // caller's thread waits.
-  StampRun(size_t rows, const WorkProgress& progress, unsigned threads = StampThreads());
+  // For `rows` rows, setting the `times` chosen (with `readBefore`, each result keeps the
+  // times its path had just before); `progress` hears of the rows stamped so far
+  // (WorkStep::Update) while the caller's thread waits.
+  StampRun(size_t rows, const WorkProgress& progress, StampTimes times = {},
+           bool readBefore = false, unsigned threads = StampThreads());
   // Stamps every row handed in before it goes, also when an error ends the caller's loop.
   ~StampRun();
   StampRun(const StampRun&) = delete;
@@ -59,6 +61,8 @@ class StampRun {
   void Tell();
 
   const WorkProgress& progress_;
+  const StampTimes times_;
+  const bool readBefore_;
   std::vector<StampResult> results_;
   std::vector<std::unique_ptr<Lane>> lanes_;
   size_t added_ = 0;

@@ -39,19 +39,7 @@ class Reader {
 };
 
 bool Fill(int year, int month, int day, int hour, int minute, int second, ExifDate& date) {
-  double value;
-  if (!TryEncodeDate(year, month, day, value) || !TryEncodeTime(hour, minute, second, 0, value)) {
-    return false;
-  }
-  date.taken = {static_cast<uint16_t>(year),
-                static_cast<uint16_t>(month),
-                0,
-                static_cast<uint16_t>(day),
-                static_cast<uint16_t>(hour),
-                static_cast<uint16_t>(minute),
-                static_cast<uint16_t>(second),
-                0};
-  return true;
+  return TryClockFields(year, month, day, hour, minute, second, date.taken);
 }
 
 // "Z", or a sign, two digits of hours and, with or without a colon, two of minutes: less

@@ -11,6 +11,10 @@ enum class WorkStep {
   List,     // rows built from what was collected
   Load,     // lines of a list file: may stop
   Update,   // every row stamped: runs to its end
+  Taken,    // selected rows given the date their photo was taken: may stop
+  Named,    // selected rows given the date in their file name: may stop
+  Shifted,  // selected rows' dates moved: may stop
+  Undo,     // the times of an Update put back: runs to its end
 };
 
 // Hears `done` items of a step so far, of `total` when known (0 when not); true asks the

@@ -40,3 +40,11 @@ void TForm1::Replace1Click() {
   const int count = ListView1.Count();
   for (int i = 0; i < count; ++i) ListView1.SetCaption(i, text);
 }
+
+void TForm1::SelectRows(const std::vector<int>& rows) {
+  ListView1.SetSelected(-1, false);
+  for (int row : rows) ListView1.SetSelected(row, true);
+  if (rows.empty()) return;
+  ListView1.SetFocused(rows.front());
+  ListView1.EnsureVisible(rows.front());
+}

@@ -69,6 +69,8 @@ bool FindOne(const std::string& path, FoundEntry& entry);
 // CreateFileA arguments, with their Win32 values.
 constexpr uint32_t kGenericRead = 0x80000000u;
 constexpr uint32_t kGenericWrite = 0x40000000u;
+// FILE_READ_ATTRIBUTES: the times may be read; it takes part in no sharing check.
+constexpr uint32_t kReadAttributes = 0x80;
 constexpr uint32_t kShareRead = 1;
 constexpr uint32_t kShareWrite = 2;
 constexpr uint32_t kCreateNew = 1;  // fails with ERROR_FILE_EXISTS (80) when the file exists
@@ -95,6 +97,9 @@ class FileHandle {
   uint32_t OpenError() const { return openError_; }  // Win32 error code of a failed open
 
   bool GetLastWriteTime(FileTime& utc) const;  // GetFileTime
+  // GetFileTime: creation, last access and last write, to the tick; a null pointer skips
+  // that time. Linux keeps no creation time: it reads as the last-write time, as under Wine.
+  bool GetTimes(FileTime* creation, FileTime* lastAccess, FileTime* lastWrite);
   // SetFileTime: creation, last access and last write; a null pointer leaves that time alone.
   // On an invalid handle it fails, as the Win32 call does.
   bool SetTimes(const FileTime* creation, const FileTime* lastAccess, const FileTime* lastWrite);

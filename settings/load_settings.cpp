@@ -24,6 +24,16 @@ void TForm1::LoadSettings() {
   StatusBar1.SetVisible(ShowStatusBar1->Checked());
   ShowWindow1->SetChecked(SettingsFile->ReadFlag("show", "window", false));
   if (ShowWindow1->Checked()) RestorePlacement();
+
+  // A missing key is a time that Update sets; a file that turns all three off sets all three,
+  // as Update always sets one.
+  const bool creation = SettingsFile->ReadFlag("update", "creation", true);
+  const bool access = SettingsFile->ReadFlag("update", "access", true);
+  const bool write = SettingsFile->ReadFlag("update", "write", true);
+  const bool none = !creation && !access && !write;
+  UpdateCreation1->SetChecked(creation || none);
+  UpdateAccess1->SetChecked(access || none);
+  UpdateWrite1->SetChecked(write || none);
 }
 
 // The stored placement, each value applied before the next is read. A placement that would

@@ -18,4 +18,7 @@ void TForm1::SaveSettings() {
   SettingsFile->WriteNumber("window", "top", Top());
   SettingsFile->WriteNumber("window", "width", Width());
   SettingsFile->WriteNumber("window", "height", Height());
+  SettingsFile->WriteFlag("update", "creation", UpdateCreation1->Checked());
+  SettingsFile->WriteFlag("update", "access", UpdateAccess1->Checked());
+  SettingsFile->WriteFlag("update", "write", UpdateWrite1->Checked());
 }

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,11 @@ extern bool (*fileDialog)(bool save, const std::function<bool()>& show);
 // The files a user picks in a dialog that shows this, none for a cancel (headless, which
 // has no dialog to answer).
 extern std::vector<std::string> (*fileDialogAnswer)(const testing::ShownFileDialog& shown);
+
+// Input boxes (ui/input_box.h): told what a box showed once it settled, then asked for each
+// text a user types and confirms with Enter; none stands for Esc.
+extern void (*inputBoxShown)(const testing::ShownInputBox& shown);
+extern std::optional<std::string> (*inputBoxAnswer)();
 
 // Long work: how often it lets the windows paint and looks at the input, and what runs at
 // each of those moments (ui/busy.h).

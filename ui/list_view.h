@@ -48,6 +48,9 @@ struct ListNative {
   virtual int Focused() const = 0;  // -1 when none
   virtual void SetFocused(int index) = 0;
   virtual void SetFocus() = 0;  // keyboard focus to the list
+  // Scrolls the list as little as needed for the row to be seen whole.
+  virtual void EnsureVisible(int index) = 0;
+  virtual bool RowVisible(int index) const = 0;  // the row is seen whole
 
   virtual void SetRedraw(bool on) = 0;  // the list and its header
   virtual void Repaint() = 0;
@@ -106,6 +109,8 @@ class ListView {
   int FocusedIndex() const;
   void SetFocused(int index);
   void SetFocus();
+  void EnsureVisible(int index) { native_->EnsureVisible(index); }
+  bool RowVisible(int index) const { return native_->RowVisible(index); }
 
   // Sorting: Sort orders every row ascending by OnCompare's sign, whatever the sort type.
   SortType GetSortType() const { return sortType_; }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -62,6 +63,18 @@ void AnswerFileDialogs(std::vector<std::vector<std::string>> answers);
 std::vector<ShownFileDialog> TakeFileDialogs();
 // Stops answering; returns how many answers no dialog took.
 size_t StopAnsweringFileDialogs();
+
+// Input boxes (ui/input_box.h): while answering, each takes the next of these answers, typed
+// into its edit box in place of its text and confirmed with Enter; none stands for Esc, and a
+// box with no answer left gets Esc too. What each box showed as it opened is kept.
+struct ShownInputBox {
+  std::string caption, label, text;
+  bool editFocused;  // its edit box had the keyboard focus
+};
+void AnswerInputBoxes(std::vector<std::optional<std::string>> answers);
+std::vector<ShownInputBox> TakeInputBoxes();
+// Stops answering; returns how many answers no box took.
+size_t StopAnsweringInputBoxes();
 
 // Long work (see ui/busy.h): how often it lets the windows paint and looks at the input
 // (100 ms; 0 at every call), and a callback run at each of those moments, before the input

@@ -97,8 +97,7 @@ Opened OpenExisting(const std::string& path, const struct stat& st, uint32_t acc
 Opened OpenPath(const std::string& path, uint32_t access, uint32_t share, uint32_t creation,
                 uint32_t flags) {
   if (path.empty()) return {-1, kErrorPathNotFound};
-  if (creation < kCreateNew || creation > kTruncateExisting)
-    return {-1, kErrorInvalidParameter};
+  if (creation < kCreateNew || creation > kTruncateExisting) return {-1, kErrorInvalidParameter};
   // Reading what exists needs no look before the open: the descriptor tells what it is
   // (a photo reader opens every file of a tree this way).
   if (creation == kOpenExisting && !(access & kGenericWrite)) {
@@ -156,6 +155,18 @@ bool FileHandle::GetLastWriteTime(FileTime& utc) const {
   struct stat st;
   if (native_ < 0 || fstat(static_cast<int>(native_), &st) != 0) return false;
   utc = posix::FileTimeFromTimespec(st.st_mtim);
+  return true;
+}
+
+bool FileHandle::GetTimes(FileTime* creation, FileTime* lastAccess, FileTime* lastWrite) {
+  struct stat st;
+  if (native_ < 0 || fstat(static_cast<int>(native_), &st) != 0) {
+    lastError_ = native_ < 0 ? kErrorInvalidHandle : posix::Win32Error(errno, {});
+    return false;
+  }
+  if (creation) *creation = posix::FileTimeFromTimespec(st.st_mtim);
+  if (lastAccess) *lastAccess = posix::FileTimeFromTimespec(st.st_atim);
+  if (lastWrite) *lastWrite = posix::FileTimeFromTimespec(st.st_mtim);
   return true;
 }
 

@@ -41,6 +41,21 @@ bool FileHandle::GetLastWriteTime(FileTime& utc) const {
   return true;
 }
 
+bool FileHandle::GetTimes(FileTime* creation, FileTime* lastAccess, FileTime* lastWrite) {
+  FILETIME times[3];
+  if (!GetFileTime(Native(native_), &times[0], &times[1], &times[2])) {
+    lastError_ = GetLastError();
+    return false;
+  }
+  FileTime* wanted[3] = {creation, lastAccess, lastWrite};
+  for (int i = 0; i < 3; ++i) {
+    if (wanted[i])
+      wanted[i]->ticks =
+          (static_cast<uint64_t>(times[i].dwHighDateTime) << 32) | times[i].dwLowDateTime;
+  }
+  return true;
+}
+
 bool FileHandle::SetTimes(const FileTime* creation, const FileTime* lastAccess,
                           const FileTime* lastWrite) {
   FILETIME times[3];

@@ -49,6 +49,16 @@ TEST_F(Layout, MenusInTheirOrderWithShortcutsAndMarks) {
     種類(&E)
   -
   更新(&R) F5
+ツール(&T)
+  撮影日時にする(&P)
+  ファイル名の日時にする(&N)
+  日時をずらす(&S)...
+  -
+  更新する日時(&U)
+    作成日時(&C) *
+    アクセス日時(&A) *
+    更新日時(&M) *
+  更新を元に戻す(&Z)
 ヘルプ(&H)
   目次(&C)...
   -

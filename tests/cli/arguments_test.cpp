@@ -77,6 +77,20 @@ TEST(CliArguments, ReadDateSourcesAndOffsets) {
   }
 }
 
+TEST(CliArguments, ReadTheTimesThatApplySets) {
+  struct Case {
+    Strings words;
+    StampTimes times;
+  };
+  const Case cases[] = {
+      {{"apply", "x"}, {true, true, true}},
+      {{"apply", "--times", "a", "x"}, {false, true, false}},
+      {{"apply", "x", "--times", "w,c"}, {true, false, true}},
+      {{"apply", "x", "--times", "c,a,w"}, {true, true, true}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ParseArguments(c.words).times, c.times) << c.words[1];
+}
+
 TEST(CliArguments, RejectWhatMakesNoCommand) {
   const Strings cases[] = {
       {},
@@ -94,6 +108,14 @@ TEST(CliArguments, RejectWhatMakesNoCommand) {
       {"shift", "+1d"},
       {"shift", "1d", "x"},
       {"shift", "+1d", "x", "--dry-run"},
+      {"apply", "x", "--times"},
+      {"apply", "x", "--times", ""},
+      {"apply", "x", "--times", "c,c"},
+      {"apply", "x", "--times", "c,"},
+      {"apply", "x", "--times", ",w"},
+      {"apply", "x", "--times", "ca"},
+      {"apply", "x", "--times", "m"},
+      {"list", "x", "--times", "c"},
   };
   for (const Strings& words : cases) {
     EXPECT_THROW(ParseArguments(words), UsageError) << (words.empty() ? "" : words.back());

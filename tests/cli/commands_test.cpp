@@ -192,6 +192,21 @@ TEST_F(Cli, ApplyReportsEachRowThatFailsWithItsReasonAndAppliesTheRest) {
   EXPECT_EQ(tree.LastWriteTime("ok.txt"), LocalFileTime(2001, 1, 2));
 }
 
+TEST_F(Cli, ApplySetsOnlyTheTimesItIsGiven) {
+  const platform::FileTime access = LocalFileTime(2002, 2, 2, 2, 2, 2);
+  tree.AddFile("a.txt", "", kOld);
+  tree.AddFile("w.txt", "", kOld);
+  tree.SetTimes("a.txt", kOld, access);
+  tree.AddFile("a-list.txt", Line("2001/01/01", tree.Path("a.txt"), "txt"));
+  tree.AddFile("w-list.txt", Line("2001/01/01", tree.Path("w.txt"), "txt"));
+  EXPECT_EQ(Run({"apply", "--times", "a", tree.Path("a-list.txt")}), 0);
+  EXPECT_EQ(Run({"apply", tree.Path("w-list.txt"), "--times", "c,w"}), 0);
+  EXPECT_EQ(tree.LastWriteTime("a.txt"), kOld);
+  EXPECT_EQ(tree.LastAccessTime("a.txt"), LocalFileTime(2001, 1, 1));
+  EXPECT_EQ(tree.LastWriteTime("w.txt"), LocalFileTime(2001, 1, 1));
+  EXPECT_EQ(tree.LastAccessTime("w.txt"), kOld);
+}
+
 TEST_F(Cli, ListTakesTheDatesPhotosWereTakenToTheSecond) {
   using testsupport::JpegBytes;
   using testsupport::TiffBytes;

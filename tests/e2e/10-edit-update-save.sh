@@ -90,7 +90,8 @@ wait_exit
     "0=$(winpath "$lists/replaced.txt")" "1=$(winpath "$lists/edited.txt")" \
     "2=$(winpath "$lists/by-date.txt")" \
     '[show]' 'toolbar=1' 'statusbar=1' 'window=0' \
-    '[window]' "left=$MAIN_X" "top=$MAIN_Y" "width=$MAIN_W" "height=$MAIN_H"
+    '[window]' "left=$MAIN_X" "top=$MAIN_Y" "width=$MAIN_W" "height=$MAIN_H" \
+    '[update]' 'creation=1' 'access=1' 'write=1'
 } >"$E2E_WORK/expected.ini"
 expect_file "$ini" "$E2E_WORK/expected.ini"
 if [ "$MAIN_W" -ne 455 ] || [ "$MAIN_H" -ne 395 ]; then fail "the window is ${MAIN_W}x$MAIN_H, not 455x395"; fi

@@ -29,7 +29,8 @@ ini_text() {
     i=$((i + 1))
   done
   printf '%s\r\n' '[show]' "toolbar=$SHOW_TOOLBAR" "statusbar=$SHOW_STATUSBAR" "window=$SHOW_WINDOW" \
-    '[window]' "left=$MAIN_X" "top=$MAIN_Y" "width=$MAIN_W" "height=$MAIN_H"
+    '[window]' "left=$MAIN_X" "top=$MAIN_Y" "width=$MAIN_W" "height=$MAIN_H" \
+    '[update]' 'creation=1' 'access=1' 'write=1'
 }
 
 # bars_shot NAME: the strips of the window where the toolbar and the status bar lie (the

@@ -59,7 +59,7 @@ TEST_P(StampRunOn, EachPathTakesItsLastRowAndFailuresStayWithTheirRows) {
   list[kMissing].subItems[0] = tree.Path("missing.txt");
   list[kNoFileTime].caption = "1500/01/01";
   rows = list.size();
-  StampRun run(list.size(), progress, GetParam());
+  StampRun run(list.size(), progress, {}, false, GetParam());
   for (size_t i = 0; i < list.size(); ++i) run.Add(i, list[i]);
   const std::vector<StampResult>& results = run.Finish();
   ASSERT_EQ(results.size(), list.size());
@@ -82,7 +82,7 @@ TEST_P(StampRunOn, ATextThatIsNoDateStopsTheRunAfterTheRowsBeforeIt) {
   list[kStop].caption = "later";
   rows = list.size();
   {
-    StampRun run(list.size(), progress, GetParam());
+    StampRun run(list.size(), progress, {}, false, GetParam());
     size_t i = 0;
     EXPECT_THROW(for (; i < list.size(); ++i) run.Add(i, list[i]), EConvertError);
     EXPECT_EQ(i, static_cast<size_t>(kStop));

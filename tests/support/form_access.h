@@ -14,4 +14,5 @@ struct TForm1Access {
   static void UpdateCommands(TForm1& form) { form.UpdateCommands(); }
   static void UpdateStatusText(TForm1& form) { form.UpdateStatusText(); }
   static void AddRecentFile(TForm1& form, const std::string& path) { form.AddRecentFile(path); }
+  static size_t UpdateRecordBytes(const TForm1& form) { return form.lastUpdate_.Bytes(); }
 };

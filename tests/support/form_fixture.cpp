@@ -11,6 +11,7 @@ namespace testsupport {
 void FormTest::SetUp() {
   ui::testing::RecordBoxes(true);
   ui::testing::AnswerFileDialogs({});
+  ui::testing::AnswerInputBoxes({});
   platform::testing::SetModuleFileNameOverride(programFolder.Path("horodex.exe"));
   Restart("");
 }
@@ -27,6 +28,8 @@ void FormTest::TearDown() {
   for (const auto& box : leftover) ADD_FAILURE() << "unexpected box: " << box.text;
   if (const size_t unused = ui::testing::StopAnsweringFileDialogs())
     ADD_FAILURE() << unused << " file dialog answers were not taken";
+  if (const size_t unused = ui::testing::StopAnsweringInputBoxes())
+    ADD_FAILURE() << unused << " input box answers were not taken";
   ui::testing::RecordBoxes(false);
 }
 

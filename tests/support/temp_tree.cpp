@@ -62,13 +62,14 @@ bool MakeFolder(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-void SetTimesOf(const std::string& path, uint64_t ticks) {
+void SetTimesOf(const std::string& path, uint64_t ticks, uint64_t accessTicks) {
   HANDLE handle = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (handle == INVALID_HANDLE_VALUE) Fail("opening for times", path);
   FILETIME time{static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
-  BOOL ok = SetFileTime(handle, nullptr, &time, &time);
+  FILETIME access{static_cast<DWORD>(accessTicks), static_cast<DWORD>(accessTicks >> 32)};
+  BOOL ok = SetFileTime(handle, nullptr, &access, &time);
   CloseHandle(handle);
   if (!ok) Fail("SetFileTime", path);
 }
@@ -194,11 +195,13 @@ bool MakeFolder(const std::string& path) {
   return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-void SetTimesOf(const std::string& path, uint64_t ticks) {
+void SetTimesOf(const std::string& path, uint64_t ticks, uint64_t accessTicks) {
   timespec times[2];
-  times[0].tv_sec = static_cast<int64_t>(ticks / kTicksPerSecond) - kSecondsFrom1601To1970;
-  times[0].tv_nsec = static_cast<long>(ticks % kTicksPerSecond) * 100;
-  times[1] = times[0];
+  for (int i : {0, 1}) {
+    const uint64_t t = i == 0 ? accessTicks : ticks;
+    times[i].tv_sec = static_cast<int64_t>(t / kTicksPerSecond) - kSecondsFrom1601To1970;
+    times[i].tv_nsec = static_cast<long>(t % kTicksPerSecond) * 100;
+  }
   if (utimensat(AT_FDCWD, path.c_str(), times, 0) != 0) Fail("utimensat", path);
 }
 
@@ -230,10 +233,10 @@ void MakeUtf8(const std::string& root, const std::string& relative, bool folder,
   std::fwrite(contents.data(), 1, contents.size(), file.get());
 }
 
-void SetTimesOf(const std::string& path, uint64_t ticks);
+void SetTimesOf(const std::string& path, uint64_t ticks, uint64_t accessTicks);
 
 void SetUtf8Times(const std::string& root, const std::string& relative, uint64_t ticks) {
-  SetTimesOf(root + "/" + relative, ticks);
+  SetTimesOf(root + "/" + relative, ticks, ticks);
 }
 
 uint64_t TimeOf(const std::string& path, bool access);
@@ -332,7 +335,12 @@ std::string TempTree::AddFile(const std::string& relative, const std::string& co
 }
 
 void TempTree::SetTimes(const std::string& relative, platform::FileTime utc) {
-  SetTimesOf(Path(relative), utc.ticks);
+  SetTimesOf(Path(relative), utc.ticks, utc.ticks);
+}
+
+void TempTree::SetTimes(const std::string& relative, platform::FileTime lastWrite,
+                        platform::FileTime lastAccess) {
+  SetTimesOf(Path(relative), lastWrite.ticks, lastAccess.ticks);
 }
 
 void TempTree::SetReadOnly(const std::string& relative, bool readOnly) {

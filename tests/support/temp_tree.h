@@ -46,6 +46,8 @@ class TempTree {
 
   // Sets the last-write and last-access times of a file or folder (UTC).
   void SetTimes(const std::string& relative, platform::FileTime utc);
+  void SetTimes(const std::string& relative, platform::FileTime lastWrite,
+                platform::FileTime lastAccess);
   // Read-only attribute on Windows; all write permission bits removed (or restored) elsewhere,
   // where a read-only folder also refuses new and removed entries (unless run as root).
   void SetReadOnly(const std::string& relative, bool readOnly);

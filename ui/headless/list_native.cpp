@@ -127,6 +127,30 @@ void ListNative::SetFocused(int index) {
 
 void ListNative::SetFocus() { owner_.impl().SetFocus(this); }
 
+int ListNative::RowsPerPage() const {
+  int left, top, width, height;
+  owner_.ClientRect(left, top, width, height);
+  return std::max(1, (height - kHeaderHeight) / kRowHeight);
+}
+
+void ListNative::EnsureVisible(int index) {
+  if (!InRange(index)) return;
+  const int rows = static_cast<int>(selected_.size());
+  top_ = std::clamp(top_, 0, std::max(0, rows - RowsPerPage()));
+  if (index < top_) {
+    top_ = index;
+  } else if (index >= top_ + RowsPerPage()) {
+    top_ = index - RowsPerPage() + 1;
+  }
+}
+
+bool ListNative::RowVisible(int index) const {
+  // A list scrolled past its last rows shows them at its foot.
+  const int rows = static_cast<int>(selected_.size());
+  const int top = std::clamp(top_, 0, std::max(0, rows - RowsPerPage()));
+  return InRange(index) && index >= top && index < top + RowsPerPage();
+}
+
 // The new state is stored first; a row that takes the focus takes it from the old row,
 // whose notification comes before its own.
 void ListNative::SetState(int index, std::optional<bool> select, std::optional<bool> focus) {

@@ -34,6 +34,8 @@ class ListNative : public detail::ListNative, private KeyTarget {
   int Focused() const override { return focused_; }
   void SetFocused(int index) override;
   void SetFocus() override;
+  void EnsureVisible(int index) override;
+  bool RowVisible(int index) const override;
 
   void SetRedraw(bool on) override { redraw_ = on; }
   void Repaint() override { ++repaints_; }
@@ -70,6 +72,10 @@ class ListNative : public detail::ListNative, private KeyTarget {
   void KeyDown(uint16_t) override {}
   void Chars(const std::string&) override {}
 
+  // Rows of a fixed height under a header, as the real control shows them at 96 dpi.
+  static constexpr int kHeaderHeight = 21;
+  static constexpr int kRowHeight = 17;
+  int RowsPerPage() const;
   bool InRange(int index) const { return index >= 0 && index < static_cast<int>(selected_.size()); }
   // One state change of one row (LVM_SETITEMSTATE): a notification when anything changed.
   void SetState(int index, std::optional<bool> select, std::optional<bool> focus);
@@ -88,6 +94,7 @@ class ListNative : public detail::ListNative, private KeyTarget {
   std::vector<char> selected_;
   int selectedCount_ = 0;  // kept with selected_: the commands ask for it at every change
   int focused_ = -1;
+  int top_ = 0;  // the first row shown, before the list is clamped to its rows
   bool redraw_ = true;
   int repaints_ = 0;
   EditorFocus editorFocus_{*this};

@@ -326,6 +326,17 @@ void ListNative::SetFocused(int index) {
 
 void ListNative::SetFocus() { ::SetFocus(hwnd_); }
 
+void ListNative::EnsureVisible(int index) {
+  Flush();
+  SendMessageA(hwnd_, LVM_ENSUREVISIBLE, index, FALSE);
+}
+
+bool ListNative::RowVisible(int index) const {
+  const int top = static_cast<int>(SendMessageA(hwnd_, LVM_GETTOPINDEX, 0, 0));
+  const int page = static_cast<int>(SendMessageA(hwnd_, LVM_GETCOUNTPERPAGE, 0, 0));
+  return index >= top && index < top + page;
+}
+
 void ListNative::SetRedraw(bool on) {
   redraw_ = on;
   if (on) Flush();

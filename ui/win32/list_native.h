@@ -27,6 +27,8 @@ class ListNative final : public detail::ListNative {
   int Focused() const override;
   void SetFocused(int index) override;
   void SetFocus() override;
+  void EnsureVisible(int index) override;
+  bool RowVisible(int index) const override;
 
   void SetRedraw(bool on) override;
   void Repaint() override;

@@ -67,15 +67,19 @@ class HookGuard {
 
 void ShowMessageBox(Form* owner, const std::string& text, const std::string& caption, BoxIcon icon,
                     int x, int y) {
+  win32::ShowMessageBoxOver(owner ? win32::Hwnd(*owner) : nullptr, text, caption, icon, x, y);
+}
+
+void win32::ShowMessageBoxOver(HWND owner, const std::string& text, const std::string& caption,
+                               BoxIcon icon, int x, int y) {
   BoxRequest request{text, caption, icon, x, y};
   BoxRequest* outer = current;
   current = &request;
   {
     HookGuard hook;
-    const HWND ownerHwnd = owner ? win32::Hwnd(*owner) : nullptr;
     const UINT iconFlag = icon == BoxIcon::Error ? MB_ICONERROR : MB_ICONINFORMATION;
-    MessageBoxA(ownerHwnd && IsWindow(ownerHwnd) ? ownerHwnd : nullptr, text.c_str(),
-                caption.c_str(), MB_OK | iconFlag);
+    MessageBoxA(owner && IsWindow(owner) ? owner : nullptr, text.c_str(), caption.c_str(),
+                MB_OK | iconFlag);
   }
   current = outer;
 }

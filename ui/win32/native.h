@@ -10,6 +10,7 @@
 #include <map>
 #include <string>
 
+#include "ui/application.h"
 #include "ui/form.h"
 
 namespace ui {
@@ -59,6 +60,10 @@ void DispatchOne(MSG& msg);
 std::wstring Widen(const std::string& text);  // ANSI code page to UTF-16
 
 bool Busy();  // long work is running: the wait cursor stays
+
+// ShowMessageBox over any window (a dialog of the program's own).
+void ShowMessageBoxOver(HWND owner, const std::string& text, const std::string& caption,
+                        BoxIcon icon, int x = -1, int y = -1);
 
 }  // namespace win32
 }  // namespace ui

@@ -1,4 +1,5 @@
-// Where horodex-cli list takes the date of a file from.
+// Where a file row takes its date from: horodex-cli list --date-from, and the window's Tools
+// menu.
 #pragma once
 
 #include <string>

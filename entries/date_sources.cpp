@@ -1,4 +1,4 @@
-#include "cli/date_sources.h"
+#include "entries/date_sources.h"
 
 #include "entries/exif_date.h"
 #include "entries/file_bytes.h"
