@@ -16,6 +16,21 @@ class PopupMenu;
 class StatusBar;
 class ToolBar;
 
+// A rectangle in client coordinates.
+struct Bounds {
+  int left = 0, top = 0, width = 0, height = 0;
+  bool operator==(const Bounds&) const = default;
+};
+
+// Where the docked components of a form go.
+struct DockLayout {
+  Bounds toolBar, statusBar, list;
+};
+// The toolbar across the top of a client area of this size, the status bar across its bottom
+// and the list between them; a bar of height 0 is not shown. The list is never less than 0
+// high; the bars keep their heights even when the area is smaller.
+DockLayout LayOutDocks(int clientWidth, int clientHeight, int toolBarHeight, int statusBarHeight);
+
 class Form {
  public:
   Form();  // the window exists, hidden, at the system's default position
@@ -82,6 +97,9 @@ class Form {
   Impl& impl() const { return *impl_; }
 
  private:
+  void ClientSize(int& width, int& height) const;  // of the window's client area, now
+  DockLayout Layout() const;                       // of the components shown, in that area
+
   std::string caption_;
   MainMenu* mainMenu_ = nullptr;
   ToolBar* toolBar_ = nullptr;

@@ -101,6 +101,12 @@ void ListView::Delete(int index) {
   if (OnDeleted) Guarded(OnDeleted);
 }
 
+int detail::PositionAfterDeleting(const std::vector<int>& ascending, int position, int gone) {
+  const auto below = std::lower_bound(ascending.begin(), ascending.end(), position);
+  if (below != ascending.end() && *below == position) return gone;
+  return position - static_cast<int>(below - ascending.begin());
+}
+
 void ListView::DeleteSelected() {
   CommitEdit();
   std::vector<int> gone;
@@ -109,11 +115,7 @@ void ListView::DeleteSelected() {
   if (gone.empty()) return;
   {
     Moving moving(*this);
-    Remap([&gone](int p) {
-      const auto below = std::lower_bound(gone.begin(), gone.end(), p);
-      if (below != gone.end() && *below == p) return kRowGone;
-      return p - static_cast<int>(below - gone.begin());
-    });
+    Remap([&gone](int p) { return detail::PositionAfterDeleting(gone, p, kRowGone); });
     native_->RowsDeleting(gone);
     // Compact the survivors in one pass.
     size_t next = 0, kept = 0;

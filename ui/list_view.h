@@ -63,6 +63,10 @@ struct ListNative {
   virtual void SendDeleteKeyToEditor() = 0;
   virtual std::string EditorText() const = 0;
 };
+// Where row `position` is once the rows `ascending` (in ascending order) are deleted; `gone`
+// when it is one of them.
+int PositionAfterDeleting(const std::vector<int>& ascending, int position, int gone);
+
 }  // namespace detail
 
 class ListView {

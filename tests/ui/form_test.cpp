@@ -76,6 +76,25 @@ TEST(Form, TheListFillsWhatTheBarsLeave) {
   EXPECT_EQ(again.height, both.height);
 }
 
+TEST(LayOutDocks, TheBarsKeepTheirHeightsAndTheListNeverGoesBelowNothing) {
+  struct Case {
+    int width, height, toolBar, statusBar;
+    ui::Bounds list, status;
+  };
+  const Case cases[] = {
+      {300, 200, 28, 19, {0, 28, 300, 153}, {0, 181, 300, 19}},
+      {300, 200, 0, 0, {0, 0, 300, 200}, {0, 200, 300, 0}},
+      {300, 40, 28, 19, {0, 28, 300, 0}, {0, 21, 300, 19}},  // the bars overlap
+      {0, 10, 28, 19, {0, 28, 0, 0}, {0, -9, 0, 19}},
+  };
+  for (const Case& c : cases) {
+    const ui::DockLayout layout = ui::LayOutDocks(c.width, c.height, c.toolBar, c.statusBar);
+    EXPECT_EQ(layout.toolBar, (ui::Bounds{0, 0, c.width, c.toolBar})) << c.height;
+    EXPECT_EQ(layout.statusBar, c.status) << c.height;
+    EXPECT_EQ(layout.list, c.list) << c.height;
+  }
+}
+
 TEST(Form, AResizeLaysTheListOutAgain) {
   BarsForm f;
   const Rect before = f.Client();

@@ -108,43 +108,20 @@ void Form::Close() {
 
 platform::WindowHandle Form::Handle() const { return impl_.get(); }
 
-void Form::Realign() {
-  Impl& state = *impl_;
+void Form::ClientSize(int& width, int& height) const {
   const bool menuBar = mainMenu_ && mainMenu_->Items().Native();
-  const int clientWidth = std::max(0, state.width - headless::kFrameWidth);
-  const int clientHeight =
-      std::max(0, state.height - headless::kFrameHeight - (menuBar ? headless::kMenuBarHeight : 0));
-  int top = 0;
-  int bottom = clientHeight;
-  if (toolBar_ && toolBar_->Visible()) top = std::min(toolBar_->Height(), clientHeight);
-  if (statusBar_ && statusBar_->Visible()) bottom = std::max(top, bottom - statusBar_->Height());
-  state.clientLeft = 0;
-  state.clientTop = top;
-  state.clientWidth = clientWidth;
-  state.clientHeight = bottom - top;
+  width = std::max(0, impl_->width - headless::kFrameWidth);
+  height = std::max(
+      0, impl_->height - headless::kFrameHeight - (menuBar ? headless::kMenuBarHeight : 0));
 }
 
-void Form::ClientRect(int& left, int& top, int& width, int& height) const {
-  left = impl_->clientLeft;
-  top = impl_->clientTop;
-  width = impl_->clientWidth;
-  height = impl_->clientHeight;
-}
+// Nothing in memory has windows to move: the layout is worked out when it is asked for.
+void Form::Realign() {}
 
 void headless::DeliverKey(Form& form, ShortCut key) {
   if (form.IsShortCut(key)) return;
   KeyTarget* focus = form.impl().focus;
   if (focus && !key.ctrl) focus->KeyDown(key.key);
-}
-
-bool Form::IsShortCut(ShortCut shortcut) {
-  MenuItem* item = mainMenu_ ? mainMenu_->Items().FindShortCut(shortcut) : nullptr;
-  if (!item && client_ && client_->GetPopupMenu()) {
-    item = client_->GetPopupMenu()->Items().FindShortCut(shortcut);
-  }
-  if (!item) return false;
-  item->Click();
-  return true;
 }
 
 }  // namespace ui

@@ -52,8 +52,6 @@ struct Form::Impl {
   bool visible = false, maximized = false, minimized = false;
   std::string fontFace;
   int fontHeight = 0, fontCharset = 0;
-  // Where the last layout put the client list.
-  int clientLeft = 0, clientTop = 0, clientWidth = 0, clientHeight = 0;
 
   headless::KeyTarget* focus = nullptr;
   // Moves the keyboard focus; the control that had it hears of the loss afterwards, as

@@ -59,12 +59,7 @@ void ListNative::RowsDeleting(const std::vector<int>& ascending) {
     return;
   }
   int focus = focused_;
-  if (focus >= 0) {
-    const auto below = std::lower_bound(ascending.begin(), ascending.end(), focus);
-    focus = below != ascending.end() && *below == focus
-                ? -1
-                : focus - static_cast<int>(below - ascending.begin());
-  }
+  if (focus >= 0) focus = detail::PositionAfterDeleting(ascending, focus, -1);
   const bool changed = selectedCount_ > 0 || focused_ != -1;
   std::fill(selected_.begin(), selected_.end(), 0);
   selectedCount_ = 0;
@@ -133,7 +128,9 @@ void ListNative::SetFocused(int index) {
 void ListNative::SetFocus() { owner_.impl().SetFocus(this); }
 
 int ListNative::RowsPerPage() const {
-  return std::max(1, (owner_.impl().clientHeight - kHeaderHeight) / kRowHeight);
+  int left, top, width, height;
+  owner_.ClientRect(left, top, width, height);
+  return std::max(1, (height - kHeaderHeight) / kRowHeight);
 }
 
 void ListNative::EnsureVisible(int index) {

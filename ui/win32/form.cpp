@@ -300,47 +300,30 @@ bool Form::TitleBarOnScreen(int left, int top, int width) const {
   return search.found;
 }
 
-void Form::ClientRect(int& left, int& top, int& width, int& height) const {
+void Form::ClientSize(int& width, int& height) const {
   RECT rc{};
-  GetClientRect(impl_->hwnd, &rc);
-  int bottom = rc.bottom;
-  left = 0;
-  top = 0;
-  if (toolBar_ && toolBar_->Visible()) top = toolBar_->Height();
-  if (statusBar_ && statusBar_->Visible()) bottom -= statusBar_->Height();
+  if (impl_->hwnd) GetClientRect(impl_->hwnd, &rc);
   width = rc.right;
-  height = bottom > top ? bottom - top : 0;
+  height = rc.bottom;
 }
 
 void Form::Realign() {
   if (!impl_->hwnd) return;
-  RECT rc{};
-  GetClientRect(impl_->hwnd, &rc);
+  const DockLayout layout = Layout();
   if (toolBar_ && toolBar_->Visible()) {
     const int border = win32::Scale(toolBar_->BorderWidth());
-    MoveTo(static_cast<HWND>(toolBar_->NativeHandle()), border, border, rc.right - 2 * border,
-           toolBar_->Height() - 2 * border);
+    const Bounds& bar = layout.toolBar;
+    MoveTo(static_cast<HWND>(toolBar_->NativeHandle()), bar.left + border, bar.top + border,
+           bar.width - 2 * border, bar.height - 2 * border);
   }
   if (statusBar_ && statusBar_->Visible()) {
-    const int height = statusBar_->Height();
-    MoveTo(static_cast<HWND>(statusBar_->NativeHandle()), 0, rc.bottom - height, rc.right, height);
+    const Bounds& bar = layout.statusBar;
+    MoveTo(static_cast<HWND>(statusBar_->NativeHandle()), bar.left, bar.top, bar.width, bar.height);
   }
   if (HWND list = ListHwnd(*this)) {
-    int left, top, width, height;
-    ClientRect(left, top, width, height);
-    MoveTo(list, left, top, width, height);
+    const Bounds& rest = layout.list;
+    MoveTo(list, rest.left, rest.top, rest.width, rest.height);
   }
-}
-
-bool Form::IsShortCut(ShortCut shortcut) {
-  MenuItem* item = nullptr;
-  if (mainMenu_) item = mainMenu_->Items().FindShortCut(shortcut);
-  if (!item && client_ && client_->GetPopupMenu()) {
-    item = client_->GetPopupMenu()->Items().FindShortCut(shortcut);
-  }
-  if (!item) return false;
-  win32::RunMenuItem(*item);
-  return true;
 }
 
 }  // namespace ui

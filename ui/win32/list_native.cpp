@@ -234,12 +234,7 @@ void ListNative::RowsDeleting(const std::vector<int>& ascending) {
   // Exactly the selected rows go: one state change clears them, one message shortens the
   // list, and the focus moves up with its row.
   int focus = Focused();
-  if (focus >= 0) {
-    const auto below = std::lower_bound(ascending.begin(), ascending.end(), focus);
-    focus = below != ascending.end() && *below == focus
-                ? -1
-                : focus - static_cast<int>(below - ascending.begin());
-  }
+  if (focus >= 0) focus = detail::PositionAfterDeleting(ascending, focus, -1);
   SetState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
   {
     FlagGuard quiet(quiet_);

@@ -7,18 +7,9 @@
 namespace ui {
 
 namespace {
-// The heights of the real bars at 96 dpi: a flat toolbar fitted to 16-pixel images, and a
-// status bar in single-text mode.
+// The height of the real toolbar at 96 dpi: a flat toolbar fitted to 16-pixel images.
 constexpr int kToolBarHeight = 28;
-constexpr int kStatusBarHeight = 19;
 }  // namespace
-
-ImageList::ImageList(Form&, int width, int height) : width_(width), height_(height) {}
-
-ImageList::~ImageList() = default;
-
-// No pixels are kept: only the count of images matters without a screen.
-void ImageList::AddStrip(const std::string&, int count) { count_ += count; }
 
 void ToolButton::SetEnabled(bool enabled) {
   if (enabled_ == enabled) return;
@@ -61,28 +52,5 @@ int ToolBar::Height() const { return kToolBarHeight; }
 
 // Nothing is drawn in memory.
 void ToolBar::ButtonChanged(ToolButton&) {}
-
-StatusBar::StatusBar(Form& owner) : owner_(owner) { owner.SetStatusBar(this); }
-
-StatusBar::~StatusBar() {
-  if (owner_.GetStatusBar() == this) owner_.SetStatusBar(nullptr);
-}
-
-void StatusBar::SetSimpleText(const std::string& text) { text_ = text; }
-
-void StatusBar::ShowProgress(const std::string& progress) {
-  progress_ = progress;
-  inProgress_ = true;
-}
-
-void StatusBar::EndProgress() { inProgress_ = false; }
-
-void StatusBar::SetVisible(bool visible) {
-  if (visible_ == visible) return;
-  visible_ = visible;
-  owner_.Realign();
-}
-
-int StatusBar::Height() const { return kStatusBarHeight; }
 
 }  // namespace ui
