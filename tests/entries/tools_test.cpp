@@ -209,6 +209,23 @@ TEST_F(Tools, UndoPutsBackExactlyTheTimesOfThePathsTheUpdateStamped) {
   EXPECT_FALSE(form->UndoUpdate1->Enabled());
 }
 
+TEST_F(Tools, UndoPutsBackTheRowsStampedBeforeADateTextEndedTheUpdate) {
+  tree.AddFile("a.txt", "", kOld);
+  tree.AddFile("c.txt", "", kOld);
+  // In date order: a.txt, the text that is no date, c.txt.
+  AddRows({{"2001/01/01", tree.Path("a.txt"), "txt"},
+           {"2001/13/01", tree.Path("b.txt"), "txt"},
+           {"2002/01/01", tree.Path("c.txt"), "txt"}});
+  form->Rewrite1->Click();
+  EXPECT_EQ(BoxTexts(), Strings{"Horodex: '2001/13/01' は日付または時刻ではありません."});
+  EXPECT_EQ(tree.LastWriteTime("a.txt"), LocalFileTime(2001, 1, 1));
+  EXPECT_EQ(tree.LastWriteTime("c.txt"), kOld);
+  ASSERT_TRUE(form->UndoUpdate1->Enabled());
+  form->UndoUpdate1->Click();
+  EXPECT_EQ(BoxTexts(), Strings{"情報: SUCCESS"});
+  EXPECT_EQ(tree.LastWriteTime("a.txt"), kOld);
+}
+
 TEST_F(Tools, TheRowsThatFailedAreSelectedAndTheFirstIsShown) {
   tree.AddFile("ok.txt", "", kOld);
   std::vector<Row> rows;
