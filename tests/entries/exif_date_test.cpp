@@ -25,18 +25,7 @@ std::string Read(const std::string& bytes) {
   MemoryBytes source(bytes);
   ExifDate date;
   if (!ReadExifDate(source, date)) return "none";
-  const platform::SystemTime& t = date.taken;
-  char text[64];
-  std::snprintf(text, sizeof text, "%04d:%02d:%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour,
-                t.minute, t.second);
-  std::string result = text;
-  if (date.hasOffset) {
-    const int m = date.offsetMinutes < 0 ? -date.offsetMinutes : date.offsetMinutes;
-    std::snprintf(text, sizeof text, " %c%02d:%02d", date.offsetMinutes < 0 ? '-' : '+', m / 60,
-                  m % 60);
-    result += text;
-  }
-  return result;
+  return testsupport::ExifDateText(date);
 }
 
 TEST(ExifDate, TakesTheFirstDateThatExistsOfOriginalDigitizedAndDateTime) {

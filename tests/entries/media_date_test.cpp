@@ -14,26 +14,11 @@ using testsupport::TiffBytes;
 
 constexpr uint16_t kOriginal = 0x9003;
 
-std::string Text(const ExifDate& date) {
-  const platform::SystemTime& t = date.taken;
-  char text[64];
-  std::snprintf(text, sizeof text, "%04d:%02d:%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour,
-                t.minute, t.second);
-  std::string result = text;
-  if (date.hasOffset) {
-    const int m = date.offsetMinutes < 0 ? -date.offsetMinutes : date.offsetMinutes;
-    std::snprintf(text, sizeof text, " %c%02d:%02d", date.offsetMinutes < 0 ? '-' : '+', m / 60,
-                  m % 60);
-    result += text;
-  }
-  return result;
-}
-
 // "yyyy:MM:dd HH:mm:ss", and " +HH:MM" when an offset was read; "none" when nothing was.
 std::string Read(const std::string& bytes) {
   MemoryBytes source(bytes);
   ExifDate date;
-  return ReadTakenDate(source, date) ? Text(date) : "none";
+  return ReadTakenDate(source, date) ? testsupport::ExifDateText(date) : "none";
 }
 
 std::string U32(uint64_t v) {
@@ -256,7 +241,7 @@ TEST(TextDate, ReadsIsoAndRfc1123Dates) {
   for (const Case& c : cases) {
     ExifDate date;
     const bool read = ParseIsoDateText(c.text, date) || ParseRfc1123DateText(c.text, date);
-    EXPECT_EQ(read ? Text(date) : "none", c.expected) << c.text;
+    EXPECT_EQ(read ? testsupport::ExifDateText(date) : "none", c.expected) << c.text;
   }
 }
 

@@ -1,5 +1,7 @@
 #include "support/photo_bytes.h"
 
+#include <cstdio>
+
 namespace testsupport {
 namespace {
 
@@ -79,6 +81,21 @@ std::string JpegBytes(const std::string& tiff) {
   length.U16(static_cast<uint32_t>(exif.size() + 2));
   return "\xFF\xD8" + jfif + "\xFF\xE1" + length.out + exif +
          std::string("\xFF\xDA\x00\x02\xFF\xD9", 6);
+}
+
+std::string ExifDateText(const ExifDate& date) {
+  const platform::SystemTime& t = date.taken;
+  char text[64];
+  std::snprintf(text, sizeof text, "%04d:%02d:%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour,
+                t.minute, t.second);
+  std::string result = text;
+  if (date.hasOffset) {
+    const int m = date.offsetMinutes < 0 ? -date.offsetMinutes : date.offsetMinutes;
+    std::snprintf(text, sizeof text, " %c%02d:%02d", date.offsetMinutes < 0 ? '-' : '+', m / 60,
+                  m % 60);
+    result += text;
+  }
+  return result;
 }
 
 }  // namespace testsupport

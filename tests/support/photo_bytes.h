@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "entries/exif_date.h"
+
 namespace testsupport {
 
 // An ASCII entry: a date such as "2025:07:14 15:07:58" or an offset such as "+09:00".
@@ -27,5 +29,8 @@ std::string TiffBytes(const PhotoTags& tags);
 // SOI, an APP0 segment (JFIF), the APP1 segment "Exif\0\0" holding `tiff`, the start of the
 // image data and EOI.
 std::string JpegBytes(const std::string& tiff);
+
+// A date read from a photo as "yyyy:MM:dd HH:mm:ss", and " +HH:MM" when it has an offset.
+std::string ExifDateText(const ExifDate& date);
 
 }  // namespace testsupport
