@@ -2,6 +2,7 @@
 //   horodex_bench ROOT...
 // (horodex_bench [--big] [--stamp-threads N] ROOT...; --big leaves out all but the drop,
 // Update and Esc; --stamp-threads sets the threads that Update stamps on;
+// horodex_bench --stamp-loop N ROOT...: the fewest calls that stamp every file, on N threads;
 // horodex_bench --photos ROOT...: the Tools menu's date commands on a tree of photos.)
 // For each root: the walk, the row building (with its sort and paint), the same again as a
 // drop with its progress (the longest time without a paint), one sort by each column, Save
@@ -17,6 +18,7 @@
 
 #include "app/error_box.h"
 #include "app/form1.h"
+#include "bench/stamp_loop.h"
 #include "entries/date_settings.h"
 #include "entries/stamp_run.h"
 #include "listfile/list_file_text.h"
@@ -308,7 +310,9 @@ void RunPhotos(const std::string& root) {
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: horodex_bench [--big | --photos] [--stamp-threads N] ROOT...\n");
+    std::fprintf(stderr,
+                 "usage: horodex_bench [--big | --photos] [--stamp-threads N] ROOT...\n"
+                 "       horodex_bench --stamp-loop N ROOT...\n");
     return 2;
   }
   ReadDateSettings();
@@ -317,6 +321,7 @@ int main(int argc, char** argv) {
   application.OnException = ShowErrorBox;
   // --big: only the drop, Update and Esc, for trees too big to time everything on.
   bool big = false, photos = false;
+  unsigned loopThreads = 0;
   for (int i = 1; i < argc; ++i) {
     if (std::string(argv[i]) == "--big" || std::string(argv[i]) == "--photos") {
       (argv[i][2] == 'b' ? big : photos) = true;
@@ -325,6 +330,14 @@ int main(int argc, char** argv) {
     // --stamp-threads N: Update stamps on N threads, to compare with the default.
     if (std::string(argv[i]) == "--stamp-threads" && i + 1 < argc) {
       SetStampThreadsForTests(static_cast<unsigned>(std::stoul(argv[++i])));
+      continue;
+    }
+    if (std::string(argv[i]) == "--stamp-loop" && i + 1 < argc) {
+      loopThreads = static_cast<unsigned>(std::stoul(argv[++i]));
+      continue;
+    }
+    if (loopThreads != 0) {
+      RunStampLoop(argv[i], loopThreads);
       continue;
     }
     photos ? RunPhotos(argv[i]) : Run(argv[i], big);

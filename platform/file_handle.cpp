@@ -26,7 +26,8 @@ FileHandle::~FileHandle() { Close(native_); }
 FileHandle::FileHandle(FileHandle&& other) noexcept
     : native_(std::exchange(other.native_, -1)),
       openError_(other.openError_),
-      lastError_(other.lastError_) {}
+      lastError_(other.lastError_),
+      opened_(other.opened_) {}
 
 FileHandle& FileHandle::operator=(FileHandle&& other) noexcept {
   if (this != &other) {
@@ -34,11 +35,13 @@ FileHandle& FileHandle::operator=(FileHandle&& other) noexcept {
     native_ = std::exchange(other.native_, -1);
     openError_ = other.openError_;
     lastError_ = other.lastError_;
+    opened_ = other.opened_;
   }
   return *this;
 }
 
 bool FileHandle::Write(const void* buffer, uint32_t size, uint32_t& written) {
+  opened_.known = false;
   hooks::WriteLimit* limit = hooks::writeLimit;
   const uint32_t allowed = limit ? limit->Allowed(size) : size;
   if (!native::WriteBytes(native_, buffer, allowed, written, lastError_)) return false;

@@ -114,6 +114,14 @@ class FileHandle {
   intptr_t native_ = -1;
   uint32_t openError_ = 0;
   uint32_t lastError_ = 0;
+  // Linux: the last-access and last-write times (seconds, nanoseconds) the file had when it
+  // was opened, read with the open; a time set that the file system does not keep puts them
+  // back without another look. Forgotten once the handle writes.
+  struct OpenedTimes {
+    int64_t access[2] = {0, 0};
+    int64_t write[2] = {0, 0};
+    bool known = false;
+  } opened_;
 };
 
 // MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH): the file `from`

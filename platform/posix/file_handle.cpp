@@ -22,6 +22,7 @@ constexpr uint32_t kTruncateExisting = 5;
 struct Opened {
   int fd = -1;
   uint32_t error = 0;
+  struct stat status {};  // the descriptor's, read as it was opened
 };
 
 int AccessFlags(uint32_t access) {
@@ -47,9 +48,9 @@ Opened Register(int fd, const struct stat& st, uint32_t access, uint32_t share) 
   }
   if (!posix::RegisterOpen(st.st_dev, st.st_ino, fd, access, share)) {
     close(fd);
-    return {-1, kErrorSharingViolation};
+    return {-1, kErrorSharingViolation, {}};
   }
-  return {fd, 0};
+  return {fd, 0, st};
 }
 
 Opened Register(int fd, uint32_t access, uint32_t share) {
@@ -94,27 +95,40 @@ Opened OpenExisting(const std::string& path, const struct stat& st, uint32_t acc
   return opened;
 }
 
+// What exists is opened without a look before: the descriptor tells what it is. A photo
+// reader opens every file of a tree this way, and Update every path it stamps; a look by
+// name first would walk the path twice.
+Opened OpenInPlace(const std::string& path, uint32_t access, uint32_t share, uint32_t flags) {
+  const bool writes = access & kGenericWrite;
+  int fd = OpenNative(path, AccessFlags(access));
+  if (fd < 0 && errno == EISDIR) {
+    // A folder opens only with backup semantics, and then to read only.
+    if (!(flags & kFlagBackupSemantics)) return {-1, kErrorAccessDenied, {}};
+    fd = OpenNative(path, O_RDONLY | O_DIRECTORY);
+  }
+  if (fd < 0) return {-1, posix::Win32Error(errno, path), {}};
+  struct stat st;
+  if (fstat(fd, &st) != 0) {
+    int error = errno;
+    close(fd);
+    return {-1, posix::Win32Error(error, path), {}};
+  }
+  const bool refused =
+      S_ISDIR(st.st_mode)
+          ? !(flags & kFlagBackupSemantics)
+          : writes && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;  // root too
+  if (refused) {
+    close(fd);
+    return {-1, kErrorAccessDenied, {}};
+  }
+  return Register(fd, st, access, share);
+}
+
 Opened OpenPath(const std::string& path, uint32_t access, uint32_t share, uint32_t creation,
                 uint32_t flags) {
   if (path.empty()) return {-1, kErrorPathNotFound};
   if (creation < kCreateNew || creation > kTruncateExisting) return {-1, kErrorInvalidParameter};
-  // Reading what exists needs no look before the open: the descriptor tells what it is
-  // (a photo reader opens every file of a tree this way).
-  if (creation == kOpenExisting && !(access & kGenericWrite)) {
-    int fd = OpenNative(path, O_RDONLY);
-    if (fd < 0) return {-1, posix::Win32Error(errno, path)};
-    struct stat st;
-    if (fstat(fd, &st) != 0) {
-      int error = errno;
-      close(fd);
-      return {-1, posix::Win32Error(error, path)};
-    }
-    if (S_ISDIR(st.st_mode) && !(flags & kFlagBackupSemantics)) {
-      close(fd);
-      return {-1, kErrorAccessDenied};
-    }
-    return Register(fd, st, access, share);
-  }
+  if (creation == kOpenExisting) return OpenInPlace(path, access, share, flags);
   struct stat st;
   if (stat(path.c_str(), &st) != 0) {
     int error = errno;
@@ -146,6 +160,11 @@ FileHandle FileHandle::Open(const std::string& path, uint32_t access, uint32_t s
   handle.native_ = opened.fd;
   handle.openError_ = opened.error;
   handle.lastError_ = opened.error;
+  if (opened.fd >= 0) {
+    const struct stat& st = opened.status;
+    handle.opened_ = {
+        {st.st_atim.tv_sec, st.st_atim.tv_nsec}, {st.st_mtim.tv_sec, st.st_mtim.tv_nsec}, true};
+  }
   return handle;
 }
 
@@ -179,8 +198,14 @@ bool FileHandle::SetTimes(const FileTime*, const FileTime* lastAccess, const Fil
   timespec times[2];
   times[0] = lastAccess ? posix::TimespecFromFileTime(*lastAccess) : timespec{0, UTIME_OMIT};
   times[1] = lastWrite ? posix::TimespecFromFileTime(*lastWrite) : timespec{0, UTIME_OMIT};
+  // The times to put back if the set is not kept: those read with the open, unless the
+  // handle wrote since.
   struct stat previous;
-  const bool hadTimes = fstat(static_cast<int>(native_), &previous) == 0;
+  const bool hadTimes = opened_.known || fstat(static_cast<int>(native_), &previous) == 0;
+  if (opened_.known) {
+    previous.st_atim = {opened_.access[0], opened_.access[1]};
+    previous.st_mtim = {opened_.write[0], opened_.write[1]};
+  }
   if (futimens(static_cast<int>(native_), times) != 0) {
     lastError_ = posix::Win32Error(errno, {});
     return false;

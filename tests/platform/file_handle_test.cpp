@@ -62,6 +62,16 @@ TEST(FileHandle, SucceedsInSettingTimesOnlyWhenTheyStayAsSet) {
     EXPECT_EQ(tree.LastAccessTime("a.txt"), kept) << time.ticks;
   }
   EXPECT_EQ(kept, testsupport::UtcFileTime(2001, 5, 6, 9, 5, 4));
+  // A handle that wrote puts back the time of its write, not the one it was opened with.
+  FileHandle handle = OpenForWrite(tree.Path("a.txt"));
+  uint32_t written = 0;
+  ASSERT_TRUE(handle.Write("x", 1, written));
+  FileTime afterWrite{};
+  ASSERT_TRUE(handle.GetTimes(nullptr, nullptr, &afterWrite));
+  const FileTime late = testsupport::UtcFileTime(2500, 1, 1);
+  EXPECT_FALSE(handle.SetTimes(&late, &late, &late));
+  EXPECT_EQ(tree.LastWriteTime("a.txt"), afterWrite);
+  EXPECT_NE(afterWrite, kept);
 }
 
 TEST(FileHandle, LeavesATimeGivenAsNullAlone) {
