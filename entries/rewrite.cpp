@@ -92,12 +92,20 @@ void TForm1::UndoUpdate1Click() {
   bool failed = false;
   {
     LongWork work(*this);
+    const WorkProgress watcher = Watcher();
+    const WorkProgress progress = [&watcher](WorkStep, uint64_t done, uint64_t total) {
+      return watcher(WorkStep::Undo, done, total);
+    };
     const size_t count = lastUpdate_.Size();
+    StampRun run(count, progress);
+    // From the last path stamped to the first: a path that the Update stamped twice ends
+    // with what it had before the first time.
     for (size_t i = 0; i < count; ++i) {
-      Progress(WorkStep::Undo, i, count);
-      const UpdateRecord::Entry entry = lastUpdate_.At(i);
-      failed |= RestoreTimes(entry.path, entry.folder, lastUpdate_.Times(), entry.before).Failed();
+      UpdateRecord::Entry entry = lastUpdate_.At(count - 1 - i);
+      run.Add(i, StampJob{std::move(entry.path), entry.folder, entry.before, lastUpdate_.Times(),
+                          false});
     }
+    for (const StampResult& result : run.Finish()) failed |= result.Failed();
     lastUpdate_.Clear();
     UpdateCommands();
   }

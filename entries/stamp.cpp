@@ -26,15 +26,16 @@ StampResult SetChosen(platform::FileHandle& handle, StampTimes which, const Path
 }  // namespace
 
 bool MakeStampJob(const ui::ListItem& row, StampJob& job) {
+  platform::FileTime time;
   if (const std::optional<platform::FileTime> listed = ListedLastWrite(row)) {
-    job.time = *listed;  // an unchanged date text gives the file the very time it was listed with
+    time = *listed;  // an unchanged date text gives the file the very time it was listed with
   } else {
     const platform::SystemTime system = ValueToSystemTime(ParseDateText(row.caption));
     platform::FileTime local;
-    if (!platform::SystemTimeToFileTime(system, local) ||
-        !platform::LocalToUtcTime(local, job.time))
+    if (!platform::SystemTimeToFileTime(system, local) || !platform::LocalToUtcTime(local, time))
       return false;
   }
+  job.to = {time, time, time};
   job.path = EntrySubItem(row, 0);
   job.folder = EntrySubItem(row, 1) == kFolderKind;
   return true;
@@ -50,14 +51,7 @@ StampResult StampPath(const StampJob& job) {
   PathTimes before;
   if (job.readBefore && !handle.GetTimes(&before.creation, &before.lastAccess, &before.lastWrite))
     return {Outcome::NotRead, handle.LastError()};
-  StampResult result = SetChosen(handle, job.times, {job.time, job.time, job.time});
+  StampResult result = SetChosen(handle, job.times, job.to);
   result.before = before;
   return result;
-}
-
-StampResult RestoreTimes(const std::string& path, bool folder, StampTimes which,
-                         const PathTimes& times) {
-  platform::FileHandle handle = OpenToStamp(path, folder, 0);
-  if (!handle.Valid()) return {StampResult::Outcome::NotOpened, handle.OpenError()};
-  return SetChosen(handle, which, times);
 }

@@ -39,12 +39,12 @@ struct StampResult {
   bool Failed() const { return outcome != Outcome::Stamped; }
 };
 
-// What stamping a row's path needs, read from the row.
+// What stamping a path needs: read from a row, or from the record of an Update to undo it.
 struct StampJob {
   std::string path;
   bool folder = false;      // the row's kind is "フォルダ": opened with backup semantics
-  platform::FileTime time;  // UTC
-  StampTimes times;         // which of the path's times get it
+  PathTimes to;             // UTC; a row's date gives all three
+  StampTimes times;         // which of them the path gets
   bool readBefore = false;  // read the path's times first (StampResult::before)
 };
 
@@ -60,8 +60,3 @@ bool MakeStampJob(const ui::ListItem& row, StampJob& job);
 // three times are read through the same handle just before they are set, so that they can be
 // put back; a path whose times cannot be read is left as it is.
 StampResult StampPath(const StampJob& job);
-
-// Sets the chosen times of a path (a folder when `folder`) to those of `times`, opened as
-// StampPath opens it: what undoes a stamp.
-StampResult RestoreTimes(const std::string& path, bool folder, StampTimes which,
-                         const PathTimes& times);

@@ -49,14 +49,20 @@ StampRun::StampRun(size_t rows, const WorkProgress& progress, StampTimes times, 
 StampRun::~StampRun() { Close(); }
 
 void StampRun::Add(size_t index, const ui::ListItem& row) {
-  Tell();
-  Item item{index, {}};
-  if (!MakeStampJob(row, item.job)) {
+  StampJob job;
+  if (!MakeStampJob(row, job)) {
+    Tell();
     results_[index] = {StampResult::Outcome::NoFileTime, 0};
     return;
   }
-  item.job.times = times_;
-  item.job.readBefore = readBefore_;
+  job.times = times_;
+  job.readBefore = readBefore_;
+  Add(index, std::move(job));
+}
+
+void StampRun::Add(size_t index, StampJob job) {
+  Tell();
+  Item item{index, std::move(job)};
   Lane& lane = *lanes_[platform::PathNameHash(item.job.path) % lanes_.size()];
   std::unique_lock lock(lane.mutex);
   if (lane.queue.size() >= kLaneDepth) lane.full = true;

@@ -38,6 +38,9 @@ class StampRun {
   // Makes row `index`'s job on this thread (MakeStampJob: a date text that is no date raises
   // here, and no later row is stamped) and hands it to its path's worker. Rows go in order.
   void Add(size_t index, const ui::ListItem& row);
+  // Hands in a job made elsewhere, as it is (the times and readBefore given to the run are
+  // for rows): the paths of an Update undone.
+  void Add(size_t index, StampJob job);
   // Waits until every row handed in is stamped, keeping `progress` told; then each row's
   // result, in row order.
   const std::vector<StampResult>& Finish();

@@ -219,7 +219,8 @@ TEST_F(Rewrite, EachDateListsAndIsWrittenWithTheOffsetInForceOnIt) {
   }
 }
 
-// The window's stamping on 1, 2 and 8 threads: a path listed twice takes its later row.
+// The window's stamping on 1, 2 and 8 threads: a path listed twice takes its later row, and
+// the undo gives it back what it had before the Update.
 class RewriteOn : public Rewrite, public ::testing::WithParamInterface<unsigned> {
  protected:
   void SetUp() override {
@@ -232,7 +233,7 @@ class RewriteOn : public Rewrite, public ::testing::WithParamInterface<unsigned>
   }
 };
 
-TEST_P(RewriteOn, APathListedTwiceTakesTheLaterRow) {
+TEST_P(RewriteOn, APathListedTwiceTakesTheLaterRowAndTheUndoItsTimesBefore) {
   tree.AddFile("twice.txt", "", kOld);
   tree.AddFile("other.txt", "", kOld);
   AddRows({{"2001/01/01", tree.Path("twice.txt"), "txt"},
@@ -243,6 +244,10 @@ TEST_P(RewriteOn, APathListedTwiceTakesTheLaterRow) {
   EXPECT_EQ(ResultBox(), "FAILURE");
   ExpectStamped("twice.txt", LocalFileTime(2001, 1, 4));
   ExpectStamped("other.txt", LocalFileTime(2001, 1, 2));
+  form->UndoUpdate1->Click();
+  EXPECT_EQ(ResultBox(), "SUCCESS");
+  ExpectStamped("twice.txt", kOld);
+  ExpectStamped("other.txt", kOld);
 }
 
 INSTANTIATE_TEST_SUITE_P(Threads, RewriteOn, ::testing::Values(1u, 2u, 8u));
