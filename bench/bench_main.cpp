@@ -3,6 +3,7 @@
 // (horodex_bench [--big] [--stamp-threads N] ROOT...; --big leaves out all but the drop,
 // Update and Esc; --stamp-threads sets the threads that Update stamps on;
 // horodex_bench --stamp-loop N ROOT...: the fewest calls that stamp every file, on N threads;
+// horodex_bench --walk-loop N ROOT...: the fewest calls that walk the tree, on N threads;
 // horodex_bench --photos ROOT...: the Tools menu's date commands on a tree of photos.)
 // For each root: the walk, the row building (with its sort and paint), the same again as a
 // drop with its progress (the longest time without a paint), one sort by each column, Save
@@ -19,6 +20,7 @@
 #include "app/error_box.h"
 #include "app/form1.h"
 #include "bench/stamp_loop.h"
+#include "bench/walk_loop.h"
 #include "entries/date_settings.h"
 #include "entries/stamp_run.h"
 #include "listfile/list_file_text.h"
@@ -312,7 +314,8 @@ int main(int argc, char** argv) {
   if (argc < 2) {
     std::fprintf(stderr,
                  "usage: horodex_bench [--big | --photos] [--stamp-threads N] ROOT...\n"
-                 "       horodex_bench --stamp-loop N ROOT...\n");
+                 "       horodex_bench --stamp-loop N ROOT...\n"
+                 "       horodex_bench --walk-loop N ROOT...\n");
     return 2;
   }
   ReadDateSettings();
@@ -321,7 +324,7 @@ int main(int argc, char** argv) {
   application.OnException = ShowErrorBox;
   // --big: only the drop, Update and Esc, for trees too big to time everything on.
   bool big = false, photos = false;
-  unsigned loopThreads = 0;
+  unsigned loopThreads = 0, walkThreads = 0;
   for (int i = 1; i < argc; ++i) {
     if (std::string(argv[i]) == "--big" || std::string(argv[i]) == "--photos") {
       (argv[i][2] == 'b' ? big : photos) = true;
@@ -336,8 +339,13 @@ int main(int argc, char** argv) {
       loopThreads = static_cast<unsigned>(std::stoul(argv[++i]));
       continue;
     }
-    if (loopThreads != 0) {
-      RunStampLoop(argv[i], loopThreads);
+    if (std::string(argv[i]) == "--walk-loop" && i + 1 < argc) {
+      walkThreads = static_cast<unsigned>(std::stoul(argv[++i]));
+      continue;
+    }
+    if (loopThreads != 0 || walkThreads != 0) {
+      if (loopThreads != 0) RunStampLoop(argv[i], loopThreads);
+      if (walkThreads != 0) RunWalkLoop(argv[i], walkThreads);
       continue;
     }
     photos ? RunPhotos(argv[i]) : Run(argv[i], big);
