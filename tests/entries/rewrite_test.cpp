@@ -242,6 +242,9 @@ TEST_P(RewriteOn, APathListedTwiceTakesTheLaterRowAndTheUndoItsTimesBefore) {
            {"2001/01/04", tree.Path("twice.txt"), "txt"}});
   form->Rewrite1->Click();
   EXPECT_EQ(ResultBox(), "FAILURE");
+  const ui::ListView& list = form->ListView1;
+  EXPECT_EQ(list.NextSelected(-1), 2);  // deleted.txt's row alone
+  EXPECT_EQ(list.NextSelected(2), -1);
   ExpectStamped("twice.txt", LocalFileTime(2001, 1, 4));
   ExpectStamped("other.txt", LocalFileTime(2001, 1, 2));
   form->UndoUpdate1->Click();
