@@ -26,7 +26,7 @@ StampResult SetChosen(platform::FileHandle& handle, StampTimes which, const Path
 }  // namespace
 
 bool MakeStampJob(const ui::ListItem& row, StampJob& job) {
-  platform::FileTime time;
+  platform::FileTime time{};
   if (const std::optional<platform::FileTime> listed = ListedLastWrite(row)) {
     time = *listed;  // an unchanged date text gives the file the very time it was listed with
   } else {
