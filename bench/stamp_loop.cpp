@@ -1,6 +1,7 @@
 // The least a program can do to stamp every file of a tree, as the yardstick for Update:
-// open for writing with read sharing, set the three times, close; on `threads` threads that
-// take the paths in turn. The paths are gathered first and not timed.
+// open for writing with read sharing (the wide call, as the program opens), set the three
+// times, close; on `threads` threads that take the paths in turn. The paths are gathered
+// first and not timed.
 #include "bench/stamp_loop.h"
 
 #include <atomic>
@@ -10,64 +11,27 @@
 #include <thread>
 #include <vector>
 
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <dirent.h>
+#include "bench/tree_entries.h"
+
+#ifndef _WIN32
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
 namespace {
 
 #ifdef _WIN32
-void Gather(const std::string& folder, std::vector<std::string>& files) {
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return;
-  do {
-    const std::string name = found.cFileName;
-    if (name == "." || name == "..") continue;
-    const std::string path = folder + "\\" + name;
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-      Gather(path, files);
-    } else {
-      files.push_back(path);
-    }
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
-}
-
-bool Stamp(const std::string& path) {
+bool Stamp(const bench::Path& path) {
   // 2001/05/06 9:05:04 UTC.
   const FILETIME time{0xA35AE000u, 0x01C0D60Bu};
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   const bool set = SetFileTime(file, &time, &time, &time) != 0;
   CloseHandle(file);
   return set;
 }
 #else
-void Gather(const std::string& folder, std::vector<std::string>& files) {
-  DIR* dir = opendir(folder.c_str());
-  if (!dir) return;
-  while (const dirent* entry = readdir(dir)) {
-    const std::string name = entry->d_name;
-    if (name == "." || name == "..") continue;
-    const std::string path = folder + "/" + name;
-    struct stat st;
-    if (lstat(path.c_str(), &st) != 0) continue;
-    if (S_ISDIR(st.st_mode)) {
-      Gather(path, files);
-    } else {
-      files.push_back(path);
-    }
-  }
-  closedir(dir);
-}
-
-bool Stamp(const std::string& path) {
+bool Stamp(const bench::Path& path) {
   const timespec times[2] = {{989139904, 0}, {989139904, 0}};
   const int fd = open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK);
   const bool set = fd >= 0 && futimens(fd, times) == 0;
@@ -76,11 +40,21 @@ bool Stamp(const std::string& path) {
 }
 #endif
 
+void Gather(const bench::Path& folder, std::vector<bench::Path>& files) {
+  bench::ForEachEntry(folder, [&files](const bench::Path& path, bool isFolder) {
+    if (isFolder) {
+      Gather(path, files);
+    } else {
+      files.push_back(path);
+    }
+  });
+}
+
 }  // namespace
 
 void RunStampLoop(const std::string& root, unsigned threads) {
-  std::vector<std::string> files;
-  Gather(root, files);
+  std::vector<bench::Path> files;
+  Gather(bench::ToPath(root), files);
   std::atomic<size_t> next{0}, failed{0};
   const auto start = std::chrono::steady_clock::now();
   std::vector<std::thread> workers;

@@ -160,7 +160,8 @@ FileHandle FileHandle::Open(const std::string& path, uint32_t access, uint32_t s
   handle.native_ = opened.fd;
   handle.openError_ = opened.error;
   handle.lastError_ = opened.error;
-  if (opened.fd >= 0) {
+  // Only an open in place leaves the times it read as they are: a truncation changes them.
+  if (opened.fd >= 0 && creation == kOpenExisting) {
     const struct stat& st = opened.status;
     handle.opened_ = {
         {st.st_atim.tv_sec, st.st_atim.tv_nsec}, {st.st_mtim.tv_sec, st.st_mtim.tv_nsec}, true};
