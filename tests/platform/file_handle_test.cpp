@@ -62,16 +62,22 @@ TEST(FileHandle, SucceedsInSettingTimesOnlyWhenTheyStayAsSet) {
     EXPECT_EQ(tree.LastAccessTime("a.txt"), kept) << time.ticks;
   }
   EXPECT_EQ(kept, testsupport::UtcFileTime(2001, 5, 6, 9, 5, 4));
-  // A handle that wrote puts back the time of its write, not the one it was opened with.
-  FileHandle handle = OpenForWrite(tree.Path("a.txt"));
-  uint32_t written = 0;
-  ASSERT_TRUE(handle.Write("x", 1, written));
-  FileTime afterWrite{};
-  ASSERT_TRUE(handle.GetTimes(nullptr, nullptr, &afterWrite));
+  // A handle that truncated or wrote puts back the time of that change, not the one the file
+  // had before it was opened.
   const FileTime late = testsupport::UtcFileTime(2500, 1, 1);
-  EXPECT_FALSE(handle.SetTimes(&late, &late, &late));
-  EXPECT_EQ(tree.LastWriteTime("a.txt"), afterWrite);
-  EXPECT_NE(afterWrite, kept);
+  for (const bool truncates : {true, false}) {
+    tree.SetTimes("a.txt", kept);
+    FileHandle handle = FileHandle::Open(
+        tree.Path("a.txt"), platform::kGenericWrite, platform::kShareRead,
+        truncates ? platform::kCreateAlways : platform::kOpenExisting, platform::kFlagNormal);
+    uint32_t written = 0;
+    ASSERT_TRUE(truncates || handle.Write("x", 1, written));
+    FileTime changed{};
+    ASSERT_TRUE(handle.GetTimes(nullptr, nullptr, &changed));
+    EXPECT_FALSE(handle.SetTimes(&late, &late, &late));
+    EXPECT_EQ(tree.LastWriteTime("a.txt"), changed) << truncates;
+    EXPECT_NE(changed, kept) << truncates;
+  }
 }
 
 TEST(FileHandle, LeavesATimeGivenAsNullAlone) {
