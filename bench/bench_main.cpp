@@ -96,17 +96,28 @@ void Step(const char* step, const std::function<void()>& work, const std::functi
   std::fflush(stdout);
 }
 
-void Run(const std::string& root, bool big) {
+// The main window, shown empty, with its boxes recorded, for the benchmarks of one root.
+struct BenchWindow {
+  explicit BenchWindow(const std::string& root) {
+    application.SetMainForm(&form);
+    form.Show(1);
+    application.ProcessMessages();
+    std::printf("%s\n", root.c_str());
+    ui::testing::RecordBoxes(true);
+  }
+  ~BenchWindow() { application.SetMainForm(nullptr); }
+  BenchWindow(const BenchWindow&) = delete;
+  BenchWindow& operator=(const BenchWindow&) = delete;
+
   ui::Application& application = ui::Application::Instance();
-  // The roots are this program's arguments, not the window's: it starts empty.
-  platform::testing::SetCommandLineOverride("horodex_bench");
   TForm1 form;
-  application.SetMainForm(&form);
-  form.Show(1);
-  application.ProcessMessages();
+};
+
+void Run(const std::string& root, bool big) {
+  BenchWindow window(root);
+  ui::Application& application = window.application;
+  TForm1& form = window.form;
   ui::ListView& list = form.ListView1;
-  std::printf("%s\n", root.c_str());
-  ui::testing::RecordBoxes(true);
 
   auto count = [&] { return list.Count(); };
   auto clearAll = [&] {
@@ -260,20 +271,14 @@ void Run(const std::string& root, bool big) {
       },
       count);
   std::printf("  %-40s %8.1f MB\n", "peak memory", PeakMegabytes());
-  application.SetMainForm(nullptr);
 }
 
 // The Tools menu's date commands on every row of a tree of photos.
 void RunPhotos(const std::string& root) {
-  ui::Application& application = ui::Application::Instance();
-  platform::testing::SetCommandLineOverride("horodex_bench");
-  TForm1 form;
-  application.SetMainForm(&form);
-  form.Show(1);
-  application.ProcessMessages();
+  BenchWindow window(root);
+  ui::Application& application = window.application;
+  TForm1& form = window.form;
   ui::ListView& list = form.ListView1;
-  std::printf("%s\n", root.c_str());
-  ui::testing::RecordBoxes(true);
   auto count = [&] { return list.Count(); };
   Step(
       "drop: walk, rows, sort, paint",
@@ -305,7 +310,6 @@ void RunPhotos(const std::string& root) {
   everyRow("Update (stamp every path)", &TForm1::Rewrite1Click);
   everyRow("Update undone", &TForm1::UndoUpdate1Click);
   ui::testing::RecordBoxes(false);
-  application.SetMainForm(nullptr);
 }
 
 }  // namespace
@@ -322,6 +326,8 @@ int main(int argc, char** argv) {
   ui::Application& application = ui::Application::Instance();
   application.SetTitle("Horodex");
   application.OnException = ShowErrorBox;
+  // The roots are this program's arguments, not the window's: it starts empty.
+  platform::testing::SetCommandLineOverride("horodex_bench");
   // --big: only the drop, Update and Esc, for trees too big to time everything on.
   bool big = false, photos = false;
   unsigned loopThreads = 0, walkThreads = 0;
