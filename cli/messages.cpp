@@ -76,6 +76,12 @@ std::string UnkeptTimeText() {
   return "its time lies after 9999 and cannot be kept in the backup; nothing applied";
 }
 
+std::string UnreadableBackupText(const std::string& text) {
+  return "its time, written \"" + text +
+         "\" in this locale's date format, would not read back; no backup written, nothing "
+         "applied";
+}
+
 std::string ReplacedListsText(const std::vector<std::string>& lists) {
   std::string text = "lists already replaced:";
   for (const std::string& list : lists) text += " " + list;

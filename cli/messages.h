@@ -24,6 +24,9 @@ std::string BackupExistsText(const std::string& file);
 std::string BackupIsListText(const std::string& file);
 // Why a path's present time cannot go into the backup.
 std::string UnkeptTimeText();
+// Why no backup can be written in the user's date format: its text for a time reads back
+// as another time, or as none.
+std::string UnreadableBackupText(const std::string& text);
 // What a shift that failed while putting its lists in place had already replaced.
 std::string ReplacedListsText(const std::vector<std::string>& lists);
 

@@ -138,9 +138,12 @@ bool RemoveFile(const std::string& path);
 bool FullPathName(const std::string& path, std::string& full);
 
 // A number that every spelling of a path which the file system takes for the same name
-// shares: names compare without regard to case on Windows (upper-cased as Unicode); the
-// posix build folds ASCII letters alike, so that both builds group paths the same way.
-// Different names may share a number too.
+// shares, made from its canonical form: the full path, without "." and "..", on Windows with
+// '/' read as '\', the dots and blanks that end a name dropped and short (8.3) names made
+// long where the path exists (GetLongPathNameW); on Linux resolved by realpath where it
+// exists. Names compare without regard to case on Windows (upper-cased as Unicode); the posix
+// build folds ASCII letters alike, so that both builds group paths the same way. Two hard
+// links of one file keep two numbers. Different names may share a number too.
 uint64_t PathNameHash(const std::string& path);
 
 // Which folder a path leads to: the same for every path that reaches it, through links too.

@@ -113,6 +113,32 @@ TEST(MediaDate, FindsTheMovieDateByBoxSizesWhereverMoovLies) {
   for (const Case& c : cases) EXPECT_EQ(Read(c.bytes), c.expected) << c.what;
 }
 
+// The box reader: where a file may begin, 64-bit sizes, and boxes that claim more than their
+// parent holds.
+TEST(MediaDate, ReadsBoxesByTheirSizesAndOnlyInsideTheirParents) {
+  const std::string header = Header(0, 3756590430);  // 2023-01-15 01:20:30 UTC
+  const std::string creation = CreationMeta("2023-01-15T10:20:30+0900");
+  auto large = [](const std::string& type, const std::string& contents) {
+    return U32(1) + type + U32(0) + U32(16 + contents.size()) + contents;
+  };
+  struct Case {
+    const char* what;
+    std::string bytes, expected;
+  };
+  const Case cases[] = {
+      {"a QuickTime movie that begins with its media data",
+       Box("mdat", "media") + Box("moov", header), "2023:01:15 01:20:30 +00:00"},
+      {"a moov with a 64-bit size", Box("ftyp", "qt  " + kZero4) + large("moov", header),
+       "2023:01:15 01:20:30 +00:00"},
+      {"a meta with a 64-bit size", Movie(large("meta", creation.substr(8))),
+       "2023:01:15 10:20:30 +09:00"},
+      // udta claims the meta box that follows moov: it is not read.
+      {"a box that overruns its parent", Movie(U32(8 + creation.size()) + "udta") + creation,
+       "none"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Read(c.bytes), c.expected) << c.what;
+}
+
 // A HEIF file whose `Exif` item (ID 2, after an image item) lies in the media data
 // (construction method 0) or in `idat` (1).
 std::string Heif(int ilocVersion, int infeVersion, int method, const std::string& exif) {
@@ -151,6 +177,15 @@ TEST(MediaDate, FindsTheExifItemOfHeifFiles) {
   // A meta box that claims more than the file holds, whose items still lie inside the file.
   std::string damaged = Heif(1, 2, 0, exif);
   damaged[24] = '\x7F';
+  EXPECT_EQ(Read(damaged), "none");
+}
+
+// An EXIF item whose TIFF header would lie past its end gives no date, whatever follows it.
+TEST(MediaDate, ReadsNothingOfAHeifExifItemWhoseTiffLiesOutsideIt) {
+  std::string damaged = Heif(1, 2, 0, "not EXIF data");
+  const size_t item = damaged.size() - (10 + std::string("not EXIF data").size());
+  damaged.replace(item, 4, U32(damaged.size() - item - 4 + 2));
+  damaged += std::string(2, '\0') + Exif("2024:05:06 07:08:09");
   EXPECT_EQ(Read(damaged), "none");
 }
 
