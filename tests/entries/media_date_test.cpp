@@ -337,12 +337,15 @@ TEST(MediaDate, ReadsVideoContainersOnlyWhereEverySizeFits) {
       {"an ASF header that counts no object", Asf(133182192300000000ULL, 0), "none"},
   };
   for (const Case& c : cases) EXPECT_EQ(Read(c.bytes), c.expected) << c.what;
-  // Cut short by a byte, each gives none.
+  // Cut short by a byte after the date (padding, media data), each gives none.
   for (const std::string& whole :
-       {Avi(RiffChunk("IDIT", "2006:10:05 16:46:04")),
-        Matroska(Ebml("\x15\x49\xA9\x66", DateUtc(k2023))), Asf(133182192300000000ULL)}) {
+       {Avi(RiffChunk("IDIT", "2006:10:05 16:46:04") + RiffChunk("JUNK", "pad")),
+        Matroska(Ebml("\x15\x49\xA9\x66", DateUtc(k2023)) + Ebml("\xEC", "void")),
+        Asf(133182192300000000ULL)}) {
+    EXPECT_NE(Read(whole), "none");
     EXPECT_EQ(Read(whole.substr(0, whole.size() - 1)), "none");
   }
+}
 }
 
 }  // namespace
