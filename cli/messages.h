@@ -41,7 +41,7 @@ std::string NoFullPathText();
 // Why a row's stamp failed, with the system's reason.
 std::string StampFailureText(const StampResult& result);
 
-// What a file lacks that its date source gives none: "no EXIF date", "no date in its name".
+// What a file lacks that its date source gives none: "no date taken", "no date in its name".
 std::string UndatedText(DateSource source);
 // How many files the date source gave no date, and what became of them.
 std::string UndatedCountText(DateSource source, uint64_t count, bool leftOut);

@@ -106,6 +106,8 @@ class FileHandle {
   bool Read(void* buffer, uint32_t size, uint32_t& read);
   // SetFilePointerEx from the start: the next read begins `offset` bytes into the file.
   bool Seek(uint64_t offset);
+  // GetFileSizeEx: the size of the file in bytes.
+  bool Size(uint64_t& size);
   bool Write(const void* buffer, uint32_t size, uint32_t& written);
   bool Flush();  // FlushFileBuffers: what was written is on the disk when it returns
   uint32_t LastError() const { return lastError_; }  // Win32 error code of the last failed call

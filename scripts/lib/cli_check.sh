@@ -122,7 +122,7 @@ cli_check_photos() {
   cli_expect "list --date-from exif exits with 0 (got $status)" [ "$status" -eq 0 ]
   cli_expect "the photos' dates are listed, to the second and in local time" \
     [ "$(row_date exif.txt DSC_0001.jpg) $(row_date exif.txt DSC_0002.jpg)" = "$a $b" ]
-  cli_expect "the file without EXIF data is counted" grep -q 'without an EXIF date: 1,' <<<"$messages"
+  cli_expect "the file without EXIF data is counted" grep -q 'without a date taken: 1,' <<<"$messages"
   status=0
   "${run[@]}" list --date-from name --only-dated "$(p photos)" -o "$(p name.txt)" 2>/dev/null ||
     status=$?

@@ -234,7 +234,7 @@ TEST_F(Cli, ListTakesTheDatesPhotosWereTakenToTheSecond) {
                              Line(LocalTimeDateText(b), tree.Path("p/b.jpg"), "jpg") +
                              Line("2025/07/14 15:07:59", tree.Path("p/a.jpg"), "jpg"));
   EXPECT_EQ(console.err,
-            "horodex-cli: files without an EXIF date: 1, listed with their last-write date\n");
+            "horodex-cli: files without a date taken: 1, listed with their last-write date\n");
 }
 
 TEST_F(Cli, ListTakesDatesFromNamesAndLeavesOutTheUndatedWhenAsked) {

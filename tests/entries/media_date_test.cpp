@@ -52,6 +52,21 @@ TEST(MediaDate, ReadsTheSamplesThatToolsMade) {
       {"text-iso.png", "2022:03:04 05:06:07 +02:00"},
       {"text-rfc1123.png", "2023:01:15 10:20:30 +09:00"},
       {"exif-chunk.webp", "2018:01:02 03:04:05"},
+      {"hand.raf", "2021:03:04 05:06:07"},
+      {"hand.orf", "2021:03:04 05:06:07"},
+      {"hand.rw2", "2021:03:04 05:06:07"},
+      {"hand.cr2", "2021:03:04 05:06:07"},
+      {"hand.nef", "2021:03:04 05:06:07"},
+      {"hand.arw", "2021:03:04 05:06:07"},
+      {"hand.pef", "2021:03:04 05:06:07"},
+      {"hand.srw", "2021:03:04 05:06:07"},
+      {"hand.mrw", "2021:03:04 05:06:07"},
+      {"hand.crw", "2021:03:04 05:06:07"},
+      {"idit.avi", "2021:03:04 05:06:07"},
+      {"ffmpeg-icrd.avi", "2023:01:15 00:00:00"},
+      {"ffmpeg.mkv", "2023:01:15 01:20:30 +00:00"},
+      {"ffmpeg.webm", "2023:01:15 01:20:30 +00:00"},
+      {"ffmpeg.wmv", "2023:01:15 01:20:30 +00:00"},
   };
   for (const Case& c : cases) {
     const std::string& bytes = EmbeddedFile(c.name);
@@ -95,6 +110,9 @@ TEST(MediaDate, FindsTheMovieDateByBoxSizesWhereverMoovLies) {
       {"moov after a 64-bit sized mdat", Movie(header, largeMdat), "2023:01:15 01:20:30 +00:00"},
       {"a version 1 header", Movie(Header(1, k2023)), "2023:01:15 01:20:30 +00:00"},
       {"a creation time of 0", Movie(Header(0, 0)), "none"},
+      {"a creation time at the start of 1970", Movie(Header(0, 2082844800)), "none"},
+      {"a creation time a second after it", Movie(Header(1, 2082844801)),
+       "1970:01:01 00:00:01 +00:00"},
       {"moov after an mdat that runs to the end", Movie(header, U32(0) + "mdat"), "none"},
       {"a file of older QuickTime", Box("wide", "") + Box("moov", header),
        "2023:01:15 01:20:30 +00:00"},
@@ -278,6 +296,91 @@ TEST(TextDate, ReadsIsoAndRfc1123Dates) {
     const bool read = ParseIsoDateText(c.text, date) || ParseRfc1123DateText(c.text, date);
     EXPECT_EQ(read ? testsupport::ExifDateText(date) : "none", c.expected) << c.text;
   }
+}
+
+std::string LittleEndian(uint64_t v, int size) {
+  std::string bytes;
+  for (int i = 0; i < size; ++i) bytes += static_cast<char>(v >> (8 * i));
+  return bytes;
+}
+std::string Avi(const std::string& chunks) { return RiffChunk("RIFF", "AVI " + chunks); }
+// An EBML element whose size takes one byte.
+std::string Ebml(const std::string& id, const std::string& data) {
+  return id + static_cast<char>(0x80 | data.size()) + data;
+}
+std::string Matroska(const std::string& segment, const std::string& segmentSize = {}) {
+  const std::string header = Ebml("\x1A\x45\xDF\xA3", Ebml("\x42\x82", "webm"));
+  return header + "\x18\x53\x80\x67" +
+         (segmentSize.empty() ? std::string(1, static_cast<char>(0x80 | segment.size()))
+                              : segmentSize) +
+         segment;
+}
+std::string DateUtc(int64_t nanoseconds) {
+  return Ebml("\x44\x61", U32(static_cast<uint64_t>(nanoseconds) >> 32) +
+                              U32(static_cast<uint64_t>(nanoseconds)));
+}
+const std::string kAsfHeader("\x30\x26\xB2\x75\x8E\x66\xCF\x11\xA6\xD9\x00\xAA\x00\x62\xCE\x6C",
+                             16);
+const std::string kFileProperties(
+    "\xA1\xDC\xAB\x8C\x47\xA9\xCF\x11\x8E\xE4\x00\xC0\x0C\x20\x53\x65", 16);
+std::string Asf(uint64_t created, uint32_t count = 1) {
+  const std::string properties = std::string(16, 'f') + LittleEndian(1000, 8) +
+                                 LittleEndian(created, 8) + std::string(56, '\0');
+  const std::string object = kFileProperties + LittleEndian(24 + properties.size(), 8) + properties;
+  return kAsfHeader + LittleEndian(30 + object.size(), 8) + LittleEndian(count, 4) + "\x01\x02" +
+         object;
+}
+
+TEST(MediaDate, ReadsVideoContainersOnlyWhereEverySizeFits) {
+  const int64_t k2023 = 695438430LL * 1000000000;  // 2023-01-15 01:20:30 UTC, from 2001
+  struct Case {
+    const char* what;
+    std::string bytes, expected;
+  };
+  const Case cases[] = {
+      {"IDIT at the top", Avi(RiffChunk("IDIT", "Thu Oct  5 16:46:04 2006\n")),
+       "2006:10:05 16:46:04"},
+      {"IDIT as EXIF writes it",
+       Avi(RiffChunk("LIST", "hdrl" + RiffChunk("IDIT", "2006:10:05 16:46:04"))),
+       "2006:10:05 16:46:04"},
+      {"IDIT before ICRD",
+       Avi(RiffChunk("LIST", "INFO" + RiffChunk("ICRD", "2001-01-01")) +
+           RiffChunk("IDIT", "2006/10/05 16:46:04")),
+       "2006:10:05 16:46:04"},
+      {"IDIT that is no date, then ICRD",
+       Avi(RiffChunk("IDIT", "Thu Oct 35 16:46:04 2006") +
+           RiffChunk("LIST", "INFO" + RiffChunk("ICRD", "2001-02-03 04:05:06"))),
+       "2001:02:03 04:05:06"},
+      {"ICRD in a list of another type",
+       Avi(RiffChunk("LIST", "movi" + RiffChunk("ICRD", "2001-01-01"))), "none"},
+      {"a chunk larger than the RIFF",
+       Avi(RiffChunk("IDIT", "2006:10:05 16:46:04")).replace(16, 4, LittleEndian(400, 4)), "none"},
+      {"DateUTC", Matroska(Ebml("\x15\x49\xA9\x66", DateUtc(k2023))), "2023:01:15 01:20:30 +00:00"},
+      {"DateUTC before 2001", Matroska(Ebml("\x15\x49\xA9\x66", DateUtc(-1))),
+       "2000:12:31 23:59:59 +00:00"},
+      {"DateUTC in a segment of unknown size",
+       Matroska(Ebml("\x15\x49\xA9\x66", DateUtc(k2023)), "\x01\xFF\xFF\xFF\xFF\xFF\xFF\xFF"),
+       "2023:01:15 01:20:30 +00:00"},
+      {"Info after the first cluster",
+       Matroska(Ebml("\x1F\x43\xB6\x75", "") + Ebml("\x15\x49\xA9\x66", DateUtc(k2023))), "none"},
+      {"DateUTC of 7 bytes",
+       Matroska(Ebml("\x15\x49\xA9\x66", Ebml("\x44\x61", std::string(7, '\0')))), "none"},
+      {"an Info larger than the segment",
+       Matroska(Ebml("\x15\x49\xA9\x66", DateUtc(k2023))).replace(21, 1, "\x8C"), "none"},
+      {"the creation date of ASF", Asf(133182192300000000ULL), "2023:01:15 01:20:30 +00:00"},
+      {"an ASF creation date of 0", Asf(0), "none"},
+      {"an ASF header that counts no object", Asf(133182192300000000ULL, 0), "none"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Read(c.bytes), c.expected) << c.what;
+  // Cut short by a byte after the date (padding, media data), each gives none.
+  for (const std::string& whole :
+       {Avi(RiffChunk("IDIT", "2006:10:05 16:46:04") + RiffChunk("JUNK", "pad")),
+        Matroska(Ebml("\x15\x49\xA9\x66", DateUtc(k2023)) + Ebml("\xEC", "void")),
+        Asf(133182192300000000ULL)}) {
+    EXPECT_NE(Read(whole), "none");
+    EXPECT_EQ(Read(whole.substr(0, whole.size() - 1)), "none");
+  }
+}
 }
 
 }  // namespace
