@@ -25,16 +25,18 @@ std::wstring FullPath(const std::wstring& path) {
 }
 
 // GetLongPathNameW of a full path: each short (8.3) name made its long name, where the path
-// exists. Only a name with a '~' can be a short name that differs from its long one.
+// exists. Only a name with a '~' can be a short name that differs from its long one. A long
+// path goes with the "\\?\" prefix (Wine gives such a path back as it came).
 std::wstring LongPath(const std::wstring& full) {
   if (full.find(L'~') == std::wstring::npos || full.starts_with(kLocalPrefix)) return full;
   const bool unc = full.starts_with(L"\\\\");
-  const std::wstring prefixed =
-      unc ? std::wstring(kUncPrefix) + full.substr(2) : std::wstring(kLocalPrefix) + full;
-  const DWORD size = GetLongPathNameW(prefixed.c_str(), nullptr, 0);
+  const std::wstring asked = full.size() < MAX_PATH ? full
+                             : unc                  ? std::wstring(kUncPrefix) + full.substr(2)
+                                                    : std::wstring(kLocalPrefix) + full;
+  const DWORD size = GetLongPathNameW(asked.c_str(), nullptr, 0);
   if (size == 0) return full;
   std::wstring made(size, L'\0');
-  const DWORD length = GetLongPathNameW(prefixed.c_str(), made.data(), size);
+  const DWORD length = GetLongPathNameW(asked.c_str(), made.data(), size);
   if (length == 0 || length >= size) return full;
   made.resize(length);
   if (made.starts_with(kUncPrefix)) return L"\\\\" + made.substr(kUncPrefix.size());
