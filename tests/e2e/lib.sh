@@ -8,7 +8,9 @@
 #   E2E_EXE      the horodex.exe under test          E2E_WORK   a fresh folder for the scenario
 #   E2E_LOADER   the Wine loader that runs it        E2E_SHOTS  where failure screenshots go
 #   E2E_PREFIX, E2E_UID, E2E_HOME  the Wine prefix and the user who runs Wine (self or a uid)
+#   E2E_LOCALE   the locale Wine runs in         E2E_PEEK   horodex_peek.exe (tests/e2e/tools)
 #   DISPLAY      the private X server
+# A scenario runs in the Japanese locale unless a line "# locale: NAME" names another.
 # It exits 0 when every check held, 77 when it could not run here, anything else on failure.
 #
 # Coordinates are relative to the main window's top-left corner: without a window manager
@@ -22,6 +24,7 @@ set -euo pipefail
 
 : "${E2E_EXE:?}" "${E2E_WORK:?}" "${E2E_LOADER:?}" "${E2E_PREFIX:?}" "${E2E_UID:?}" "${DISPLAY:?}"
 E2E_SHOTS=${E2E_SHOTS:-$E2E_WORK}
+WINE_LOCALE=${E2E_LOCALE:-$WINE_LOCALE}
 wine_init "$E2E_PREFIX" "$E2E_UID" "${E2E_HOME:-$E2E_PREFIX/home}"
 WINE_EXTRA_ENV=("DISPLAY=$DISPLAY")
 
@@ -301,6 +304,27 @@ expect_error_box() {
   wait_until "$E2E_WAIT" "error icon in the box titled Horodex (see $E2E_WORK/window-$WIN.png)" _error_icon "$WIN"
 }
 
+# peek WHAT: what the running program shows, read by message from another process
+# (tests/e2e/tools/peek.cpp), as UTF-8: status (the status line), rows (one line per row, its
+# cells joined by tabs), editor (the text in the in-place editor), box (the message box's
+# title, a tab, its text). Fails when that is not shown.
+peek() { wine_run "$E2E_LOADER" "$E2E_PEEK" "$1" 2>/dev/null; }
+
+_status_is() { [ "$(peek status)" = "$1" ]; }
+# wait_status TEXT: waits until the status line reads TEXT.
+wait_status() { wait_until "$E2E_WAIT" "status line \"$1\"" _status_is "$1"; }
+
+_editing() { peek editor >/dev/null; }
+# wait_editor: waits until the in-place editor is open.
+wait_editor() { wait_until "$E2E_WAIT" "in-place editor" _editing; }
+
+# expect_box_text TEXT: the message box shown reads TEXT (its title is checked by waiting).
+expect_box_text() {
+  local shown
+  shown=$(peek box | cut -f 2-) || fail "no message box to read"
+  [ "$shown" = "$1" ] || fail "the box reads \"$shown\", not \"$1\""
+}
+
 # --- files ---------------------------------------------------------------------------------
 
 # cp932 TEXT: TEXT (UTF-8) in code page 932, as the program writes it.
@@ -334,9 +358,14 @@ expect_times() {
 
 # --- dialogs -------------------------------------------------------------------------------
 
-# Wine's titles of the system's file dialogs in Japanese.
-SAVE_DIALOG=名前を付けて保存
-OPEN_DIALOG=開く
+# Wine's titles of the system's file dialogs in the locale.
+if wine_japanese; then
+  SAVE_DIALOG=名前を付けて保存
+  OPEN_DIALOG=開く
+else
+  SAVE_DIALOG='Save As'
+  OPEN_DIALOG=Open
+fi
 
 # answer_file_dialog TITLE PATH: in the open or save dialog that is showing (or about to),
 # replaces the file name with PATH (a Linux path, typed as its Windows name) and confirms it.
