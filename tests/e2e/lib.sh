@@ -287,6 +287,21 @@ pixels_differ() {
   printf '%s\n' "${n%% *}"
 }
 
+# expect_picture NAME X Y W H: the part of the main window at X, Y (W x H), once it is still,
+# looks as tests/e2e/expected/NAME.png (up to 1 % of its pixels: anti-aliasing). For what no
+# other process can read back, such as menus. The shot is kept as $E2E_SHOTS/NAME.png.
+expect_picture() {
+  local name=$1 expected shot differ
+  expected="$HORODEX_ROOT/tests/e2e/expected/$1.png"
+  shot="$E2E_SHOTS/$name.png"
+  mkdir -p "$E2E_SHOTS"
+  settled_shot "$shot" "${@:2}"
+  differ=$(pixels_differ "$shot" "$expected")
+  if ! [[ $differ =~ ^[0-9]+$ ]] || [ "$differ" -gt $(($4 * $5 / 100)) ]; then
+    fail "$shot differs from ${expected#"$HORODEX_ROOT"/} (pixels: ${differ:-all})"
+  fi
+}
+
 # red_pixels WINDOW: how many strongly red pixels a window shows (the error icon has many,
 # the information icon none).
 red_pixels() {

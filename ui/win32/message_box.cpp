@@ -29,6 +29,12 @@ void Place(HWND box, const BoxRequest& request) {
   SetWindowPos(box, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// The box's text item: 0xFFFF on Windows (and newer Wine), 100 in older Wine.
+std::string BoxText(HWND box) {
+  const HWND text = GetDlgItem(box, 0xFFFF);
+  return win32::WindowText(text ? text : GetDlgItem(box, 100));
+}
+
 LRESULT CALLBACK BoxHook(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HCBT_ACTIVATE && current && !current->placed) {
     const auto box = reinterpret_cast<HWND>(wParam);
@@ -37,10 +43,9 @@ LRESULT CALLBACK BoxHook(int code, WPARAM wParam, LPARAM lParam) {
       Place(box, *current);
       RECT rc{};
       GetWindowRect(box, &rc);
-      // What the box itself shows: its title and its text (the static item 0xFFFF).
+      // What the box itself shows: its title and its text.
       if (hooks::boxShown &&
-          hooks::boxShown({win32::WindowText(box), win32::WindowText(GetDlgItem(box, 0xFFFF)),
-                           current->icon, rc.left, rc.top})) {
+          hooks::boxShown({win32::WindowText(box), BoxText(box), current->icon, rc.left, rc.top})) {
         PostMessageW(box, WM_COMMAND, IDOK, 0);
       }
     }

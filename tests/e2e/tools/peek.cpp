@@ -141,7 +141,8 @@ int Box() {
   HWND box = nullptr;
   while ((box = FindWindowExW(nullptr, box, L"#32770", nullptr))) {
     if (!IsWindowVisible(box)) continue;
-    const HWND text = GetDlgItem(box, 0xFFFF);
+    HWND text = GetDlgItem(box, 0xFFFF);  // the box's text item (100 in older Wine)
+    if (!text) text = GetDlgItem(box, 100);
     if (!text) continue;
     Print(Utf8(Text(box)) + "\t" + Utf8(Text(text)));
     return 0;
