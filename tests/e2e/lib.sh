@@ -62,11 +62,16 @@ step() {
 # watch FILE...: show these files when the scenario fails.
 watch() { E2E_WATCHED+=("$@"); }
 
-# show_file FILE: the file as text (code page 932 turned into UTF-8, CR dropped).
+# show_file FILE: the file as text (UTF-8 after a byte-order mark, else code page 932 turned
+# into UTF-8; CR dropped).
 show_file() {
   if [ -f "$1" ]; then
     printf '      --- %s (%s bytes) ---\n' "$1" "$(stat -c %s "$1")"
-    iconv -c -f CP932 -t UTF-8 "$1" | tr -d '\r' | sed 's/^/      | /'
+    if [ "$(head -c 3 "$1" | od -An -tx1 | tr -d ' ')" = efbbbf ]; then
+      tail -c +4 "$1"
+    else
+      iconv -c -f CP932 -t UTF-8 "$1"
+    fi | tr -d '\r' | sed 's/^/      | /'
   else
     printf '      --- %s: missing\n' "$1"
   fi
