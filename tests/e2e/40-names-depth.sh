@@ -37,7 +37,7 @@ start_app "$T\\t" "$(winpath "$deep")"
 key ctrl+s
 answer_file_dialog "$SAVE_DIALOG" "$lists/rows.txt"
 wait_file "$lists/rows.txt"
-paths=$(iconv -f CP932 -t UTF-8 "$lists/rows.txt" | sed 's/^"[^"]*","\([^"]*\)".*/\1/')
+paths=$(list_text "$lists/rows.txt" | sed 's/^"[^"]*","\([^"]*\)".*/\1/')
 [ "$(wc -l <<<"$paths")" -eq 22 ] || fail "$(wc -l <<<"$paths") rows, not 22 (11 in the folder, 11 in the deep tree)"
 [ -z "$(sort <<<"$paths" | uniq -di)" ] || fail "a path is listed twice: $(sort <<<"$paths" | uniq -di)"
 if grep -v -F -e "$T\\t" -e "$(winpath "$deep")" <<<"$paths"; then fail "a row lies outside the tree"; fi

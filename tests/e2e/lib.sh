@@ -62,16 +62,21 @@ step() {
 # watch FILE...: show these files when the scenario fails.
 watch() { E2E_WATCHED+=("$@"); }
 
-# show_file FILE: the file as text (UTF-8 after a byte-order mark, else code page 932 turned
-# into UTF-8; CR dropped).
+# list_text FILE [-c]: a list file as UTF-8 text: after its byte-order mark, or from code
+# page 932 (failing on a byte that is no character, or, with -c, leaving it out).
+list_text() {
+  if [ "$(head -c 3 "$1" | od -An -tx1 | tr -d ' ')" = efbbbf ]; then
+    tail -c +4 "$1"
+  else
+    iconv ${2:+"$2"} -f CP932 -t UTF-8 "$1"
+  fi
+}
+
+# show_file FILE: the file as text (list_text, CR dropped).
 show_file() {
   if [ -f "$1" ]; then
     printf '      --- %s (%s bytes) ---\n' "$1" "$(stat -c %s "$1")"
-    if [ "$(head -c 3 "$1" | od -An -tx1 | tr -d ' ')" = efbbbf ]; then
-      tail -c +4 "$1"
-    else
-      iconv -c -f CP932 -t UTF-8 "$1"
-    fi | tr -d '\r' | sed 's/^/      | /'
+    list_text "$1" -c | tr -d '\r' | sed 's/^/      | /'
   else
     printf '      --- %s: missing\n' "$1"
   fi
