@@ -30,6 +30,7 @@ step "start without paths; open the hand-written list file (Ctrl+O, the open dia
 start_app
 key ctrl+o
 answer_file_dialog "$OPEN_DIALOG" "$lists/hand.txt"
+wait_status '3 個のオブジェクト' # a key pressed while the list loads is dropped
 key ctrl+s
 answer_file_dialog "$SAVE_DIALOG" "$lists/saved.txt"
 wait_file "$lists/saved.txt"
