@@ -20,8 +20,9 @@ ImageList::~ImageList() { ImageList_Destroy(static_cast<HIMAGELIST>(native_)); }
 
 void ImageList::AddStrip(const std::string& resourceName, int /*count*/) {
   // Only the program carries the strip; without it the list stays empty.
-  const auto strip = static_cast<HBITMAP>(
-      LoadImageA(win32::Instance(), resourceName.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+  const auto strip =
+      static_cast<HBITMAP>(LoadImageW(win32::Instance(), win32::Wide(resourceName).c_str(),
+                                      IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
   if (!strip) return;
   ImageList_AddMasked(static_cast<HIMAGELIST>(native_), strip, kMaskColour);
   DeleteObject(strip);

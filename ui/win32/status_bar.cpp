@@ -5,15 +5,20 @@
 
 namespace ui {
 
+void win32::ShowText(HWND bar, const std::string& text) {
+  const std::wstring wide = Wide(text);  // the control keeps a copy
+  SendMessageW(bar, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
 StatusBar::StatusBar(Form& owner) : owner_(owner) {
   win32::InitControls();
   // Placed by the form, so it neither aligns nor sizes itself.
   const DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SBARS_SIZEGRIP | CCS_NOPARENTALIGN |
                       CCS_NORESIZE | CCS_NODIVIDER;
-  const HWND hwnd = CreateWindowExA(0, STATUSCLASSNAMEA, "", style, 0, 0, 0, 0, win32::Hwnd(owner),
+  const HWND hwnd = CreateWindowExW(0, STATUSCLASSNAMEW, L"", style, 0, 0, 0, 0, win32::Hwnd(owner),
                                     nullptr, win32::Instance(), nullptr);
   if (!hwnd) throw std::runtime_error("status bar creation failed");
-  SendMessageA(hwnd, SB_SIMPLE, TRUE, 0);
+  SendMessageW(hwnd, SB_SIMPLE, TRUE, 0);
   native_ = hwnd;
   owner.SetStatusBar(this);
   owner.Realign();
@@ -32,25 +37,21 @@ void StatusBar::SetSimpleText(const std::string& text) {
   // its messages.
   Form::Impl& impl = owner_.impl();
   if (impl.statusTextPosted || inProgress_) return;
-  impl.statusTextPosted = impl.hwnd && PostMessageA(impl.hwnd, kShowStatusText, 0, 0);
-  if (!impl.statusTextPosted) {
-    SendMessageA(static_cast<HWND>(native_), SB_SETTEXTA, SB_SIMPLEID,
-                 reinterpret_cast<LPARAM>(text_.c_str()));
-  }
+  impl.statusTextPosted = impl.hwnd && PostMessageW(impl.hwnd, kShowStatusText, 0, 0);
+  if (!impl.statusTextPosted) win32::ShowText(static_cast<HWND>(native_), text_);
 }
 
 void StatusBar::ShowProgress(const std::string& progress) {
   progress_ = progress;
   inProgress_ = true;
   const auto hwnd = static_cast<HWND>(native_);
-  SendMessageA(hwnd, SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(progress_.c_str()));
+  win32::ShowText(hwnd, progress_);
   UpdateWindow(hwnd);
 }
 
 void StatusBar::EndProgress() {
   inProgress_ = false;
-  SendMessageA(static_cast<HWND>(native_), SB_SETTEXTA, SB_SIMPLEID,
-               reinterpret_cast<LPARAM>(text_.c_str()));
+  win32::ShowText(static_cast<HWND>(native_), text_);
 }
 
 void StatusBar::SetVisible(bool visible) {
