@@ -16,7 +16,7 @@ NetworkVolumes::NetworkVolumes() : known_(std::make_unique<Known>()) {}
 NetworkVolumes::~NetworkVolumes() = default;
 
 bool NetworkVolumes::Holds(const std::string& path) {
-  std::wstring full = win32::FromCodePage(path);
+  std::wstring full = win32::ToWide(path);
   const DWORD size = GetFullPathNameW(full.c_str(), 0, nullptr, nullptr);
   if (size > 0) {
     std::wstring made(size, L'\0');
