@@ -57,6 +57,8 @@ start_app
 bars_shot "$E2E_WORK/shown"
 open_dropdown
 choose 0
+rows=$(wc -l <"$lists/list.txt")
+wait_status "$rows 個のオブジェクト" # a key pressed while the list loads is dropped
 key ctrl+s
 answer_file_dialog "$SAVE_DIALOG" "$lists/copy.txt"
 wait_file "$lists/copy.txt"
@@ -66,6 +68,7 @@ step "load the first list file again from File > 最近使ったファイル: it
 open_menu alt+f
 open_submenu r
 choose 1 # list.txt, below copy.txt
+wait_status "$((2 * rows)) 個のオブジェクト"
 key ctrl+s
 answer_file_dialog "$SAVE_DIALOG" "$lists/twice.txt"
 wait_file "$lists/twice.txt"
