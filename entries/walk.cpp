@@ -69,7 +69,10 @@ class Walk {
       } else if (entry.attributes & platform::kAttrDirectory) {
         Collect(prefix + entry.name, entry.attributes);
       } else {
-        Append({prefix + entry.name, entry.attributes, true, entry.lastWrite});
+        Append({prefix + entry.name,
+                entry.attributes,
+                true,
+                {entry.creation, entry.lastAccess, entry.lastWrite}});
       }
     }
     if (!stopped_ && search.Error() && reports_.cutShort) reports_.cutShort(path, search.Error());

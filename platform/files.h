@@ -39,6 +39,9 @@ struct FoundEntry {
   // False when the code page cannot write the name, nor its short (8.3) name if it has one:
   // `name` then only shows it, as well as the code page can, and leads to no file.
   bool named = true;
+  // UTC. Linux: the birth time where the file system keeps one, else the last-write time.
+  FileTime creation;
+  FileTime lastAccess;
 };
 
 // FindFirstFileA / FindNextFileA / FindClose over one pattern such as "C:\dir\*.*".
@@ -98,7 +101,8 @@ class FileHandle {
 
   bool GetLastWriteTime(FileTime& utc) const;  // GetFileTime
   // GetFileTime: creation, last access and last write, to the tick; a null pointer skips
-  // that time. Linux keeps no creation time: it reads as the last-write time, as under Wine.
+  // that time. Linux sets no creation time: it reads as the birth time where the file system
+  // keeps one, else as the last-write time, as under Wine.
   bool GetTimes(FileTime* creation, FileTime* lastAccess, FileTime* lastWrite);
   // SetFileTime: creation, last access and last write; a null pointer leaves that time alone.
   // On an invalid handle it fails, as the Win32 call does.

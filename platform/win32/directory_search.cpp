@@ -15,6 +15,8 @@ FileTime FromFiletime(const FILETIME& time) {
 // that it can; otherwise the entry is marked as unnamed.
 FoundEntry FromFindData(const WIN32_FIND_DATAW& data) {
   FoundEntry entry{{}, data.dwFileAttributes, FromFiletime(data.ftLastWriteTime)};
+  entry.creation = FromFiletime(data.ftCreationTime);
+  entry.lastAccess = FromFiletime(data.ftLastAccessTime);
   if (!win32::ToCodePage(data.cFileName, entry.name)) {
     std::string alternate;
     if (data.cAlternateFileName[0] && win32::ToCodePage(data.cAlternateFileName, alternate)) {
