@@ -24,6 +24,11 @@ void TForm1::LoadSettings() {
   StatusBar1.SetVisible(ShowStatusBar1->Checked());
   ShowWindow1->SetChecked(SettingsFile->ReadFlag("show", "window", false));
   if (ShowWindow1->Checked()) RestorePlacement();
+  // Any other value, or none, is the last-write time. Read before any row is built.
+  const std::string time = SettingsFile->ReadText("show", "time", "write");
+  MarkShownTime(time == "creation" ? RowTime::Creation
+                : time == "access" ? RowTime::LastAccess
+                                   : RowTime::LastWrite);
 
   // A missing key is a time that Update sets; a file that turns all three off sets all three,
   // as Update always sets one.
@@ -34,6 +39,7 @@ void TForm1::LoadSettings() {
   UpdateCreation1->SetChecked(creation || none);
   UpdateAccess1->SetChecked(access || none);
   UpdateWrite1->SetChecked(write || none);
+  UpdateChanged1->SetChecked(SettingsFile->ReadFlag("update", "changed", false));
 }
 
 // The stored placement, each value applied before the next is read. A placement that would

@@ -14,6 +14,10 @@ void TForm1::SaveSettings() {
   SettingsFile->WriteFlag("show", "toolbar", ShowToolBar1->Checked());
   SettingsFile->WriteFlag("show", "statusbar", ShowStatusBar1->Checked());
   SettingsFile->WriteFlag("show", "window", ShowWindow1->Checked());
+  SettingsFile->WriteText("show", "time",
+                          ShowCreationTime1->Checked() ? "creation"
+                          : ShowAccessTime1->Checked() ? "access"
+                                                       : "write");
   SettingsFile->WriteNumber("window", "left", Left());
   SettingsFile->WriteNumber("window", "top", Top());
   SettingsFile->WriteNumber("window", "width", Width());
@@ -21,4 +25,5 @@ void TForm1::SaveSettings() {
   SettingsFile->WriteFlag("update", "creation", UpdateCreation1->Checked());
   SettingsFile->WriteFlag("update", "access", UpdateAccess1->Checked());
   SettingsFile->WriteFlag("update", "write", UpdateWrite1->Checked());
+  SettingsFile->WriteFlag("update", "changed", UpdateChanged1->Checked());
 }

@@ -96,6 +96,10 @@ class StatusBar {
   ~StatusBar();
   const std::string& SimpleText() const { return text_; }
   void SetSimpleText(const std::string& text);  // also while hidden; no native call when unchanged
+  // A second part at the right end, shown while its text is not empty; the first text then
+  // takes the rest of the width. Progress covers both.
+  const std::string& SecondText() const { return second_; }
+  void SetSecondText(const std::string& text);
   // Long work shows its progress in place of the text, at once, until it ends; the text
   // itself stays what it is.
   void ShowProgress(const std::string& progress);
@@ -111,6 +115,7 @@ class StatusBar {
  private:
   Form& owner_;
   std::string text_;
+  std::string second_;
   std::string progress_;
   bool inProgress_ = false;
   bool visible_ = true;
