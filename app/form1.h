@@ -198,6 +198,9 @@ class TForm1 : public ui::Form {
   void LoadSettings();
   void SaveSettings();
   void RestorePlacement();
+  // A size in pixels at the window's DPI, at 96 dpi, and back.
+  int At96Dpi(int pixels) const;
+  int FromDpi96(int pixels) const;
 
   // Long work (app/long_work.h): the one running, and its progress. True once the user asked
   // it to stop.

@@ -46,12 +46,13 @@ void TForm1::LoadSettings() {
 // leave no part of the title bar on any monitor (one unplugged since, a hand-edited value)
 // could never be moved back by the user: the values that would do so are passed over.
 void TForm1::RestorePlacement() {
+  // Sizes are kept at 96 dpi; the window takes them at the DPI of the monitor it is moved to.
   const int left = SettingsFile->ReadNumber("window", "left", Left());
   const int top = SettingsFile->ReadNumber("window", "top", Top());
-  const int width = SettingsFile->ReadNumber("window", "width", Width());
+  const int width = FromDpi96(SettingsFile->ReadNumber("window", "width", At96Dpi(Width())));
   const bool whole = TitleBarOnScreen(left, top, width);
   if (whole || TitleBarOnScreen(left, Top(), Width())) SetLeft(left);
   if (whole || TitleBarOnScreen(Left(), top, Width())) SetTop(top);
   if (whole || TitleBarOnScreen(Left(), Top(), width)) SetWidth(width);
-  SetHeight(SettingsFile->ReadNumber("window", "height", Height()));
+  SetHeight(FromDpi96(SettingsFile->ReadNumber("window", "height", At96Dpi(Height()))));
 }

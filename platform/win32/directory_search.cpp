@@ -14,7 +14,9 @@ FileTime FromFiletime(const FILETIME& time) {
 // A name that the code page cannot write is given by its short name where the volume has one
 // that it can; otherwise the entry is marked as unnamed.
 FoundEntry FromFindData(const WIN32_FIND_DATAW& data) {
-  FoundEntry entry{{}, data.dwFileAttributes, FromFiletime(data.ftLastWriteTime)};
+  FoundEntry entry;
+  entry.attributes = data.dwFileAttributes;
+  entry.lastWrite = FromFiletime(data.ftLastWriteTime);
   entry.creation = FromFiletime(data.ftCreationTime);
   entry.lastAccess = FromFiletime(data.ftLastAccessTime);
   if (!win32::ToCodePage(data.cFileName, entry.name)) {

@@ -42,7 +42,7 @@ MENUITEMINFOA Describe(const MenuItem& item, std::string& text) {
   } else {
     text = EntryText(item);
     info.fMask |= MIIM_STRING;
-    info.fType = MFT_STRING;
+    info.fType = item.RadioItem() ? MFT_STRING | MFT_RADIOCHECK : MFT_STRING;
     info.dwTypeData = text.data();
   }
   info.fState =
