@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/utf.h"
+
 namespace platform::win32 {
 namespace {
 
@@ -40,6 +42,18 @@ std::vector<std::wstring> SplitArguments(std::wstring_view text) {
 }
 
 }  // namespace
+
+static_assert(sizeof(wchar_t) == sizeof(char16_t));
+
+std::wstring ToWide(std::string_view text, bool* exact) {
+  const std::u16string wide = Utf8ToUtf16(text, exact);
+  return std::wstring(reinterpret_cast<const wchar_t*>(wide.data()), wide.size());
+}
+
+std::string FromWide(std::wstring_view text) {
+  return Utf16ToUtf8(
+      std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size()));
+}
 
 bool ToCodePage(std::wstring_view wide, std::string& text) {
   text.clear();

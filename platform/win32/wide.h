@@ -10,6 +10,11 @@
 
 namespace platform::win32 {
 
+// Exact conversions between the program's UTF-8 texts and the wide calls' UTF-16 (see
+// platform/utf.h: lone surrogates are carried, invalid UTF-8 becomes U+FFFD).
+std::wstring ToWide(std::string_view text, bool* exact = nullptr);
+std::string FromWide(std::wstring_view text);
+
 // The code page's bytes of `wide`; false when some character has no exact form in the code
 // page, and `text` then shows it as well as the code page can ('?' for that character).
 bool ToCodePage(std::wstring_view wide, std::string& text);
