@@ -29,7 +29,8 @@ bool ReadRows(const std::vector<std::string>& lists, const WorkProgress& watcher
 
 // The present times of the rows' paths, to the second, as a list file that undoes the run.
 // A path whose time cannot be read is left out: its stamp fails and is reported. A time that
-// no date text can hold is reported, and then nothing is written or applied: false.
+// no date text can hold is reported, and so is the first text that would not read back in
+// the user's format; then nothing is written or applied: false.
 bool WriteBackup(const std::string& file, const Rows& rows, Console& console) {
   Rows saved;
   saved.reserve(rows.size());
@@ -46,6 +47,9 @@ bool WriteBackup(const std::string& file, const Rows& rows, Console& console) {
         console.Report(ProgramMessage(PathMessage(path, UnkeptTimeText())));
         good = false;
         break;
+      case SecondsText::Unreadable:
+        console.Report(ProgramMessage(PathMessage(path, UnreadableBackupText(text))));
+        return false;
       case SecondsText::Unread:
         break;
     }

@@ -49,7 +49,7 @@ class RowBuilder {
     const DateSource source = arguments_.dateFrom;
     if (source != DateSource::LastWrite && !(entry.attributes & platform::kAttrDirectory)) {
       std::string text;
-      if (SourceDateText(source, entry.path, text)) {
+      if (SourceDateText(source, entry.path, text, sidecars_)) {
         std::string kind = PathKind(entry.path);
         rows.push_back({std::move(text), {std::move(entry.path), std::move(kind)}});
         return;
@@ -66,6 +66,7 @@ class RowBuilder {
   const Arguments& arguments_;
   Console& console_;
   const Report& report_;
+  SidecarFolders sidecars_;
   uint64_t undated_ = 0;
 };
 

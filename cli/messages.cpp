@@ -17,11 +17,23 @@ std::string HelpText() {
          "                          (w, the default) time instead; applying the list with\n"
          "                          --times copies that time to the others\n"
          "        --date-from exif  a file's date is the date its photo or video was taken,\n"
-         "                          in local time: the EXIF date of JPEG, TIFF, DNG, CR2,\n"
-         "                          NEF, ARW, HEIC, HEIF, AVIF, WebP and PNG (else PNG's\n"
-         "                          Creation Time); the creation date of MOV, MP4, M4V and\n"
+         "                          in local time: first that of a sidecar of NAME.EXT,\n"
+         "            NAME.EXT.xmp, NAME.xmp              XMP: exif:DateTimeOriginal, else\n"
+         "                                                photoshop:DateCreated, else\n"
+         "                                                xmp:CreateDate\n"
+         "            NAME.EXT.json,                      Google Takeout: photoTakenTime,\n"
+         "            NAME.EXT.supplemental-metadata.json else creationTime (UTC)\n"
+         "              and that cut short (...supplemental-metad.json, ...s.json,\n"
+         "              a long name cut to 51 characters), NAME.json\n"
+         "            NAME(1).EXT: NAME.EXT(1).json, NAME.EXT.supplemental-metadata(1).json\n"
+         "            NAME-edited.EXT (-bearbeitet and other languages): those of NAME.EXT\n"
+         "                          (names in any case); else the EXIF date of JPEG, TIFF,\n"
+         "                          DNG, CR2, NEF, ARW, PEF, SRW, RW2, ORF, RAF, MRW, HEIC,\n"
+         "                          HEIF, AVIF, WebP and PNG (else PNG's Creation Time), the\n"
+         "                          time stamp of CRW; the creation date of MOV, MP4, M4V and\n"
          "                          3GP (com.apple.quicktime.creationdate, else the movie\n"
-         "                          header's time, which is UTC)\n"
+         "                          header's time, which is UTC), AVI (IDIT, else ICRD),\n"
+         "                          MKV and WebM (DateUTC), WMV and ASF (UTC)\n"
          "        --date-from name  a file's date is the date and time in its name, in\n"
          "                          local time unless said:\n"
          "            IMG_20250714_150758.jpg, VID_20250714-150758_1.mp4,\n"
@@ -35,6 +47,16 @@ std::string HelpText() {
          "            ... at 1.11.12 PM.png               yyyy-MM-dd at H.mm.ss [AM|PM]\n"
          "            IMG-20230115-WA0003.jpg,\n"
          "            VID-20230115-WA0003.mp4             yyyyMMdd-WA: the day at 0:00:00\n"
+         "            2016_05_20_19_53_18.jpg             yyyy_MM_dd_HH_mm_ss\n"
+         "            IMG_1_BURST20160520195318.jpg,\n"
+         "            201801261147521000.jpg              yyyyMMddHHmmss after BURST or first\n"
+         "            photo_2021-03-05_12-34-56.jpg,\n"
+         "            WhatsApp Image 2020-01-15 at 10.20.30.jpeg,\n"
+         "            Screenshot_2019-04-15-14-23-43-560_com.app.jpg,\n"
+         "            20200115_102030(0).jpg              the forms above\n"
+         "            20190131_123456789_iOS.jpg          yyyyMMdd_HHmmssSSS_iOS, in UTC\n"
+         "            FB_IMG_1496146656055.jpg            milliseconds since 1970, in UTC\n"
+         "                          a date before 1990 or after tomorrow is none\n"
          "        --only-dated      leave out the files without such a date\n"
          "        --verbose         name each file without such a date\n"
          "        Folders, and files without such a date, keep their date of --time;\n"
@@ -77,6 +99,12 @@ std::string BackupIsListText(const std::string& file) {
 
 std::string UnkeptTimeText() {
   return "its time lies after 9999 and cannot be kept in the backup; nothing applied";
+}
+
+std::string UnreadableBackupText(const std::string& text) {
+  return "its time, written \"" + text +
+         "\" in this locale's date format, would not read back; no backup written, nothing "
+         "applied";
 }
 
 std::string ReplacedListsText(const std::vector<std::string>& lists) {
@@ -125,11 +153,11 @@ std::string StampFailureText(const StampResult& result) {
 }
 
 std::string UndatedText(DateSource source) {
-  return source == DateSource::Exif ? "no EXIF date" : "no date in its name";
+  return source == DateSource::Exif ? "no date taken" : "no date in its name";
 }
 
 std::string UndatedCountText(DateSource source, uint64_t count, bool leftOut) {
-  return (source == DateSource::Exif ? "files without an EXIF date: "
+  return (source == DateSource::Exif ? "files without a date taken: "
                                      : "files without a date in their name: ") +
          std::to_string(count) + (leftOut ? ", left out" : ", listed with their last-write date");
 }

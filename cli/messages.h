@@ -24,6 +24,9 @@ std::string BackupExistsText(const std::string& file);
 std::string BackupIsListText(const std::string& file);
 // Why a path's present time cannot go into the backup.
 std::string UnkeptTimeText();
+// Why no backup can be written in the user's date format: its text for a time reads back
+// as another time, or as none.
+std::string UnreadableBackupText(const std::string& text);
 // What a shift that failed while putting its lists in place had already replaced.
 std::string ReplacedListsText(const std::vector<std::string>& lists);
 
@@ -38,7 +41,7 @@ std::string NoFullPathText();
 // Why a row's stamp failed, with the system's reason.
 std::string StampFailureText(const StampResult& result);
 
-// What a file lacks that its date source gives none: "no EXIF date", "no date in its name".
+// What a file lacks that its date source gives none: "no date taken", "no date in its name".
 std::string UndatedText(DateSource source);
 // How many files the date source gave no date, and what became of them.
 std::string UndatedCountText(DateSource source, uint64_t count, bool leftOut);

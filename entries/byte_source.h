@@ -13,6 +13,8 @@ class ByteSource {
   // Copies up to `size` bytes from `offset` to `out`: the number copied, fewer at the end of
   // the bytes or when they cannot be read.
   virtual size_t ReadAt(uint64_t offset, uint8_t* out, size_t size) = 0;
+  // The number of bytes there are; false where it cannot be known.
+  virtual bool Size(uint64_t& size) = 0;
 };
 
 // Bytes held in memory (the caller keeps them alive).
@@ -24,6 +26,10 @@ class MemoryBytes : public ByteSource {
     const size_t count = std::min<size_t>(size, bytes_.size() - static_cast<size_t>(offset));
     std::memcpy(out, bytes_.data() + offset, count);
     return count;
+  }
+  bool Size(uint64_t& size) override {
+    size = bytes_.size();
+    return true;
   }
 
  private:
@@ -39,6 +45,12 @@ class SliceBytes : public ByteSource {
   size_t ReadAt(uint64_t offset, uint8_t* out, size_t size) override {
     if (offset >= size_ || start_ > UINT64_MAX - offset) return 0;
     return bytes_.ReadAt(start_ + offset, out, std::min<uint64_t>(size, size_ - offset));
+  }
+  bool Size(uint64_t& size) override {
+    uint64_t whole;
+    if (!bytes_.Size(whole)) return false;
+    size = whole <= start_ ? 0 : std::min(size_, whole - start_);
+    return true;
   }
 
  private:

@@ -38,7 +38,7 @@ size_t CharLength(const std::string& text, size_t at) {
 
 class Expander {
  public:
-  explicit Expander(double value) : fields_(DecodeDateTime(value)) {}
+  Expander(double value, bool fullYears) : fields_(DecodeDateTime(value)), fullYears_(fullYears) {}
 
   void Expand(const std::string& pattern);
   const std::string& Result() const { return out_; }
@@ -62,6 +62,7 @@ class Expander {
   const std::string& MonthName(const std::array<std::string, 12>& names) const;
 
   DateTimeFields fields_;
+  const bool fullYears_;
   std::string out_;
   int level_ = 0;
 };
@@ -149,7 +150,7 @@ void Expander::Expand(const std::string& f) {
     switch (token) {
       case 'Y': {
         const int count = run();
-        if (count <= 2) {
+        if (count <= 2 && !fullYears_) {
           AppendNumber(fields_.year % 100, 2);
         } else {
           AppendNumber(fields_.year, 4);
@@ -269,9 +270,15 @@ void Expander::Expand(const std::string& f) {
 }  // namespace
 
 std::string ApplyDateFormat(const std::string& pattern, double value) {
-  Expander expander(value);
+  Expander expander(value, false);
   expander.Expand(pattern);
   return expander.Result();
 }
 
 std::string FormatDateText(double value) { return ApplyDateFormat("C", value); }
+
+std::string FullYearDateText(double value) {
+  Expander expander(value, true);
+  expander.Expand("C");
+  return expander.Result();
+}

@@ -11,3 +11,6 @@ std::string ApplyDateFormat(const std::string& pattern, double value);
 // The date text of a value: the short date format and, unless the time of day is 00:00:00
 // (milliseconds not counting), a space and the long time format.
 std::string FormatDateText(double value);
+// The same with every year of four digits, whatever the short date format gives: a text that
+// reads back in any century (a backup's).
+std::string FullYearDateText(double value);

@@ -5,6 +5,8 @@
 #include "entries/file_dates.h"
 #include "entries/media_date.h"
 #include "entries/name_date.h"
+#include "entries/path_kind.h"
+#include "entries/sidecar_date.h"
 #include "platform/time.h"
 
 namespace {
@@ -27,13 +29,50 @@ bool ClockToLocal(const platform::SystemTime& clock, bool hasOffset, int offsetM
   return platform::UtcToLocalTime(utc, local);
 }
 
-bool TakenTime(const std::string& path, platform::FileTime& local) {
+// A sidecar is a few KiB of text; a larger one is no sidecar of these.
+constexpr uint32_t kSidecarLimit = 4 << 20;
+
+// The whole text of a sidecar; false when it cannot be read or is larger than any sidecar.
+bool ReadSidecar(const std::string& path, std::string& text) {
+  platform::FileHandle file =
+      platform::FileHandle::Open(path, platform::kGenericRead, platform::kShareRead,
+                                 platform::kOpenExisting, platform::kFlagNormal);
+  if (!file.Valid()) return false;
+  constexpr uint32_t kPiece = 64 * 1024;
+  text.clear();
+  uint32_t read = 0;
+  do {
+    const size_t at = text.size();
+    text.resize(at + kPiece);
+    if (!file.Read(text.data() + at, kPiece, read)) return false;
+    text.resize(at + read);
+  } while (read == kPiece && text.size() <= kSidecarLimit);
+  return text.size() <= kSidecarLimit;
+}
+
+bool SidecarTime(const std::string& path, SidecarFolders& sidecars, ExifDate& date) {
+  std::string text;
+  for (const auto& [sidecar, kind] : sidecars.Find(path)) {
+    if (!ReadSidecar(sidecar, text)) continue;
+    if (kind == SidecarKind::Xmp ? ReadXmpDate(text, date) : ReadTakeoutDate(text, date)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+bool TakenTime(const std::string& path, SidecarFolders& sidecars, platform::FileTime& local) {
+  // A sidecar is text; its photo takes its date.
+  if (IsSidecarName(path.substr(PathDirectory(path).size()))) return false;
+  ExifDate date;
+  if (SidecarTime(path, sidecars, date)) {
+    return ClockToLocal(date.taken, date.hasOffset, date.offsetMinutes, local);
+  }
   platform::FileHandle file =
       platform::FileHandle::Open(path, platform::kGenericRead, platform::kShareRead,
                                  platform::kOpenExisting, platform::kFlagNormal);
   if (!file.Valid()) return false;
   FileBytes bytes(file);
-  ExifDate date;
   return ReadTakenDate(bytes, date) &&
          ClockToLocal(date.taken, date.hasOffset, date.offsetMinutes, local);
 }
@@ -46,9 +85,10 @@ bool NameTime(const std::string& path, platform::FileTime& local) {
 
 }  // namespace
 
-bool SourceDateText(DateSource source, const std::string& path, std::string& text) {
+bool SourceDateText(DateSource source, const std::string& path, std::string& text,
+                    SidecarFolders& sidecars) {
   platform::FileTime local;
-  const bool found = source == DateSource::Exif   ? TakenTime(path, local)
+  const bool found = source == DateSource::Exif   ? TakenTime(path, sidecars, local)
                      : source == DateSource::Name ? NameTime(path, local)
                                                   : false;
   if (found) text = LocalTimeDateText(local);

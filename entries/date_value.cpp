@@ -165,3 +165,16 @@ bool TryClockFields(int year, int month, int day, int hour, int minute, int seco
            0};
   return true;
 }
+
+bool SecondsToClock(int64_t epochDay, int64_t seconds, platform::SystemTime& clock) {
+  constexpr int64_t kFirstDay = -693593, kLastDay = 2958465;  // 0001-01-01, 9999-12-31
+  // Bounded first, so that the day count cannot overflow.
+  if (seconds < (kFirstDay - epochDay) * 86400 || seconds >= (kLastDay + 1 - epochDay) * 86400) {
+    return false;
+  }
+  const int64_t days = seconds >= 0 ? seconds / 86400 : -((-seconds + 86399) / 86400);
+  const int64_t time = seconds - days * 86400;
+  const DateTimeFields day = DecodeDateTime(static_cast<double>(epochDay + days));
+  return TryClockFields(day.year, day.month, day.day, static_cast<int>(time / 3600),
+                        static_cast<int>(time / 60 % 60), static_cast<int>(time % 60), clock);
+}

@@ -21,6 +21,17 @@ bool TryEncodeTime(int hour, int minute, int second, int milliseconds, double& v
 bool TryClockFields(int year, int month, int day, int hour, int minute, int second,
                     platform::SystemTime& clock);
 
+// Day counts of the epochs from which file formats count time: 1601-01-01 (Windows file
+// times, ASF), 1904-01-01 (QuickTime), 1970-01-01 (Unix), 2001-01-01 (Matroska).
+constexpr int64_t kEpochDay1601 = -109205;
+constexpr int64_t kEpochDay1904 = 1462;
+constexpr int64_t kEpochDay1970 = 25569;
+constexpr int64_t kEpochDay2001 = 36892;
+
+// The clock `seconds` after the start of day `epochDay` (no day of the week); false outside
+// the years 1 to 9999.
+bool SecondsToClock(int64_t epochDay, int64_t seconds, platform::SystemTime& clock);
+
 // A value split into calendar fields, rounded to whole milliseconds (halves to even).
 // A day before year 1 gives year, month and day 0.
 struct DateTimeFields {

@@ -49,7 +49,10 @@ class Tiff {
       return false;
     }
     first = U32(header + 4);
-    return U16(header + 2) == 42;
+    // 42, or the numbers that raw formats put in its place: Panasonic's RW2 (0x55) and
+    // Olympus's ORF ("RO", "RS").
+    const uint16_t magic = U16(header + 2);
+    return magic == 42 || magic == 0x55 || magic == 0x4F52 || magic == 0x5352;
   }
 
   // Up to `count` bytes at `at`, as many as lie inside the structure and the source.

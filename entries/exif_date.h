@@ -1,5 +1,6 @@
 // The date a photo was taken, from the EXIF data of a JPEG file or of a TIFF-based file (TIFF,
-// DNG and the raw formats built on it: CR2, NEF, ARW).
+// DNG and the raw formats built on it: CR2, NEF, ARW, PEF, SRW, and RW2 and ORF with their own
+// numbers in the TIFF header).
 #pragma once
 
 #include "entries/byte_source.h"

@@ -11,6 +11,7 @@ class FileBytes : public ByteSource {
  public:
   explicit FileBytes(platform::FileHandle& file) : file_(file) {}
   size_t ReadAt(uint64_t offset, uint8_t* out, size_t size) override;
+  bool Size(uint64_t& size) override { return file_.Size(size); }
 
  private:
   // Reads the piece that starts at `offset`; false when nothing could be read.

@@ -1,9 +1,8 @@
 #include "entries/file_dates.h"
 
-#include <cstdio>
-
 #include "core/errors.h"
 #include "entries/date_format.h"
+#include "entries/date_parse.h"
 #include "entries/date_value.h"
 #include "platform/civil.h"
 #include "platform/time.h"
@@ -74,12 +73,12 @@ SecondsText SecondsDateText(const std::string& path, bool folderKind, std::strin
   const platform::civil::CivilDate day = platform::civil::DateFrom1601(
       static_cast<int64_t>(local.ticks / platform::civil::kTicksPerDay));
   if (day.year > 9999) return SecondsText::Unwritable;
-  const uint64_t seconds =
-      local.ticks % platform::civil::kTicksPerDay / platform::civil::kTicksPerSecond;
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%04d/%02d/%02d %d:%02d:%02d", day.year, day.month, day.day,
-                static_cast<int>(seconds / 3600), static_cast<int>(seconds / 60 % 60),
-                static_cast<int>(seconds % 60));
-  text = buffer;
-  return SecondsText::Written;
+  const double value = LocalFileTimeToValue(local);
+  text = FullYearDateText(value);
+  double read = 0;
+  if (!TryParseDateText(text, read)) return SecondsText::Unreadable;
+  const DateTimeFields want = DecodeDateTime(value), got = DecodeDateTime(read);
+  const bool same = want.year == got.year && want.month == got.month && want.day == got.day &&
+                    want.hour == got.hour && want.minute == got.minute && want.second == got.second;
+  return same ? SecondsText::Written : SecondsText::Unreadable;
 }

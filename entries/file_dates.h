@@ -31,12 +31,15 @@ bool TryListedDateText(platform::FileTime utc, std::string& text);
 std::string LocalTimeDateText(platform::FileTime local);
 
 // The date text of a path's last-write time to the second, where a row's date is cut to two:
-// what a backup of the path keeps, so that applying it gives the time back. It is always
-// written yyyy/MM/dd H:mm:ss, whatever the user's format (a two-digit year would not read
-// back). A path of the folder kind is read as GetFolderDate reads it, any other by name.
+// what a backup of the path keeps, so that applying it gives the time back. It is written in
+// the user's date and time format with four-digit years (FullYearDateText), and read back
+// with ParseDateText before it is given: a format that does not give the same second back
+// (one that leaves out a field, or names the month) makes no backup. A path of the folder
+// kind is read as GetFolderDate reads it, any other by name.
 enum class SecondsText {
   Written,
   Unread,      // its time cannot be read
   Unwritable,  // its local time lies after 9999, where no date text reaches
+  Unreadable,  // the text written does not read back as that time
 };
 SecondsText SecondsDateText(const std::string& path, bool folderKind, std::string& text);

@@ -14,9 +14,6 @@ constexpr char kCreationKey[] = "com.apple.quicktime.creationdate";
 constexpr uint32_t kKeyLimit = 4096;
 // The longest date text that is looked at.
 constexpr size_t kTextLimit = 64;
-// 1904-01-01, from which `mvhd` counts seconds, and 9999-12-31, as day counts.
-constexpr int64_t kMovieEpochDay = 1462;
-constexpr int64_t kLastDay = 2958465;
 
 // The number (from 1) of the key com.apple.quicktime.creationdate in `keys`: 0 for none.
 // Each key is a 32-bit size (its header of 8 bytes included), its namespace, its name.
@@ -71,24 +68,19 @@ bool CreationDate(ByteSource& bytes, const IsoBox& meta, ExifDate& date) {
 }
 
 // The creation time of the movie's header: seconds since 1904 in UTC, 32 bits in a version 0
-// box and 64 in a version 1 box.
+// box and 64 in a version 1 box. 0, and the start of 1970, are what writers put where they
+// know no date.
 bool HeaderDate(ByteSource& bytes, const IsoBox& mvhd, ExifDate& date) {
   uint8_t head[12];
   if (mvhd.end - mvhd.contents < 12 || bytes.ReadAt(mvhd.contents, head, 12) != 12 || head[0] > 1) {
     return false;
   }
   const uint64_t seconds = head[0] == 1 ? BigEndian64(head + 4) : BigEndian32(head + 4);
-  const uint64_t days = seconds / 86400, time = seconds % 86400;
-  if (seconds == 0 || days > static_cast<uint64_t>(kLastDay - kMovieEpochDay)) return false;
-  const DateTimeFields day = DecodeDateTime(static_cast<double>(kMovieEpochDay + days));
-  date.taken = {static_cast<uint16_t>(day.year),
-                static_cast<uint16_t>(day.month),
-                0,
-                static_cast<uint16_t>(day.day),
-                static_cast<uint16_t>(time / 3600),
-                static_cast<uint16_t>(time / 60 % 60),
-                static_cast<uint16_t>(time % 60),
-                0};
+  constexpr uint64_t kUnixEpoch = (kEpochDay1970 - kEpochDay1904) * 86400;
+  if (seconds == 0 || seconds == kUnixEpoch || seconds > INT64_MAX ||
+      !SecondsToClock(kEpochDay1904, static_cast<int64_t>(seconds), date.taken)) {
+    return false;
+  }
   date.hasOffset = true;
   date.offsetMinutes = 0;
   return true;

@@ -2,6 +2,7 @@
 
 #include "entries/date_value.h"
 #include "entries/path_kind.h"
+#include "platform/time.h"
 
 namespace {
 
@@ -42,8 +43,9 @@ struct Fields {
   int year, month, day, hour, minute, second;
 };
 
-// yyyyMMdd, '_' or '-', HHmmss and up to three more digits.
-bool Compact(const std::string& name, size_t at, Fields& f) {
+// yyyyMMdd, '_' or '-', HHmmss and up to three more digits; "_iOS" after the milliseconds
+// marks the UTC of the names that iPhones give their exports.
+bool Compact(const std::string& name, size_t at, Fields& f, bool& utc) {
   char separator;
   if (!Number(name, at, 4, f.year) || !Number(name, at, 2, f.month) ||
       !Number(name, at, 2, f.day) || !Char(name, at, "_-", separator) ||
@@ -55,7 +57,50 @@ bool Compact(const std::string& name, size_t at, Fields& f) {
        ++milliseconds) {
     ++at;
   }
+  if (!Ends(name, at)) return false;
+  utc = name.compare(at, 4, "_iOS") == 0;
+  return true;
+}
+
+// yyyyMMddHHmmss at the start of the name or after "BURST", up to four more digits after it
+// (milliseconds, a counter).
+bool Burst(const std::string& name, size_t at, Fields& f) {
+  if (at != 0 && !(at >= 5 && name.compare(at - 5, 5, "BURST") == 0)) return false;
+  if (!Number(name, at, 4, f.year) || !Number(name, at, 2, f.month) ||
+      !Number(name, at, 2, f.day) || !Number(name, at, 2, f.hour) ||
+      !Number(name, at, 2, f.minute) || !Number(name, at, 2, f.second)) {
+    return false;
+  }
+  for (int more = 0; more < 4 && at < name.size() && IsDigit(name[at]); ++more) ++at;
   return Ends(name, at);
+}
+
+// yyyy_MM_dd_HH_mm_ss.
+bool Underscored(const std::string& name, size_t at, Fields& f) {
+  char separator;
+  int* const fields[] = {&f.year, &f.month, &f.day, &f.hour, &f.minute, &f.second};
+  for (size_t i = 0; i < 6; ++i) {
+    if ((i > 0 && !Char(name, at, "_", separator)) ||
+        !Number(name, at, i == 0 ? 4 : 2, *fields[i])) {
+      return false;
+    }
+  }
+  return Ends(name, at);
+}
+
+// "FB_IMG_" and the milliseconds since 1970 in UTC, 13 digits.
+bool UnixMilliseconds(const std::string& name, size_t at, Fields& f) {
+  int64_t milliseconds = 0;
+  if (at != 7 || name.compare(0, 7, "FB_IMG_") != 0) return false;
+  for (size_t end = at + 13; at < end; ++at) {
+    if (at >= name.size() || !IsDigit(name[at])) return false;
+    milliseconds = milliseconds * 10 + (name[at] - '0');
+  }
+  platform::SystemTime clock;
+  if (!Ends(name, at) || !SecondsToClock(kEpochDay1970, milliseconds / 1000, clock)) return false;
+  f = {int{clock.year}, int{clock.month},  int{clock.day},
+       int{clock.hour}, int{clock.minute}, int{clock.second}};
+  return true;
 }
 
 // yyyyMMdd-WA and a digit: a day without a time.
@@ -109,16 +154,37 @@ bool Exists(const Fields& f) {
          TryEncodeTime(f.hour, f.minute, f.second, 0, value);
 }
 
+// Tomorrow by the local clock, as yyyyMMdd.
+int Tomorrow() {
+  const platform::SystemTime today = platform::LocalTime();
+  double value;
+  if (!TryEncodeDate(today.year, today.month, today.day, value)) return 99991231;
+  const DateTimeFields next = DecodeDateTime(value + 1);
+  return next.year * 10000 + next.month * 100 + next.day;
+}
+
+// Counters and numbers that happen to read as dates mostly fall outside 1990 to tomorrow.
+bool Plausible(const Fields& f, int tomorrow) {
+  return f.year >= 1990 && f.year * 10000 + f.month * 100 + f.day <= tomorrow;
+}
+
 }  // namespace
 
 bool NameDate(const std::string& path, platform::SystemTime& clock, bool& utc) {
   const std::string name = path.substr(PathDirectory(path).size());
+  const int tomorrow = Tomorrow();
   for (size_t at = 0; at < name.size(); ++at) {
     if (!IsDigit(name[at]) || (at > 0 && IsDigit(name[at - 1]))) continue;
     Fields f;
-    if (!(Compact(name, at, f) || Dashed(name, at, f) || Messenger(name, at, f)) || !Exists(f)) {
+    bool inUtc = false;
+    if (UnixMilliseconds(name, at, f)) {
+      inUtc = true;
+    } else if (!(Compact(name, at, f, inUtc) || Burst(name, at, f) || Dashed(name, at, f) ||
+                 Underscored(name, at, f) || Messenger(name, at, f)) ||
+               !Exists(f)) {
       continue;
     }
+    if (!Plausible(f, tomorrow)) continue;
     clock = {static_cast<uint16_t>(f.year),
              static_cast<uint16_t>(f.month),
              0,
@@ -127,7 +193,7 @@ bool NameDate(const std::string& path, platform::SystemTime& clock, bool& utc) {
              static_cast<uint16_t>(f.minute),
              static_cast<uint16_t>(f.second),
              0};
-    utc = at == 4 && name.compare(0, 4, "PXL_") == 0;
+    utc = inUtc || (at == 4 && name.compare(0, 4, "PXL_") == 0);
     return true;
   }
   return false;

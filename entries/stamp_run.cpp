@@ -23,9 +23,14 @@ unsigned& ThreadsOverride() {
 
 }  // namespace
 
+unsigned StampThreadCount(unsigned processors, bool network) {
+  constexpr unsigned kFewest = 2, kMost = 8;
+  return network ? kMost : std::clamp(processors, kFewest, kMost);
+}
+
 unsigned StampThreads() {
   if (ThreadsOverride() != 0) return ThreadsOverride();
-  return std::clamp(std::thread::hardware_concurrency(), 2u, 8u);
+  return StampThreadCount(std::thread::hardware_concurrency(), false);
 }
 
 void SetStampThreadsForTests(unsigned threads) { ThreadsOverride() = threads; }
@@ -33,17 +38,31 @@ void SetStampThreadsForTests(unsigned threads) { ThreadsOverride() = threads; }
 StampRun::StampRun(size_t rows, const WorkProgress& progress, StampTimes times, bool readBefore,
                    unsigned threads)
     : progress_(progress), times_(times), readBefore_(readBefore), results_(rows) {
-  const unsigned count = std::max(threads, 1u);
   try {
-    for (unsigned i = 0; i < count; ++i) {
-      lanes_.push_back(std::make_unique<Lane>());
-      Lane& lane = *lanes_.back();
-      lane.thread = std::thread([this, &lane] { Work(lane); });
-    }
+    Start(lanes_, threads);
   } catch (...) {
     Close();
     throw;
   }
+}
+
+void StampRun::Start(Lanes& lanes, unsigned threads) {
+  for (unsigned i = 0; i < std::max(threads, 1u); ++i) {
+    lanes.push_back(std::make_unique<Lane>());
+    Lane& lane = *lanes.back();
+    lane.thread = std::thread([this, &lane] { Work(lane); });
+  }
+}
+
+StampRun::Lanes& StampRun::LanesFor(const std::string& path) {
+  if (!volumes_.Holds(path)) return lanes_;
+  if (remoteLanes_.empty()) {
+    const unsigned threads = ThreadsOverride() != 0
+                                 ? ThreadsOverride()
+                                 : StampThreadCount(std::thread::hardware_concurrency(), true);
+    Start(remoteLanes_, threads);  // the destructor ends those started if one cannot start
+  }
+  return remoteLanes_;
 }
 
 StampRun::~StampRun() { Close(); }
@@ -63,7 +82,8 @@ void StampRun::Add(size_t index, const ui::ListItem& row) {
 void StampRun::Add(size_t index, StampJob job) {
   Tell();
   Item item{index, std::move(job)};
-  Lane& lane = *lanes_[platform::PathNameHash(item.job.path) % lanes_.size()];
+  Lanes& lanes = LanesFor(item.job.path);
+  Lane& lane = *lanes[platform::PathNameHash(item.job.path) % lanes.size()];
   std::unique_lock lock(lane.mutex);
   if (lane.queue.size() >= kLaneDepth) lane.full = true;
   while (lane.full) {
@@ -127,15 +147,19 @@ void StampRun::Work(Lane& lane) {
 }
 
 void StampRun::Close() {
-  for (const std::unique_ptr<Lane>& lane : lanes_) {
-    {
-      std::lock_guard lock(lane->mutex);
-      lane->closing = true;
+  for (Lanes* lanes : {&lanes_, &remoteLanes_}) {
+    for (const std::unique_ptr<Lane>& lane : *lanes) {
+      {
+        std::lock_guard lock(lane->mutex);
+        lane->closing = true;
+      }
+      lane->work.notify_one();
     }
-    lane->work.notify_one();
   }
-  for (const std::unique_ptr<Lane>& lane : lanes_) {
-    if (lane->thread.joinable()) lane->thread.join();
+  for (Lanes* lanes : {&lanes_, &remoteLanes_}) {
+    for (const std::unique_ptr<Lane>& lane : *lanes) {
+      if (lane->thread.joinable()) lane->thread.join();
+    }
   }
 }
 

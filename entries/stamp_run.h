@@ -4,7 +4,8 @@
 // the window alive through `progress`; the opens and time sets, which wait on the system
 // (and on a share, on its server), run on the workers. Rows of the same path, as the file
 // system compares names, go to the same worker in row order, so the last of them wins as
-// it would on one thread. No worker touches a row, a control or a window.
+// it would on one thread. Rows on network volumes go to workers of their own, started with
+// the first such row (StampThreadCount). No worker touches a row, a control or a window.
 #pragma once
 
 #include <atomic>
@@ -19,15 +20,21 @@
 
 #include "entries/stamp.h"
 #include "entries/work_progress.h"
+#include "platform/network_volumes.h"
 
-// 2, or the number of processors up to 8 where there are more.
+// The threads that stamp the rows of one kind of volume: on a local one 2, or the number of
+// processors up to 8 where there are more; on a network volume, where each open waits for the
+// server and more threads pay whatever the processors, 8.
+unsigned StampThreadCount(unsigned processors, bool network);
+// The threads for the rows on local volumes on this machine (or the tests' number).
 unsigned StampThreads();
 
 class StampRun {
  public:
   // For `rows` rows, setting the `times` chosen (with `readBefore`, each result keeps the
   // times its path had just before); `progress` hears of the rows stamped so far
-  // (WorkStep::Update) while the caller's thread waits.
+  // (WorkStep::Update) while the caller's thread waits. `threads` stamp the rows on local
+  // volumes.
   StampRun(size_t rows, const WorkProgress& progress, StampTimes times = {},
            bool readBefore = false, unsigned threads = StampThreads());
   // Stamps every row handed in before it goes, also when an error ends the caller's loop.
@@ -59,6 +66,10 @@ class StampRun {
     std::thread thread;
   };
 
+  using Lanes = std::vector<std::unique_ptr<Lane>>;
+
+  void Start(Lanes& lanes, unsigned threads);
+  Lanes& LanesFor(const std::string& path);
   void Work(Lane& lane);
   void Close();
   void Tell();
@@ -67,7 +78,9 @@ class StampRun {
   const StampTimes times_;
   const bool readBefore_;
   std::vector<StampResult> results_;
-  std::vector<std::unique_ptr<Lane>> lanes_;
+  Lanes lanes_;        // for the rows on local volumes
+  Lanes remoteLanes_;  // for those on network volumes, from the first one on
+  platform::NetworkVolumes volumes_;
   size_t added_ = 0;
   std::atomic<size_t> done_{0};
   std::mutex idleMutex_;
@@ -75,5 +88,6 @@ class StampRun {
   std::exception_ptr error_;  // the first error a worker met, under idleMutex_
 };
 
-// For tests: makes StampThreads() give `threads` (0: the processors' number again).
+// For tests and benchmarks: makes every run stamp on `threads` threads, on local and network
+// volumes alike (0: the numbers StampThreadCount gives again).
 void SetStampThreadsForTests(unsigned threads);

@@ -12,9 +12,11 @@
 
 namespace {
 
-bool FileSourceDate(DateSource source, const ui::ListItem& row, std::string& text) {
+bool FileSourceDate(DateSource source, const ui::ListItem& row, std::string& text,
+                    SidecarFolders& sidecars) {
   // A folder has neither a photo's date nor a file name's.
-  return EntrySubItem(row, 1) != kFolderKind && SourceDateText(source, EntrySubItem(row, 0), text);
+  return EntrySubItem(row, 1) != kFolderKind &&
+         SourceDateText(source, EntrySubItem(row, 0), text, sidecars);
 }
 
 }  // namespace
@@ -53,14 +55,16 @@ void TForm1::SetSelectedDates(WorkStep step, const RowDateText& dateOf) {
 }
 
 void TForm1::DateTaken1Click() {
-  SetSelectedDates(WorkStep::Taken, [](const ui::ListItem& row, std::string& text) {
-    return FileSourceDate(DateSource::Exif, row, text);
+  SidecarFolders sidecars;
+  SetSelectedDates(WorkStep::Taken, [&sidecars](const ui::ListItem& row, std::string& text) {
+    return FileSourceDate(DateSource::Exif, row, text, sidecars);
   });
 }
 
 void TForm1::NameDate1Click() {
-  SetSelectedDates(WorkStep::Named, [](const ui::ListItem& row, std::string& text) {
-    return FileSourceDate(DateSource::Name, row, text);
+  SidecarFolders sidecars;
+  SetSelectedDates(WorkStep::Named, [&sidecars](const ui::ListItem& row, std::string& text) {
+    return FileSourceDate(DateSource::Name, row, text, sidecars);
   });
 }
 

@@ -110,6 +110,8 @@ class FileHandle {
   bool Read(void* buffer, uint32_t size, uint32_t& read);
   // SetFilePointerEx from the start: the next read begins `offset` bytes into the file.
   bool Seek(uint64_t offset);
+  // GetFileSizeEx: the size of the file in bytes.
+  bool Size(uint64_t& size);
   bool Write(const void* buffer, uint32_t size, uint32_t& written);
   bool Flush();  // FlushFileBuffers: what was written is on the disk when it returns
   uint32_t LastError() const { return lastError_; }  // Win32 error code of the last failed call
@@ -142,9 +144,12 @@ bool RemoveFile(const std::string& path);
 bool FullPathName(const std::string& path, std::string& full);
 
 // A number that every spelling of a path which the file system takes for the same name
-// shares: names compare without regard to case on Windows (upper-cased as Unicode); the
-// posix build folds ASCII letters alike, so that both builds group paths the same way.
-// Different names may share a number too.
+// shares, made from its canonical form: the full path, without "." and "..", on Windows with
+// '/' read as '\', the dots and blanks that end a name dropped and short (8.3) names made
+// long where the path exists (GetLongPathNameW); on Linux resolved by realpath where it
+// exists. Names compare without regard to case on Windows (upper-cased as Unicode); the posix
+// build folds ASCII letters alike, so that both builds group paths the same way. Two hard
+// links of one file keep two numbers. Different names may share a number too.
 uint64_t PathNameHash(const std::string& path);
 
 // Which folder a path leads to: the same for every path that reaches it, through links too.

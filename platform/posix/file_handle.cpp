@@ -2,6 +2,7 @@
 // on: a folder opens only with backup semantics, a file without write permission refuses
 // write access (root included), and conflicting share modes refuse the open.
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -243,6 +244,16 @@ bool FileHandle::Read(void* buffer, uint32_t size, uint32_t& read) {
     return false;
   }
   read = static_cast<uint32_t>(n);
+  return true;
+}
+
+bool FileHandle::Size(uint64_t& size) {
+  struct stat status;
+  if (native_ < 0 || fstat(static_cast<int>(native_), &status) != 0) {
+    lastError_ = native_ < 0 ? kErrorInvalidHandle : kErrorInvalidParameter;
+    return false;
+  }
+  size = static_cast<uint64_t>(status.st_size);
   return true;
 }
 

@@ -78,6 +78,16 @@ bool FileHandle::Read(void* buffer, uint32_t size, uint32_t& read) {
   return ok;
 }
 
+bool FileHandle::Size(uint64_t& size) {
+  LARGE_INTEGER bytes;
+  if (!GetFileSizeEx(Native(native_), &bytes)) {
+    lastError_ = GetLastError();
+    return false;
+  }
+  size = static_cast<uint64_t>(bytes.QuadPart);
+  return true;
+}
+
 bool FileHandle::Seek(uint64_t offset) {
   if (offset > static_cast<uint64_t>(INT64_MAX)) {
     lastError_ = ERROR_INVALID_PARAMETER;

@@ -122,7 +122,7 @@ cli_check_photos() {
   cli_expect "list --date-from exif exits with 0 (got $status)" [ "$status" -eq 0 ]
   cli_expect "the photos' dates are listed, to the second and in local time" \
     [ "$(row_date exif.txt DSC_0001.jpg) $(row_date exif.txt DSC_0002.jpg)" = "$a $b" ]
-  cli_expect "the file without EXIF data is counted" grep -q 'without an EXIF date: 1,' <<<"$messages"
+  cli_expect "the file without EXIF data is counted" grep -q 'without a date taken: 1,' <<<"$messages"
   status=0
   "${run[@]}" list --date-from name --only-dated "$(p photos)" -o "$(p name.txt)" 2>/dev/null ||
     status=$?
@@ -143,4 +143,51 @@ cli_check_photos() {
   cli_expect "apply stamps the photos' dates" \
     [ "$(mtime photos/DSC_0001.jpg) $(mtime photos/DSC_0002.jpg)" = "$((a + 3600)) $((b + 3600))" ]
   unset -f row_date all_dates
+}
+
+# The locales the backup must read back in, each with the date text it gives the time
+# 2004-07-08 21:30:45.
+# shellcheck disable=SC2034 # scripts/test runs the check in each of them
+CLI_BACKUP_LOCALES=(ja_JP.UTF-8 en_US.UTF-8 de_DE.UTF-8 en_GB.UTF-8)
+declare -A CLI_BACKUP_TEXT=(
+  [ja_JP.UTF-8]='2004/07/08 21:30:45'
+  [en_US.UTF-8]='7/8/2004 9:30:45 PM'
+  [de_DE.UTF-8]='08.07.2004 21:30:45'
+  [en_GB.UTF-8]='08/07/2004 21:30:45'
+)
+
+# cli_check_backup DIR WINDIR LOCALE RUN...: in LOCALE (which RUN runs in), a tree is listed,
+# applied with a backup and the backup applied: every path gets its time back to the second,
+# and the backup is written in the locale's own format. Adds to CLI_PASSED and CLI_FAILED.
+cli_check_backup() {
+  local dir=$1 windir=$2 locale=$3
+  shift 3
+  local run=("$@") sep=/ status
+  [ "$windir" = "$dir" ] || sep='\'
+  p() { printf '%s%s%s' "$windir" "$sep" "${1//\//$sep}"; }
+  mtimes() { stat -c %Y "$dir/tree/a.txt" "$dir/tree/sub/b.log" "$dir/tree/sub" "$dir/tree" | xargs; }
+
+  mkdir -p "$dir/tree/sub"
+  touch -d '2004-07-08 21:30:45' "$dir/tree/a.txt"
+  touch -d '1999-12-31 23:59:59' "$dir/tree/sub/b.log"
+  touch -d '2010-01-02 03:04:05' "$dir/tree/sub" "$dir/tree"
+  [ -z "${CLI_OWNER:-}" ] || chown -R "$CLI_OWNER" "$dir"
+  local before
+  before=$(mtimes)
+
+  status=0
+  "${run[@]}" list "$(p tree)" -o "$(p list.txt)" || status=$?
+  # Every row a day later: the backup must undo a real change.
+  "${run[@]}" shift +1d "$(p list.txt)" || status=$?
+  "${run[@]}" apply "$(p list.txt)" --backup "$(p backup.txt)" || status=$?
+  cli_expect "$locale: list, shift and apply --backup exit with 0 (got $status)" [ "$status" -eq 0 ]
+  cli_expect "$locale: the list is applied" [ "$(mtimes)" != "$before" ]
+  cli_expect "$locale: the backup is written in the locale's format" \
+    grep -qF "\"${CLI_BACKUP_TEXT[$locale]}\"" "$dir/backup.txt"
+  status=0
+  "${run[@]}" apply "$(p backup.txt)" || status=$?
+  cli_expect "$locale: applying the backup exits with 0 (got $status)" [ "$status" -eq 0 ]
+  cli_expect "$locale: the backup gives every time back to the second ($(mtimes), not $before)" \
+    [ "$(mtimes)" = "$before" ]
+  unset -f p mtimes
 }

@@ -11,7 +11,14 @@
 #
 # MEDIA_SAMPLES holds NAME:KIND pairs. KIND says which of exiftool's tags hold the date the
 # program takes: exif (DateTimeOriginal with OffsetTimeOriginal), quicktime (the movie
-# header's CreateDate, in UTC), keys (Keys:CreationDate), png (PNG:CreationTime).
+# header's CreateDate, in UTC), keys (Keys:CreationDate), png (PNG:CreationTime), taken
+# (DateTimeOriginal of any group: raw photos and AVI's IDIT), riff (RIFF:DateCreated, ICRD),
+# matroska (Matroska:DateTimeOriginal), asf (ASF:CreationDate), xmp (XMP:DateTimeOriginal of
+# the sidecar NAME.xmp beside it, which comes before the photo's own), placeholder (a date
+# that stands for none: the file keeps its last-write date). The raw photos and the AVI with
+# IDIT are made by hand (scripts/lib/raw_samples.py): no Debian tool writes them.
+
+MEDIA_SAMPLES_LIB=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 MEDIA_SAMPLES=(
   jpeg-offset.jpg:exif
@@ -30,6 +37,23 @@ MEDIA_SAMPLES=(
   cut-moov-last.mp4:quicktime
   cut-libheif-exif.heic:exif
   corrupt-meta.heic:exif
+  epoch.3gp:placeholder
+  ffmpeg-icrd.avi:riff
+  idit.avi:taken
+  ffmpeg.mkv:matroska
+  ffmpeg.webm:matroska
+  ffmpeg.wmv:asf
+  hand.raf:taken
+  hand.orf:taken
+  hand.rw2:taken
+  hand.cr2:taken
+  hand.nef:taken
+  hand.arw:taken
+  hand.pef:taken
+  hand.srw:taken
+  hand.mrw:taken
+  hand.crw:taken
+  sidecar.jpg:xmp
 )
 
 media_tools_missing() {
@@ -86,7 +110,20 @@ make_media_samples() {
     # Damaged: a `meta` box that claims 4 GiB.
     { head -c 28 libheif-exif.heic && printf '\xff\xff\xff\xf0' && tail -c +33 libheif-exif.heic; } \
       >corrupt-meta.heic
-    rm plain.jpg
+    # A 3GP file whose movie header holds exactly the start of 1970: a placeholder.
+    video epoch.3gp -f 3gp -metadata creation_time=1970-01-01T00:00:00Z
+    ffmpeg -v error -y -f lavfi -i color=c=red:s=16x16:d=0.04 -c:v mpeg4 -metadata date=2023-01-15 \
+      ffmpeg-icrd.avi
+    video ffmpeg.mkv
+    video ffmpeg.webm -c:v libvpx
+    video ffmpeg.wmv -c:v wmv2
+    cp plain.jpg raf.jpg
+    exiftool -q -overwrite_original '-DateTimeOriginal=2021:03:04 05:06:07' raf.jpg
+    python3 "$MEDIA_SAMPLES_LIB/raw_samples.py" . raf.jpg ffmpeg-icrd.avi
+    # A photo whose XMP sidecar, which exiftool writes, gives another date than its own.
+    cp jpeg-offset.jpg sidecar.jpg
+    exiftool -q -o sidecar.jpg.xmp '-XMP-exif:DateTimeOriginal=2017:05:06 07:08:09-03:00'
+    rm plain.jpg raf.jpg
   )
   local status=$?
   unset -f video
@@ -106,10 +143,15 @@ exiftool_seconds() {
     quicktime) text=$(exiftool -s3 -api QuickTimeUTC -QuickTime:CreateDate "$dir/$name") ;;
     keys) text=$(exiftool -s3 -Keys:CreationDate "$dir/$name") ;;
     png) text=$(exiftool -s3 -PNG:CreationTime "$dir/$name") ;;
+    taken) text=$(exiftool -s3 -DateTimeOriginal "$dir/$name") ;;
+    riff) text=$(exiftool -s3 -RIFF:DateCreated "$dir/$name") ;;
+    matroska) text=$(exiftool -s3 -Matroska:DateTimeOriginal "$dir/$name") ;;
+    asf) text=$(exiftool -s3 -ASF:CreationDate "$dir/$name") ;;
+    xmp) text=$(exiftool -s3 -XMP:DateTimeOriginal "$dir/$name.xmp") ;;
   esac
   # "2023:01:15 10:20:30+09:00" as date(1) reads it; no date at all is "none".
   text=$(sed -E 's/^([0-9]{4}):([0-9]{2}):/\1-\2-/' <<<"$text$offset")
-  if [ -z "$text" ] || [ "$text" = "0000-00-00 00:00:00" ]; then
+  if [ -z "$text" ] || [ "$text" = "0000-00-00 00:00:00" ] || [ "$kind" = placeholder ]; then
     echo none
   else
     date -d "$text" +%s

@@ -100,29 +100,40 @@ wine_prefix_ready() {
     [ "$(cat "$WINE_PREFIX/.horodex-prefix" 2>/dev/null)" = "$(wine_prefix_signature)" ]
 }
 
-# The date formats of Windows' ja-JP locale where Wine's own differ ("yyyy/M/d" and
-# "yyyy年M月d日dddd"), set as the user's regional settings.
+# The date formats of Windows' locales where Wine's own differ, set as the user's regional
+# settings of a prefix of that locale: ja-JP ("yyyy/M/d" and "yyyy年M月d日dddd" in Wine) and
+# de-DE ("d.M.yyyy").
 WINE_SHORT_DATE='yyyy/MM/dd'
 WINE_LONG_DATE="yyyy'年'M'月'd'日'"
+WINE_GERMAN_SHORT_DATE='dd.MM.yyyy'
+
+# wine_regional: the regional values of the prefix's locale, one "NAME VALUE" a line.
+wine_regional() {
+  case "$WINE_LOCALE" in
+    ja_JP*) printf '%s %s\n' sShortDate "$WINE_SHORT_DATE" sLongDate "$WINE_LONG_DATE" ;;
+    de_DE*) printf '%s %s\n' sShortDate "$WINE_GERMAN_SHORT_DATE" ;;
+  esac
+}
 
 # wine_prefix_settings Y|N: the registry values the prefix runs with, written when they
 # differ from those it has (remembered in .horodex-settings):
 # - X11 Driver Managed: whether the window manager decorates and places Wine's windows.
 #   Under a bare X server there is none, and a managed window costs Wine a two-second wait
 #   each time one is hidden or closed: N there. Y on a desktop.
-# - Control Panel\International sShortDate and sLongDate: the ja-JP date formats.
+# - Control Panel\International: the date formats of Windows (wine_regional).
 wine_prefix_settings() {
-  local managed=$1 want have
-  want="managed=$managed short=$WINE_SHORT_DATE long=$WINE_LONG_DATE"
+  local managed=$1 want have name value
+  want="managed=$managed locale=$WINE_LOCALE $(wine_regional | paste -sd' ')"
   have=$(cat "$WINE_PREFIX/.horodex-settings" 2>/dev/null || true)
   [ "$have" != "$want" ] || return 0
-  {
-    wine_run "$WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "$managed" /f &&
-      wine_run "$WINE64" reg add 'HKCU\Control Panel\International' /v sShortDate /t REG_SZ \
-        /d "$WINE_SHORT_DATE" /f &&
-      wine_run "$WINE64" reg add 'HKCU\Control Panel\International' /v sLongDate /t REG_SZ \
-        /d "$WINE_LONG_DATE" /f
-  } >/dev/null 2>&1 </dev/null || die "could not write the registry settings of $WINE_PREFIX"
+  local ok=1
+  wine_run "$WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "$managed" \
+    /f >/dev/null 2>&1 </dev/null || ok=0
+  while read -r name value; do
+    wine_run "$WINE64" reg add 'HKCU\Control Panel\International' /v "$name" /t REG_SZ \
+      /d "$value" /f >/dev/null 2>&1 </dev/null || ok=0
+  done < <(wine_regional)
+  [ "$ok" -eq 1 ] || die "could not write the registry settings of $WINE_PREFIX"
   printf '%s\n' "$want" >"$WINE_PREFIX/.horodex-settings"
 }
 
@@ -156,7 +167,8 @@ wine_prefix_ensure() {
     wine_run "$WINESERVER" -w >/dev/null 2>&1 || true
     WINE_EXTRA_ENV=("${saved_env[@]}")
     grep -q '^"Managed"="'"$managed"'"' "$WINE_PREFIX/user.reg" &&
-      grep -qF '"sShortDate"="'"$WINE_SHORT_DATE"'"' "$WINE_PREFIX/user.reg" ||
+      { [ -z "$(wine_regional)" ] ||
+        grep -qF "\"sShortDate\"=\"$(wine_regional | sed -n 's/^sShortDate //p')\"" "$WINE_PREFIX/user.reg"; } ||
       die "the Wine prefix $WINE_PREFIX did not keep its registry settings"
     wine_prefix_signature >"$WINE_PREFIX/.horodex-prefix"
     note "Wine prefix ready in $(elapsed_since "$start") s"

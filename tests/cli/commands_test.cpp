@@ -12,6 +12,7 @@
 #include "cli/run.h"
 #include "entries/date_format.h"
 #include "entries/date_settings.h"
+#include "entries/date_test_settings.h"
 #include "entries/date_value.h"
 #include "entries/file_dates.h"
 #include "listfile/list_file_fixture.h"
@@ -242,7 +243,7 @@ TEST_F(Cli, ListTakesTheDatesPhotosWereTakenToTheSecond) {
                              Line(LocalTimeDateText(b), tree.Path("p/b.jpg"), "jpg") +
                              Line("2025/07/14 15:07:59", tree.Path("p/a.jpg"), "jpg"));
   EXPECT_EQ(console.err,
-            "horodex-cli: files without an EXIF date: 1, listed with their last-write date\n");
+            "horodex-cli: files without a date taken: 1, listed with their last-write date\n");
 }
 
 TEST_F(Cli, ListTakesDatesFromNamesAndLeavesOutTheUndatedWhenAsked) {
@@ -310,6 +311,12 @@ TEST_F(Cli, ShiftWritesNothingWhileARowCannotBeMoved) {
   EXPECT_EQ(console.err, two + ":2: the shifted date lies outside the range of file times\n" + two +
                              ":3: 'later' は日付または時刻ではありません\n");
   EXPECT_EQ(tree.ReadFile("one.txt"), Line("2001/01/02", a, "txt"));
+
+  // The list with the bad rows first: a good list after it must not make the call good.
+  const std::string twoText = tree.ReadFile("two.txt");
+  EXPECT_EQ(Run({"shift", "+1h", two, one}), 2);
+  EXPECT_EQ(tree.ReadFile("two.txt"), twoText);
+  EXPECT_EQ(tree.ReadFile("one.txt"), Line("2001/01/02", a, "txt"));
 }
 
 TEST_F(Cli, ShiftReplacesNoListWhileOneCannotBeWritten) {
@@ -349,19 +356,43 @@ TEST_F(Cli, ShiftNamesTheListsAlreadyReplacedWhenAMoveFails) {
                              "\n");
 }
 
-// A backup reads back whatever the user's format: a two-digit year would come back in
-// another century.
-TEST(BackupDates, AreWrittenWithFourDigitYearsWhateverTheFormat) {
-  const DateSettingsRecord saved = DateSettings;
-  DateSettings.shortDateFormat = "yy/M/d";
+// A backup is written in the user's format, and reads back in it: a two-digit year would
+// come back in another century.
+TEST(BackupDates, AreWrittenInTheUserFormatWithFourDigitYears) {
+  struct Case {
+    DateSettingsRecord settings;
+    const char* shortDate;
+    const char* text;
+  };
+  const Case cases[] = {
+      {datetest::YearMonthDay(), "yy/MM/dd", "1975/03/04 17:06:07"},
+      {datetest::MonthDayYear(), "M/d/yy", "3/4/1975 5:06:07 p.m."},
+      {datetest::DayMonthYear(), "dd.MM.yy", "04.03.1975 17:06:07"},
+  };
   testsupport::TempTree tree;
-  tree.AddFile("a.txt", "", LocalFileTime(1975, 3, 4, 5, 6, 7));
+  tree.AddFile("a.txt", "", LocalFileTime(1975, 3, 4, 17, 6, 7));
+  for (const Case& c : cases) {
+    DateSettingsRecord settings = c.settings;
+    settings.shortDateFormat = c.shortDate;
+    const datetest::SettingsScope scope(settings);
+    std::string text;
+    EXPECT_EQ(SecondsDateText(tree.Path("a.txt"), false, text), SecondsText::Written);
+    EXPECT_EQ(text, c.text);
+  }
   std::string text;
-  const SecondsText result = SecondsDateText(tree.Path("a.txt"), false, text);
-  DateSettings = saved;
-  EXPECT_EQ(result, SecondsText::Written);
-  EXPECT_EQ(text, "1975/03/04 5:06:07");
   EXPECT_EQ(SecondsDateText(tree.Path("missing.txt"), false, text), SecondsText::Unread);
+}
+
+// A format that writes the month's name does not read back: no backup is made of it.
+TEST(BackupDates, AreRefusedInAFormatThatDoesNotReadBack) {
+  DateSettingsRecord settings = datetest::DayMonthYear();
+  settings.shortDateFormat = "d MMM yyyy";
+  const datetest::SettingsScope scope(settings);
+  testsupport::TempTree tree;
+  tree.AddFile("a.txt", "", LocalFileTime(1975, 3, 4, 17, 6, 7));
+  std::string text;
+  EXPECT_EQ(SecondsDateText(tree.Path("a.txt"), false, text), SecondsText::Unreadable);
+  EXPECT_EQ(text, "4 Mar 1975 17:06:07");
 }
 
 TEST(ListDates, KeepFourDigitYearsWhereTheLocaleGivesNoDateFormat) {

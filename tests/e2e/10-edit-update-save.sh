@@ -47,8 +47,10 @@ step "sort by path with a click on its header; edit the date of a.txt (F2, Enter
 click "$PATH_HEADER_X" "$HEADER_Y"
 click_row 2 # tree\a.txt, in path order
 key F2
+wait_editing 1
 type_text '2001/02/03 4:05:06'
 key Return
+wait_editing 0
 key ctrl+s
 answer_file_dialog "$SAVE_DIALOG" "$lists/edited.txt"
 wait_file "$lists/edited.txt"

@@ -57,6 +57,7 @@ start_app
 bars_shot "$E2E_WORK/shown"
 open_dropdown
 choose 0
+wait_rows 3
 key ctrl+s
 answer_file_dialog "$SAVE_DIALOG" "$lists/copy.txt"
 wait_file "$lists/copy.txt"
@@ -66,6 +67,7 @@ step "load the first list file again from File > 最近使ったファイル: it
 open_menu alt+f
 open_submenu r
 choose 1 # list.txt, below copy.txt
+wait_rows 6
 key ctrl+s
 answer_file_dialog "$SAVE_DIALOG" "$lists/twice.txt"
 wait_file "$lists/twice.txt"

@@ -30,6 +30,7 @@ step "start without paths; open the hand-written list file (Ctrl+O, the open dia
 start_app
 key ctrl+o
 answer_file_dialog "$OPEN_DIALOG" "$lists/hand.txt"
+wait_rows 3
 key ctrl+s
 answer_file_dialog "$SAVE_DIALOG" "$lists/saved.txt"
 wait_file "$lists/saved.txt"
@@ -41,6 +42,7 @@ answer_file_dialog "$OPEN_DIALOG" "$lists/missing.txt"
 expect_error_box
 key Return
 wait_gone "$WIN"
+wait_rows 3
 key ctrl+s
 answer_file_dialog "$SAVE_DIALOG" "$lists/after-error.txt"
 wait_file "$lists/after-error.txt"

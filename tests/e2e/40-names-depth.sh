@@ -34,6 +34,7 @@ watch "$lists/rows.txt"
 T=$(winpath "$tree")
 step "start with the folder and the deep tree on the command line; save the rows"
 start_app "$T\\t" "$(winpath "$deep")"
+wait_rows 22
 key ctrl+s
 answer_file_dialog "$SAVE_DIALOG" "$lists/rows.txt"
 wait_file "$lists/rows.txt"

@@ -58,6 +58,7 @@ dialog=$WIN
 type_text '+1h'
 key Return
 wait_gone "$dialog"
+wait_idle
 no_window 情報
 key ctrl+s
 answer_file_dialog "$SAVE_DIALOG" "$lists/shifted.txt"

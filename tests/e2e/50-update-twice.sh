@@ -33,6 +33,7 @@ step "open the list (Ctrl+O); F5: FAILURE, a.txt has its later row's date"
 start_app
 key ctrl+o
 answer_file_dialog "$OPEN_DIALOG" "$lists/twice.txt"
+wait_rows 4
 key F5
 expect_result_box エラー
 key Return

@@ -23,6 +23,7 @@ times_of() { stat -c '%x|%y' "$@" | sed 's/\(\.[0-9]\{7\}\)[0-9]*/\1/g'; }
 
 step "the files; Alt+V, D, A shows アクセス日時; only 更新日時 under 更新する日時; F5"
 start_app "$tree/a.txt" "$tree/b.txt" "$tree/c.txt"
+wait_rows 3
 open_menu alt+v
 open_submenu d
 choose a
@@ -49,8 +50,10 @@ choose o
 before=$(times_of "$tree/a.txt" "$tree/b.txt" "$tree/c.txt")
 click_row 1
 key F2
+wait_editing 1
 type_text '2010/10/10 10:10:10'
 key Return
+wait_editing 0
 key F5
 expect_result_box 情報
 key Return
@@ -82,6 +85,7 @@ for dpi in 96 144 192; do
   printf '[show]\r\ntime=write\r\n' >"$ini"
   own "$ini"
   start_app "$tree"
+  wait_rows 4
   shot="$E2E_SHOTS/60-times-dpi-$dpi.png"
   # Once the rows are painted: two shots in a row the same.
   settled_shot "$shot" 0 0 "$MAIN_W" "$MAIN_H"

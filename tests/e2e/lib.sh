@@ -142,6 +142,24 @@ wait_window() {
 wait_gone() { wait_until "$E2E_WAIT" "end of window $1" _not_visible "$1"; }
 
 
+# The probe beside the program (tests/e2e/probe.cpp): "rows=N editing=0|1" once the window
+# is idle, that is its message loop takes what was queued; nothing while it is busy (a key
+# pressed then would be thrown away).
+E2E_PROBE=${E2E_PROBE:-$(dirname "$E2E_EXE")/horodex_e2e_probe.exe}
+E2E_SEEN=
+_probe() {
+  E2E_SEEN=$(wine_run "$E2E_LOADER" "$E2E_PROBE" </dev/null 2>/dev/null | tr -d '\r') &&
+    [ -n "$E2E_SEEN" ]
+}
+_idle_with() { _probe && [[ " $E2E_SEEN " == *" $1 "* ]]; }
+
+# wait_idle: waits until the window is idle (its last command has ended).
+wait_idle() { wait_until "$E2E_WAIT" "idle window" _probe; }
+# wait_rows N: waits until the window is idle with N rows listed.
+wait_rows() { wait_until "$E2E_WAIT" "$1 rows listed" _idle_with "rows=$1"; }
+# wait_editing 1|0: waits until a row's date is being edited (1) or no longer (0).
+wait_editing() { wait_until "$E2E_WAIT" "in-place editor $1" _idle_with "editing=$1"; }
+
 # no_window NAME: checks that no window titled NAME is shown (besides the main window).
 no_window() {
   [ -z "$(windows_named "$1")" ] || fail "an unexpected window \"$1\" is shown"
@@ -214,7 +232,8 @@ _main_window() {
 }
 
 # start_app ARG...: starts the installed copy with these command-line arguments, from its own
-# folder, and waits until its main window is shown and has the keyboard focus.
+# folder, and waits until its main window is shown, has the keyboard focus and is idle (a long
+# walk of the paths shows the window before the rows are listed).
 start_app() {
   [ -z "$E2E_PID" ] || fail "start_app: the program is still running"
   E2E_RUN=$((E2E_RUN + 1))
@@ -229,6 +248,7 @@ start_app() {
   MAIN_Y=$(sed -n 's/.*Position: [-0-9]*,\([-0-9]*\).*/\1/p' <<<"$geometry")
   MAIN_W=$(sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p' <<<"$geometry")
   MAIN_H=$(sed -n 's/.*Geometry: [0-9]*x\([0-9]*\).*/\1/p' <<<"$geometry")
+  wait_idle
 }
 
 _program_ended() { ! kill -0 "$E2E_PID" 2>/dev/null; }

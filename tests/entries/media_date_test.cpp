@@ -52,6 +52,21 @@ TEST(MediaDate, ReadsTheSamplesThatToolsMade) {
       {"text-iso.png", "2022:03:04 05:06:07 +02:00"},
       {"text-rfc1123.png", "2023:01:15 10:20:30 +09:00"},
       {"exif-chunk.webp", "2018:01:02 03:04:05"},
+      {"hand.raf", "2021:03:04 05:06:07"},
+      {"hand.orf", "2021:03:04 05:06:07"},
+      {"hand.rw2", "2021:03:04 05:06:07"},
+      {"hand.cr2", "2021:03:04 05:06:07"},
+      {"hand.nef", "2021:03:04 05:06:07"},
+      {"hand.arw", "2021:03:04 05:06:07"},
+      {"hand.pef", "2021:03:04 05:06:07"},
+      {"hand.srw", "2021:03:04 05:06:07"},
+      {"hand.mrw", "2021:03:04 05:06:07"},
+      {"hand.crw", "2021:03:04 05:06:07"},
+      {"idit.avi", "2021:03:04 05:06:07"},
+      {"ffmpeg-icrd.avi", "2023:01:15 00:00:00"},
+      {"ffmpeg.mkv", "2023:01:15 01:20:30 +00:00"},
+      {"ffmpeg.webm", "2023:01:15 01:20:30 +00:00"},
+      {"ffmpeg.wmv", "2023:01:15 01:20:30 +00:00"},
   };
   for (const Case& c : cases) {
     const std::string& bytes = EmbeddedFile(c.name);
@@ -95,6 +110,9 @@ TEST(MediaDate, FindsTheMovieDateByBoxSizesWhereverMoovLies) {
       {"moov after a 64-bit sized mdat", Movie(header, largeMdat), "2023:01:15 01:20:30 +00:00"},
       {"a version 1 header", Movie(Header(1, k2023)), "2023:01:15 01:20:30 +00:00"},
       {"a creation time of 0", Movie(Header(0, 0)), "none"},
+      {"a creation time at the start of 1970", Movie(Header(0, 2082844800)), "none"},
+      {"a creation time a second after it", Movie(Header(1, 2082844801)),
+       "1970:01:01 00:00:01 +00:00"},
       {"moov after an mdat that runs to the end", Movie(header, U32(0) + "mdat"), "none"},
       {"a file of older QuickTime", Box("wide", "") + Box("moov", header),
        "2023:01:15 01:20:30 +00:00"},
@@ -108,6 +126,32 @@ TEST(MediaDate, FindsTheMovieDateByBoxSizesWhereverMoovLies) {
       {"a creation date that is no date", Movie(header + CreationMeta("2023-02-30T10:20:30Z")),
        "2023:01:15 01:20:30 +00:00"},
       {"a moov that claims more than there is", Movie(header).substr(0, Movie(header).size() - 1),
+       "none"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Read(c.bytes), c.expected) << c.what;
+}
+
+// The box reader: where a file may begin, 64-bit sizes, and boxes that claim more than their
+// parent holds.
+TEST(MediaDate, ReadsBoxesByTheirSizesAndOnlyInsideTheirParents) {
+  const std::string header = Header(0, 3756590430);  // 2023-01-15 01:20:30 UTC
+  const std::string creation = CreationMeta("2023-01-15T10:20:30+0900");
+  auto large = [](const std::string& type, const std::string& contents) {
+    return U32(1) + type + U32(0) + U32(16 + contents.size()) + contents;
+  };
+  struct Case {
+    const char* what;
+    std::string bytes, expected;
+  };
+  const Case cases[] = {
+      {"a QuickTime movie that begins with its media data",
+       Box("mdat", "media") + Box("moov", header), "2023:01:15 01:20:30 +00:00"},
+      {"a moov with a 64-bit size", Box("ftyp", "qt  " + kZero4) + large("moov", header),
+       "2023:01:15 01:20:30 +00:00"},
+      {"a meta with a 64-bit size", Movie(large("meta", creation.substr(8))),
+       "2023:01:15 10:20:30 +09:00"},
+      // udta claims the meta box that follows moov: it is not read.
+      {"a box that overruns its parent", Movie(U32(8 + creation.size()) + "udta") + creation,
        "none"},
   };
   for (const Case& c : cases) EXPECT_EQ(Read(c.bytes), c.expected) << c.what;
@@ -151,6 +195,15 @@ TEST(MediaDate, FindsTheExifItemOfHeifFiles) {
   // A meta box that claims more than the file holds, whose items still lie inside the file.
   std::string damaged = Heif(1, 2, 0, exif);
   damaged[24] = '\x7F';
+  EXPECT_EQ(Read(damaged), "none");
+}
+
+// An EXIF item whose TIFF header would lie past its end gives no date, whatever follows it.
+TEST(MediaDate, ReadsNothingOfAHeifExifItemWhoseTiffLiesOutsideIt) {
+  std::string damaged = Heif(1, 2, 0, "not EXIF data");
+  const size_t item = damaged.size() - (10 + std::string("not EXIF data").size());
+  damaged.replace(item, 4, U32(damaged.size() - item - 4 + 2));
+  damaged += std::string(2, '\0') + Exif("2024:05:06 07:08:09");
   EXPECT_EQ(Read(damaged), "none");
 }
 
@@ -243,6 +296,91 @@ TEST(TextDate, ReadsIsoAndRfc1123Dates) {
     const bool read = ParseIsoDateText(c.text, date) || ParseRfc1123DateText(c.text, date);
     EXPECT_EQ(read ? testsupport::ExifDateText(date) : "none", c.expected) << c.text;
   }
+}
+
+std::string LittleEndian(uint64_t v, int size) {
+  std::string bytes;
+  for (int i = 0; i < size; ++i) bytes += static_cast<char>(v >> (8 * i));
+  return bytes;
+}
+std::string Avi(const std::string& chunks) { return RiffChunk("RIFF", "AVI " + chunks); }
+// An EBML element whose size takes one byte.
+std::string Ebml(const std::string& id, const std::string& data) {
+  return id + static_cast<char>(0x80 | data.size()) + data;
+}
+std::string Matroska(const std::string& segment, const std::string& segmentSize = {}) {
+  const std::string header = Ebml("\x1A\x45\xDF\xA3", Ebml("\x42\x82", "webm"));
+  return header + "\x18\x53\x80\x67" +
+         (segmentSize.empty() ? std::string(1, static_cast<char>(0x80 | segment.size()))
+                              : segmentSize) +
+         segment;
+}
+std::string DateUtc(int64_t nanoseconds) {
+  return Ebml("\x44\x61", U32(static_cast<uint64_t>(nanoseconds) >> 32) +
+                              U32(static_cast<uint64_t>(nanoseconds)));
+}
+const std::string kAsfHeader("\x30\x26\xB2\x75\x8E\x66\xCF\x11\xA6\xD9\x00\xAA\x00\x62\xCE\x6C",
+                             16);
+const std::string kFileProperties(
+    "\xA1\xDC\xAB\x8C\x47\xA9\xCF\x11\x8E\xE4\x00\xC0\x0C\x20\x53\x65", 16);
+std::string Asf(uint64_t created, uint32_t count = 1) {
+  const std::string properties = std::string(16, 'f') + LittleEndian(1000, 8) +
+                                 LittleEndian(created, 8) + std::string(56, '\0');
+  const std::string object = kFileProperties + LittleEndian(24 + properties.size(), 8) + properties;
+  return kAsfHeader + LittleEndian(30 + object.size(), 8) + LittleEndian(count, 4) + "\x01\x02" +
+         object;
+}
+
+TEST(MediaDate, ReadsVideoContainersOnlyWhereEverySizeFits) {
+  const int64_t k2023 = 695438430LL * 1000000000;  // 2023-01-15 01:20:30 UTC, from 2001
+  struct Case {
+    const char* what;
+    std::string bytes, expected;
+  };
+  const Case cases[] = {
+      {"IDIT at the top", Avi(RiffChunk("IDIT", "Thu Oct  5 16:46:04 2006\n")),
+       "2006:10:05 16:46:04"},
+      {"IDIT as EXIF writes it",
+       Avi(RiffChunk("LIST", "hdrl" + RiffChunk("IDIT", "2006:10:05 16:46:04"))),
+       "2006:10:05 16:46:04"},
+      {"IDIT before ICRD",
+       Avi(RiffChunk("LIST", "INFO" + RiffChunk("ICRD", "2001-01-01")) +
+           RiffChunk("IDIT", "2006/10/05 16:46:04")),
+       "2006:10:05 16:46:04"},
+      {"IDIT that is no date, then ICRD",
+       Avi(RiffChunk("IDIT", "Thu Oct 35 16:46:04 2006") +
+           RiffChunk("LIST", "INFO" + RiffChunk("ICRD", "2001-02-03 04:05:06"))),
+       "2001:02:03 04:05:06"},
+      {"ICRD in a list of another type",
+       Avi(RiffChunk("LIST", "movi" + RiffChunk("ICRD", "2001-01-01"))), "none"},
+      {"a chunk larger than the RIFF",
+       Avi(RiffChunk("IDIT", "2006:10:05 16:46:04")).replace(16, 4, LittleEndian(400, 4)), "none"},
+      {"DateUTC", Matroska(Ebml("\x15\x49\xA9\x66", DateUtc(k2023))), "2023:01:15 01:20:30 +00:00"},
+      {"DateUTC before 2001", Matroska(Ebml("\x15\x49\xA9\x66", DateUtc(-1))),
+       "2000:12:31 23:59:59 +00:00"},
+      {"DateUTC in a segment of unknown size",
+       Matroska(Ebml("\x15\x49\xA9\x66", DateUtc(k2023)), "\x01\xFF\xFF\xFF\xFF\xFF\xFF\xFF"),
+       "2023:01:15 01:20:30 +00:00"},
+      {"Info after the first cluster",
+       Matroska(Ebml("\x1F\x43\xB6\x75", "") + Ebml("\x15\x49\xA9\x66", DateUtc(k2023))), "none"},
+      {"DateUTC of 7 bytes",
+       Matroska(Ebml("\x15\x49\xA9\x66", Ebml("\x44\x61", std::string(7, '\0')))), "none"},
+      {"an Info larger than the segment",
+       Matroska(Ebml("\x15\x49\xA9\x66", DateUtc(k2023))).replace(21, 1, "\x8C"), "none"},
+      {"the creation date of ASF", Asf(133182192300000000ULL), "2023:01:15 01:20:30 +00:00"},
+      {"an ASF creation date of 0", Asf(0), "none"},
+      {"an ASF header that counts no object", Asf(133182192300000000ULL, 0), "none"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Read(c.bytes), c.expected) << c.what;
+  // Cut short by a byte after the date (padding, media data), each gives none.
+  for (const std::string& whole :
+       {Avi(RiffChunk("IDIT", "2006:10:05 16:46:04") + RiffChunk("JUNK", "pad")),
+        Matroska(Ebml("\x15\x49\xA9\x66", DateUtc(k2023)) + Ebml("\xEC", "void")),
+        Asf(133182192300000000ULL)}) {
+    EXPECT_NE(Read(whole), "none");
+    EXPECT_EQ(Read(whole.substr(0, whole.size() - 1)), "none");
+  }
+}
 }
 
 }  // namespace

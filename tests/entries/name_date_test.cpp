@@ -3,6 +3,7 @@
 
 #include "entries/name_date.h"
 #include "platform/files.h"
+#include "platform/testing.h"
 
 namespace {
 
@@ -61,6 +62,59 @@ TEST(NameDate, ReadsTheFormsThatPhonesAndCamerasWrite) {
       {folder + "notes.txt", "none"},
   };
   for (const Case& c : cases) EXPECT_EQ(Read(c.name), c.expected) << c.name;
+}
+
+TEST(NameDate, ReadsTheFormsOfMessengersAndPhoneExports) {
+  struct Case {
+    std::string name, expected;
+  };
+  const Case cases[] = {
+      {"2016_05_20_19_53_18.jpg", "2016-05-20 19:53:18"},
+      {"IMG_1_BURST20160520195318.jpg", "2016-05-20 19:53:18"},
+      {"00100sPORTRAIT_00100_BURST20191127125345614_COVER.jpg", "2019-11-27 12:53:45"},
+      {"201801261147521000.jpg", "2018-01-26 11:47:52"},
+      {"Screenshot_2019-04-15-14-23-43.png", "2019-04-15 14:23:43"},
+      {"Screenshot_2019-04-15-14-23-43-560_com.android.chrome.jpg", "2019-04-15 14:23:43"},
+      {"Screenshot_2019-04-15-14-23-43_com.whatsapp.png", "2019-04-15 14:23:43"},
+      {"FB_IMG_1496146656055.jpg", "2017-05-30 12:17:36 UTC"},
+      {"20190131_123456789_iOS.jpg", "2019-01-31 12:34:56 UTC"},
+      {"20190131_123456789_iOSx.jpg", "2019-01-31 12:34:56 UTC"},
+      {"20190131_123456_IOS.jpg", "2019-01-31 12:34:56"},
+      {"photo_2021-03-05_12-34-56.jpg", "2021-03-05 12:34:56"},
+      {"photo_2021-03-05_12-34-56 (2).jpg", "2021-03-05 12:34:56"},
+      {"WhatsApp Image 2020-01-15 at 10.20.30.jpeg", "2020-01-15 10:20:30"},
+      {"WhatsApp Video 2020-01-15 at 10.20.30 (1).mp4", "2020-01-15 10:20:30"},
+      {"20200115_102030(0).jpg", "2020-01-15 10:20:30"},
+      {"20200115_102030-1.jpg", "2020-01-15 10:20:30"},
+      // Counters that read as dates, and digits that run on.
+      {"FB_IMG_149614665605.jpg", "none"},
+      {"FB_IMG_14961466560551.jpg", "none"},
+      {"XFB_IMG_1496146656055.jpg", "none"},
+      {"IMG_20160520195318.jpg", "none"},
+      {"2018012611475210001.jpg", "none"},
+      {"2016_05_20_19_53_180.jpg", "none"},
+      {"2016_05_20_19_53.jpg", "none"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Read(c.name), c.expected) << c.name;
+}
+
+TEST(NameDate, TakesNoDateBefore1990OrAfterTomorrow) {
+  platform::SetLocalTimeOverride(platform::SystemTime{2025, 7, 0, 14, 23, 59, 59, 0});
+  struct Case {
+    std::string name, expected;
+  };
+  const Case cases[] = {
+      {"IMG_19900101_000000.jpg", "1990-01-01 00:00:00"},
+      {"IMG_19891231_235959.jpg", "none"},
+      {"IMG_20250715_235959.jpg", "2025-07-15 23:59:59"},
+      {"IMG_20250716_000000.jpg", "none"},
+      {"19891231_235959 then 20250714_120000.jpg", "2025-07-14 12:00:00"},
+      {"FB_IMG_0631151999000.jpg", "none"},
+      {"2030_01_01_00_00_00.jpg", "none"},
+      {"20991231235959.jpg", "none"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Read(c.name), c.expected) << c.name;
+  platform::SetLocalTimeOverride(std::nullopt);
 }
 
 }  // namespace

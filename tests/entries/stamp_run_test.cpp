@@ -8,6 +8,7 @@
 #include "entries/stamp_run.h"
 #include "support/file_times.h"
 #include "support/local_dates.h"
+#include "support/spellings.h"
 #include "support/temp_tree.h"
 
 namespace {
@@ -93,6 +94,48 @@ TEST_P(StampRunOn, ATextThatIsNoDateStopsTheRunAfterTheRowsBeforeIt) {
   }
 }
 
+// One file under every spelling, row after row: the last row wins on every run, as on one
+// thread, whichever worker each spelling's name would hash to.
+TEST_P(StampRunOn, EverySpellingOfOneFileEndsWithTheLastRow) {
+  tree.AddFile("d/LongName.text");
+  const std::vector<std::string> spellings = testsupport::SpellingsOf(tree, "d", "LongName.text");
+  constexpr int kRounds = 40, kRuns = 10;
+  std::vector<ui::ListItem> list;
+  for (int round = 0; round < kRounds; ++round) {
+    for (const std::string& path : spellings) {
+      list.push_back({DateText(static_cast<int>(list.size())), {path, "txt"}});
+    }
+  }
+  std::swap(list.back().subItems[0], list[list.size() - 2].subItems[0]);  // a plain one before
+  rows = list.size();
+  for (int runs = 0; runs < kRuns; ++runs) {
+    tree.SetTimes("d/LongName.text", LocalFileTime(2000, 1, 1));
+    StampRun run(list.size(), progress, {}, false, GetParam());
+    for (size_t i = 0; i < list.size(); ++i) run.Add(i, list[i]);
+    for (const StampResult& result : run.Finish()) ASSERT_FALSE(result.Failed());
+    ASSERT_EQ(tree.LastWriteTime("d/LongName.text").ticks,
+              RowTime(static_cast<int>(list.size()) - 1).ticks)
+        << "run " << runs;
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(Threads, StampRunOn, ::testing::Values(1u, 2u, 8u));
+
+// Local volumes: more threads than processors only cost; shares: each open waits for the
+// server, and more threads pay whatever the processors.
+TEST(StampThreadCount, IsTwoToTheProcessorsUpToEightOrEightOnAShare) {
+  const struct {
+    unsigned processors;
+    bool network;
+    unsigned threads;
+  } cases[] = {
+      {0, false, 2},  {1, false, 2}, {2, false, 2}, {4, false, 4}, {8, false, 8},
+      {64, false, 8}, {0, true, 8},  {1, true, 8},  {2, true, 8},  {64, true, 8},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(StampThreadCount(c.processors, c.network), c.threads)
+        << c.processors << (c.network ? " network" : " local");
+  }
+}
 
 }  // namespace

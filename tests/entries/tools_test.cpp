@@ -4,11 +4,14 @@
 
 #include <map>
 
+#include "entries/file_dates.h"
 #include "platform/profile.h"
+#include "platform/time.h"
 #include "support/file_times.h"
 #include "support/form_fixture.h"
 #include "support/local_dates.h"
 #include "support/photo_bytes.h"
+#include "support/temp_tree.h"
 
 namespace {
 
@@ -87,6 +90,34 @@ TEST_F(Tools, DatesTakenAndDatesInNamesGoToTheSelectedFilesAndTheRestStaySelecte
   EXPECT_FALSE(form->DateTaken1->Enabled());
   EXPECT_FALSE(form->NameDate1->Enabled());
   EXPECT_FALSE(form->ShiftDates1->Enabled());
+}
+
+TEST_F(Tools, DatesTakenComeFromTheSidecarsOfATakeoutFolderFirst) {
+  tree.AddFile("t/IMG_1.jpg", Photo("2024:01:02 03:04:05"));
+  tree.AddFile("t/IMG_1.jpg.xmp",
+               "<x:xmpmeta xmlns:x='adobe:ns:meta/' xmlns:exif='http://ns.adobe.com/exif/1.0/' "
+               "exif:DateTimeOriginal='2011-02-03T04:05:06'/>");
+  tree.AddFile("t/IMG_2(1).jpg", Photo("2024:01:02 03:04:05"));
+  tree.AddFile("t/IMG_2.jpg.supplemental-metadata(1).json",
+               R"({"creationTime": {"timestamp": "1000000000"}, "photoTakenTime": 0})");
+  tree.AddFile("t/IMG_3.jpg", Photo("2024:01:02 03:04:05"));
+  tree.AddFile("t/IMG_3.jpg.json", "{\"photoTakenTime\": ");
+  platform::FileTime takeout;
+  platform::UtcToLocalTime(testsupport::UtcFileTime(2001, 9, 9, 1, 46, 40), takeout);
+  AddRows({{"2000/01/01", tree.Path("t/IMG_1.jpg"), "jpg"},
+           {"2000/01/02", tree.Path("t/IMG_2(1).jpg"), "jpg"},
+           {"2000/01/03", tree.Path("t/IMG_3.jpg"), "jpg"},
+           {"2000/01/04", tree.Path("t/IMG_3.jpg.json"), "json"}});
+  form->SelectAll1->Click();
+  form->DateTaken1->Click();
+  EXPECT_EQ(
+      Dated(),
+      (Strings{"2000/01/04|t" + std::string(1, platform::kPathDelimiter) + "IMG_3.jpg.json",
+               LocalTimeDateText(takeout) + "|t" + std::string(1, platform::kPathDelimiter) +
+                   "IMG_2(1).jpg",
+               "2011/02/03 4:05:06|t" + std::string(1, platform::kPathDelimiter) + "IMG_1.jpg",
+               "2024/01/02 3:04:05|t" + std::string(1, platform::kPathDelimiter) + "IMG_3.jpg"}));
+  EXPECT_EQ(BoxTexts(), Strings{Unchanged(1)});
 }
 
 TEST_F(Tools, ShiftAsksUntilTheOffsetReadsAndMovesEverySelectedRowThatCanMove) {

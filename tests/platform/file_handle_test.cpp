@@ -51,15 +51,18 @@ TEST(FileHandle, SucceedsInSettingTimesOnlyWhenTheyStayAsSet) {
                   "file systems keep every file time";
 #endif
   testsupport::TempTree tree;
+  // Access and write times apart, so that each must go back to its own place.
   FileTime kept = testsupport::UtcFileTime(2010, 1, 2, 3, 4, 6);
-  tree.AddFile("a.txt", "", kept);
+  FileTime keptAccess = testsupport::UtcFileTime(2011, 7, 8, 9, 10, 12);
+  tree.AddFile("a.txt");
+  tree.SetTimes("a.txt", kept, keptAccess);
   for (const FileTime time :
        {testsupport::UtcFileTime(1601, 1, 2), testsupport::UtcFileTime(2500, 1, 1),
         testsupport::UtcFileTime(2001, 5, 6, 9, 5, 4)}) {
     FileHandle handle = OpenForWrite(tree.Path("a.txt"));
-    if (handle.SetTimes(&time, &time, &time)) kept = time;
+    if (handle.SetTimes(&time, &time, &time)) kept = keptAccess = time;
     EXPECT_EQ(tree.LastWriteTime("a.txt"), kept) << time.ticks;
-    EXPECT_EQ(tree.LastAccessTime("a.txt"), kept) << time.ticks;
+    EXPECT_EQ(tree.LastAccessTime("a.txt"), keptAccess) << time.ticks;
   }
   EXPECT_EQ(kept, testsupport::UtcFileTime(2001, 5, 6, 9, 5, 4));
   // A handle that truncated or wrote puts back the time of that change, not the one the file

@@ -96,14 +96,48 @@ TEST(LocaleText, GivesNothingThatDoesNotFitTheBuffer) {
 }
 
 #ifndef _WIN32
-TEST(LocaleText, GivesNothingOutsideAJapaneseLocaleSoThatDefaultsApply) {
-  LocaleEnvironment english("en_US.UTF-8");
-  const platform::LocaleId locale = platform::ThreadLocale();
-  EXPECT_NE(locale, 0u);
-  EXPECT_NE(locale & 0x3FF, kLangJapanese);
-  for (uint32_t item : {platform::kLocaleSShortDate, platform::kLocaleSDate, platform::kLocaleS1159,
-                        platform::kLocaleSMonthName1})
-    EXPECT_EQ(platform::LocaleText(locale, item, 256), std::nullopt) << item;
+TEST(LocaleText, GivesNothingInALocaleWithoutItemsSoThatDefaultsApply) {
+  for (const char* name : {"C", "POSIX", "fr_FR.UTF-8"}) {
+    LocaleEnvironment other(name);
+    const platform::LocaleId locale = platform::ThreadLocale();
+    EXPECT_NE(locale, 0u);
+    EXPECT_NE(locale & 0x3FF, kLangJapanese);
+    for (uint32_t item : {platform::kLocaleSShortDate, platform::kLocaleSDate,
+                          platform::kLocaleS1159, platform::kLocaleSMonthName1})
+      EXPECT_EQ(platform::LocaleText(locale, item, 256), std::nullopt) << name << " " << item;
+  }
+}
+
+// The items that date texts are written and read with, as Windows gives them.
+TEST(LocaleText, GivesTheDateItemsOfUsAndBritishEnglishAndGerman) {
+  struct Case {
+    const char* name;
+    platform::LocaleId id;
+    const char* shortDate;
+    const char* dateSeparator;
+    const char* twelveHour;  // iTime 0
+    const char* leadingZero;
+    const char* am;
+    const char* march;
+  };
+  const Case cases[] = {
+      {"en_US.UTF-8", 0x0409, "M/d/yyyy", "/", "0", "0", "AM", "March"},
+      {"en_GB.UTF-8", 0x0809, "dd/MM/yyyy", "/", "1", "1", "am", "March"},
+      {"de_DE.UTF-8", 0x0407, "dd.MM.yyyy", ".", "1", "1", "AM", "März"},
+  };
+  for (const Case& c : cases) {
+    LocaleEnvironment environment(c.name);
+    const platform::LocaleId locale = platform::ThreadLocale();
+    EXPECT_EQ(locale, c.id) << c.name;
+    auto text = [&](uint32_t item) { return platform::LocaleText(locale, item, 256); };
+    EXPECT_EQ(text(platform::kLocaleSShortDate), c.shortDate) << c.name;
+    EXPECT_EQ(text(platform::kLocaleSDate), c.dateSeparator) << c.name;
+    EXPECT_EQ(text(platform::kLocaleSTime), ":") << c.name;
+    EXPECT_EQ(text(platform::kLocaleITime), c.twelveHour) << c.name;
+    EXPECT_EQ(text(platform::kLocaleITLZero), c.leadingZero) << c.name;
+    EXPECT_EQ(text(platform::kLocaleS1159), c.am) << c.name;
+    EXPECT_EQ(text(platform::kLocaleSMonthName1 + 2), c.march) << c.name;
+  }
 }
 
 TEST(ThreadLocale, FollowsLcTimeWhenLcAllIsUnset) {

@@ -133,6 +133,21 @@ TEST(LocalFileTime, EachDateTakesTheOffsetInForceOnIt) {
   }
 }
 
+// Before 1970 a time between two seconds takes the offset of the earlier one: half a second
+// before New York's clocks went back in 1969 is still daylight time.
+TEST(LocalFileTime, HalfASecondBefore1970TakesTheOffsetInForceOnIt) {
+  if (testsupport::TableZone() != "America/New_York")
+    GTEST_SKIP() << "runs with TZ=America/New_York";
+  constexpr uint64_t kHalfSecond = 5'000'000;
+  const FileTime utc{testsupport::UtcFileTime(1969, 10, 26, 5, 59, 59).ticks + kHalfSecond};
+  const FileTime local{testsupport::UtcFileTime(1969, 10, 26, 1, 59, 59).ticks + kHalfSecond};
+  FileTime out;
+  ASSERT_TRUE(platform::UtcToLocalTime(utc, out));
+  EXPECT_EQ(out, local);
+  ASSERT_TRUE(platform::LocalToUtcTime(local, out));
+  EXPECT_EQ(out, utc);
+}
+
 // A shift by the bias past either end of the file-time range fails instead of wrapping round
 // it (east of Greenwich, 1601-01-01 0:00 local time lies before the first UTC file time).
 TEST(LocalFileTime, FailsWhenTheShiftLeavesTheFileTimeRange) {
