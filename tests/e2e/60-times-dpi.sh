@@ -27,11 +27,13 @@ wait_rows 3
 open_menu alt+v
 open_submenu d
 choose a
+wait_idle
 for letter in c a; do
   open_menu alt+t
   open_submenu u
   choose "$letter"
 done
+a_access=$(stat -c %x "$tree/a.txt")
 key F5
 expect_result_box 情報
 key Return
@@ -40,8 +42,8 @@ for name in a b c; do
   [ "$(stat -c %y "$tree/$name.txt")" = "$(stat -c %x "$tree/$name.txt")" ] ||
     fail "$name.txt was not given its access time as its write time: $(times_of "$tree/$name.txt")"
 done
-[ "$(times_of "$tree/a.txt" | cut -d'|' -f2 | cut -c1-27)" = "2002-02-02 11:00:00.1234567" ] ||
-  fail "a.txt's write time is not its exact access time: $(times_of "$tree/a.txt")"
+[ "$(stat -c %y "$tree/a.txt")" = "$a_access" ] ||
+  fail "a.txt's write time is not its exact access time $a_access: $(times_of "$tree/a.txt")"
 
 step "Alt+T, U, O (変更した行だけ); edit the first row (F2); F5 changes that file alone"
 open_menu alt+t
@@ -61,7 +63,9 @@ wait_gone "$WIN"
 after=$(times_of "$tree/a.txt" "$tree/b.txt" "$tree/c.txt")
 changed=$(diff <(echo "$before") <(echo "$after") | grep -c '^>' || true)
 [ "$changed" = 1 ] || fail "F5 changed $changed files, not one: $after"
-grep -q '2010-10-10 10:10:10' <<<"$after" || fail "no file took the edited date: $after"
+# The first row in date order shows a.txt's access time, the oldest.
+[ "$(stat -c %Y "$tree/a.txt")" = "$(local_epoch '2010-10-10 10:10:10')" ] ||
+  fail "a.txt did not take the edited date: $after"
 key alt+F4
 wait_exit
 for kv in time=access changed=1; do
