@@ -1,6 +1,6 @@
 #include "app/command_line.h"
 
-#include "entries/code_page.h"
+#include "platform/utf.h"
 
 namespace {
 
@@ -20,12 +20,12 @@ bool NextArgument(const std::string& text, size_t& pos, std::string& argument) {
   }
   if (pos >= text.size() || text[pos] == '\0') return false;
   argument.clear();
-  // Copies one character (a double-byte one whole) from pos.
+  // Copies one (UTF-8) character whole from pos; an argument is cut before a character that
+  // would not fit.
   auto take = [&] {
-    const size_t width =
-        IsLeadByte(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size() ? 2 : 1;
-    if (argument.size() + width <= kMaxArgument) argument.append(text, pos, width);
-    pos += width;
+    const size_t start = pos;
+    platform::NextCodePoint(text, pos);
+    if (argument.size() + (pos - start) <= kMaxArgument) argument.append(text, start, pos - start);
   };
   while (pos < text.size() && static_cast<unsigned char>(text[pos]) > ' ') {
     if (text[pos] == '"') {

@@ -3,8 +3,6 @@
 
 namespace {
 
-constexpr uint32_t kCountQuery = 0xFFFFFFFFu;
-
 // The shell's drop handle is finished on every way out, before an error is shown.
 class FinishDrop {
  public:
@@ -25,15 +23,9 @@ void TForm1::WMDropFiles(TWMDropFiles& message) {
   FinishDrop finish(drop);
   LongWork work(*this);
   walkTrouble_ = {};
-  const uint32_t count = platform::DropQueryFile(drop, kCountQuery, nullptr, 0);
-  for (uint32_t i = 0; i < count && !work.Stopped(); ++i) {
-    std::string path;
-    if (platform::DropPath(drop, i, path)) {
-      CollectPath(path, list);
-    } else {
-      walkTrouble_.unnamable.push_back(path);
-    }
-  }
+  const uint32_t count = platform::DropCount(drop);
+  for (uint32_t i = 0; i < count && !work.Stopped(); ++i)
+    CollectPath(platform::DropPath(drop, i), list);
   AddCollectedRows(ListView1, list);
   ShowWalkTrouble();
 }

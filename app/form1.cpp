@@ -36,8 +36,7 @@ void TForm1::FormCreate() {
 
   const std::vector<std::string> arguments = CommandLineArguments(platform::CommandLine());
   walkTrouble_ = {};
-  walkTrouble_.unnamable = platform::UnnamableArguments();
-  if (arguments.empty() && walkTrouble_.unnamable.empty()) return;
+  if (arguments.empty()) return;
   CollectedPaths list;
   LongWork work(*this);
   for (const std::string& path : arguments) {

@@ -172,9 +172,9 @@ class TForm1 : public ui::Form {
   // The paths move into the rows: the list is left empty.
   void AddCollectedRows(ui::ListView& list, CollectedPaths& paths);
   // What the walks of one drop (or of the command line) left out, shown once it is listed:
-  // paths whose names the code page cannot write, and folders not read to their end.
+  // folders not read to their end.
   struct WalkTrouble {
-    std::vector<std::string> unnamable, cutShort;
+    std::vector<std::string> cutShort;
   };
   WalkTrouble walkTrouble_;
   void ShowWalkTrouble();

@@ -9,6 +9,7 @@ class ProcessStreams : public Console {
   bool WriteOut(const std::string& bytes) override { return platform::WriteStandardOutput(bytes); }
   void WriteErr(const std::string& bytes) override { platform::WriteStandardError(bytes); }
   bool ErrIsTerminal() const override { return platform::StandardErrorIsTerminal(); }
+  bool OutIsConsole() const override { return platform::StandardOutputIsConsole(); }
 };
 
 }  // namespace

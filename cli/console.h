@@ -8,9 +8,13 @@ class Console {
  public:
   virtual ~Console() = default;
 
+  // Texts are UTF-8; standard output also takes the bytes of list files.
   virtual bool WriteOut(const std::string& bytes) = 0;  // false when the write fails
-  virtual void WriteErr(const std::string& bytes) = 0;
+  virtual void WriteErr(const std::string& text) = 0;
   virtual bool ErrIsTerminal() const = 0;
+  // Whether standard output is a console, which shows texts as themselves rather than taking
+  // a list file's bytes.
+  virtual bool OutIsConsole() const { return false; }
 
   // One line of a message on standard error (the line end is added), after the progress
   // line has been wiped.

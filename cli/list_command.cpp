@@ -14,6 +14,7 @@
 #include "listedit/compare_caseless.h"
 #include "listfile/list_file_text.h"
 #include "listfile/write_whole_file.h"
+#include "platform/code_page.h"
 
 namespace {
 
@@ -80,18 +81,39 @@ std::vector<size_t> DateOrder(const Rows& rows) {
   return order;
 }
 
+// Whether the ANSI code page holds every text of the rows exactly.
+bool FitCodePage(const Rows& rows) {
+  std::string bytes;
+  for (const ui::ListItem& row : rows) {
+    if (!platform::Utf8ToAnsi(row.caption, bytes)) return false;
+    for (const std::string& field : row.subItems) {
+      if (!platform::Utf8ToAnsi(field, bytes)) return false;
+    }
+  }
+  return true;
+}
+
 // Standard output takes the list a piece at a time: a list of many rows is many megabytes.
+// A console shows the texts as themselves; a pipe or a file takes the bytes of a list file,
+// in the code page when it holds every row, else in UTF-8 after the byte-order mark.
 void WriteOut(const Rows& rows, const std::vector<size_t>& order, Console& console) {
   constexpr size_t kPiece = 1 << 20;
-  std::string piece;
+  const bool text = console.OutIsConsole();
+  const bool ansi = !text && FitCodePage(rows);
+  std::string piece, bytes;
   piece.reserve(kPiece + 4096);
+  if (!text && !ansi) piece.assign(kUtf8Mark);
+  auto write = [&] {
+    const bool written = ansi && platform::Utf8ToAnsi(piece, bytes) ? console.WriteOut(bytes)
+                                                                    : console.WriteOut(piece);
+    if (!written) throw EWriteError();
+    piece.clear();
+  };
   for (size_t at : order) {
     AppendListFileLine(piece, rows[at]);
-    if (piece.size() < kPiece) continue;
-    if (!console.WriteOut(piece)) throw EWriteError();
-    piece.clear();
+    if (piece.size() >= kPiece) write();
   }
-  if (!piece.empty() && !console.WriteOut(piece)) throw EWriteError();
+  if (!piece.empty()) write();
 }
 
 }  // namespace
@@ -115,7 +137,6 @@ int RunList(const Arguments& arguments, Console& console) {
     reports.cutShort = [&](const std::string& folder, uint32_t error) {
       report(folder, CutShortFolderText(error));
     };
-    reports.unnamable = [&](const std::string& path) { report(path, UnnamableText()); };
     for (const std::string& path : arguments.inputs) {
       // A list names its paths in full, so that it applies from any working folder.
       std::string full;

@@ -129,10 +129,6 @@ std::string CutShortFolderText(uint32_t error) {
   return "cannot list the folder to its end: " + platform::SystemErrorText(error);
 }
 
-std::string UnnamableText() {
-  return "left out: its name has characters that the code page cannot hold";
-}
-
 std::string NoFullPathText() { return "left out: its full path cannot be made"; }
 
 std::string StampFailureText(const StampResult& result) {

@@ -34,8 +34,6 @@ std::string ReplacedListsText(const std::vector<std::string>& lists);
 std::string UnreadableFolderText(uint32_t error);
 // Why the rest of a folder's entries could not be listed.
 std::string CutShortFolderText(uint32_t error);
-// Why a path is left out: the code page cannot write its name.
-std::string UnnamableText();
 // Why a path is left out: its full path cannot be made.
 std::string NoFullPathText();
 // Why a row's stamp failed, with the system's reason.

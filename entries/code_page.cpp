@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "platform/code_page.h"
 #include "platform/locale.h"
 
 namespace {
@@ -34,19 +35,8 @@ bool IsLeadByte(unsigned char byte) {
   return Table().lead[byte];
 }
 
-size_t LastCharStart(const std::string& text) {
-  size_t pos = 0, last = 0;
-  while (pos < text.size()) {
-    last = pos;
-    pos += (IsLeadByte(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size()) ? 2 : 1;
-  }
-  return last;
-}
-
-bool IsTrailByteAt(const std::string& text, size_t pos) {
-  size_t i = 0;
-  while (i < pos) {
-    i += (IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size()) ? 2 : 1;
-  }
-  return i > pos;
+bool IsDoubleByteCharacter(char32_t character) {
+  if (character >= 0x10000) return false;
+  const uint16_t code = platform::AnsiCodes()[character];
+  return code != platform::kNoAnsiCode && code > 0xFF;
 }

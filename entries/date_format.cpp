@@ -7,13 +7,12 @@
 #include "entries/date_settings.h"
 #include "entries/date_value.h"
 #include "platform/locale.h"
+#include "platform/utf.h"
 
 namespace {
 
 constexpr size_t kMaxText = 256;
 constexpr int kMaxLevels = 2;
-
-bool IsLead(char c) { return IsLeadByte(static_cast<unsigned char>(c)); }
 
 char ToUpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; }
 
@@ -31,9 +30,11 @@ bool AmPmElementAt(const std::string& text, size_t at) {
   return MatchesAt(text, at, "AM/PM") || MatchesAt(text, at, "A/P") || MatchesAt(text, at, "AMPM");
 }
 
-// The byte length of the character that starts at `at`.
+// The byte length of the (UTF-8) character that starts at `at`.
 size_t CharLength(const std::string& text, size_t at) {
-  return IsLead(text[at]) && at + 1 < text.size() ? 2 : 1;
+  size_t next = at;
+  platform::NextCodePoint(text, next);
+  return next - at;
 }
 
 class Expander {
@@ -44,8 +45,12 @@ class Expander {
   const std::string& Result() const { return out_; }
 
  private:
+  // The text is cut at kMaxText bytes, before a character that would not fit whole.
   void Append(const char* bytes, size_t count) {
-    out_.append(bytes, std::min(count, kMaxText - out_.size()));
+    size_t room = std::min(count, kMaxText - out_.size());
+    while (room > 0 && room < count && (static_cast<unsigned char>(bytes[room]) & 0xC0) == 0x80)
+      --room;
+    out_.append(bytes, room);
   }
   void Append(const std::string& text) { Append(text.data(), text.size()); }
   void AppendNumber(int number, int width) {
@@ -72,10 +77,6 @@ bool Expander::AmPmFollows(const std::string& pattern, size_t from) {
   size_t p = from;
   while (p < pattern.size()) {
     const char c = pattern[p];
-    if (IsLead(c)) {
-      p += 2;
-      continue;
-    }
     if (c == 'h' || c == 'H') return false;
     if ((c == 'a' || c == 'A') && !inQuotes) return AmPmElementAt(pattern, p);
     if (c == '\'' || c == '"') inQuotes = !inQuotes;
@@ -130,11 +131,15 @@ void Expander::Expand(const std::string& f) {
   size_t i = 0;
   while (i < f.size()) {
     const char starter = f[i];
-    if (IsLead(starter)) {  // double-byte characters outside quotes are dropped
-      if (i + 1 >= f.size()) break;
-      i += 2;
-      lastLetter = ' ';
-      continue;
+    if (static_cast<unsigned char>(starter) >= 0x80) {
+      // Characters that the ANSI code page writes with two bytes are dropped outside quotes
+      // (the others are written as they stand, byte after byte).
+      size_t next = i;
+      if (IsDoubleByteCharacter(platform::NextCodePoint(f, next))) {
+        i = next;
+        lastLetter = ' ';
+        continue;
+      }
     }
     ++i;
     char token = ToUpperAscii(starter);

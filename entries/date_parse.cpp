@@ -4,11 +4,11 @@
 #include <cstdlib>
 
 #include "core/errors.h"
-#include "entries/code_page.h"
 #include "entries/date_settings.h"
 #include "entries/date_value.h"
 #include "platform/locale.h"
 #include "platform/time.h"
+#include "platform/utf.h"
 
 namespace {
 
@@ -63,9 +63,11 @@ class Scanner {
     pos_ += static_cast<int>(word.size());
     return true;
   }
-  // Passes over one character; a lead byte without the byte after it is one of its own.
+  // Passes over one (UTF-8) character; a byte that starts none is one of its own.
   void SkipChar() {
-    pos_ += IsLeadByte(static_cast<unsigned char>(At(pos_))) && pos_ < Length() ? 2 : 1;
+    size_t at = static_cast<size_t>(pos_ - 1);
+    platform::NextCodePoint(text_, at);
+    pos_ = static_cast<int>(at) + 1;
   }
   void SkipToDigit() {
     while (pos_ <= Length() && !IsDigit(At(pos_))) SkipChar();
@@ -105,19 +107,13 @@ bool EraNameContains(const std::string& era, const std::string& name) {
   if (era.empty() || name.empty()) return false;
   for (size_t at = 0; at < era.size();) {
     if (era.compare(at, name.size(), name) == 0) return true;
-    at += IsLeadByte(static_cast<unsigned char>(era[at])) ? 2 : 1;
+    platform::NextCodePoint(era, at);
   }
   return false;
 }
 
-// Whether the format writes an era year: an e that is no second byte of a character.
-bool HasEraYear(const std::string& format) {
-  for (size_t at = 0; at < format.size();) {
-    if (format[at] == 'e') return true;
-    at += IsLeadByte(static_cast<unsigned char>(format[at])) ? 2 : 1;
-  }
-  return false;
-}
+// Whether the format writes an era year (no byte of a UTF-8 character is an 'e').
+bool HasEraYear(const std::string& format) { return format.find('e') != std::string::npos; }
 
 int EraOffsetOf(const std::string& name) {
   for (const platform::Era& era : DateSettings.eras) {

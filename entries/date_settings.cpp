@@ -2,8 +2,6 @@
 
 #include <optional>
 
-#include "entries/code_page.h"
-
 DateSettingsRecord DateSettings;
 
 namespace {
@@ -68,11 +66,7 @@ std::string TranslateEraFormat(const std::string& format) {
   std::string result;
   size_t i = 0;
   while (i < format.size()) {
-    if (IsLeadByte(static_cast<unsigned char>(format[i]))) {
-      const size_t length = i + 1 < format.size() ? 2 : 1;
-      result.append(format, i, length);
-      i += length;
-    } else if (startsWith(i, "gg")) {
+    if (startsWith(i, "gg")) {
       result += "ggg";
       i += 2;
     } else if (startsWith(i, "yyyy")) {
@@ -99,15 +93,10 @@ std::string TranslateDateFormat(const std::string& format, int calendarType, int
       primaryLanguage != kLangKorean) {
     return format;
   }
-  // Only a whole-character g goes: the second byte of a double-byte character (ト is 83 67)
-  // may be the same byte.
+  // Every g goes: no byte of a UTF-8 character is one.
   std::string result;
-  for (size_t i = 0; i < format.size(); ++i) {
-    if (IsLeadByte(static_cast<unsigned char>(format[i])) && i + 1 < format.size()) {
-      result.append(format, i++, 2);
-    } else if (format[i] != 'g' && format[i] != 'G') {
-      result += format[i];
-    }
+  for (char c : format) {
+    if (c != 'g' && c != 'G') result += c;
   }
   return result;
 }
@@ -137,7 +126,6 @@ void ReadDateSettings() {
     s.subLanguage = static_cast<int>((locale >> 10) & 0x3F);
   }
   s.doubleByteSystem = platform::IsDoubleByteSystem();
-  ReadLeadBytes();
 
   const LocaleReader read(locale);
   for (uint32_t m = 0; m < 12; ++m) {

@@ -60,7 +60,7 @@ bool ReadRowTimes(const std::vector<RowPath>& paths, RowTime which,
     platform::DirectorySearch search(folder + "*.*");
     platform::FoundEntry entry;
     while (search.Started() && search.Next(entry)) {
-      if (!entry.named || (entry.attributes & platform::kAttrDirectory)) continue;
+      if (entry.attributes & platform::kAttrDirectory) continue;
       const auto [first, last] = std::equal_range(files.rows.begin(), files.rows.end(),
                                                   std::string_view(entry.name), byName);
       if (first != last && stopped()) return false;

@@ -154,7 +154,7 @@ const SidecarFolders::Names& SidecarFolders::Folder(const std::string& folder) {
   platform::DirectorySearch search(folder + "*.*");
   platform::FoundEntry entry;
   while (search.Started() && search.Next(entry)) {
-    if (entry.named && !(entry.attributes & platform::kAttrDirectory) &&
+    if (!(entry.attributes & platform::kAttrDirectory) &&
         IsSidecarName(entry.name)) {
       names.emplace(Folded(entry.name), entry.name);
     }

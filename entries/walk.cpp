@@ -64,9 +64,7 @@ class Walk {
     platform::FoundEntry entry;
     while (!stopped_ && search.Next(entry)) {
       if (entry.name == "." || entry.name == "..") continue;
-      if (!entry.named) {
-        if (reports_.unnamable) reports_.unnamable(prefix + entry.name);
-      } else if (entry.attributes & platform::kAttrDirectory) {
+      if (entry.attributes & platform::kAttrDirectory) {
         Collect(prefix + entry.name, entry.attributes);
       } else {
         Append({prefix + entry.name,

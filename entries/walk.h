@@ -12,15 +12,11 @@
 // open), or not to their end, with the system's error code. The folder itself and what was
 // listed of it have been collected.
 using UnreadableFolder = std::function<void(const std::string& folder, uint32_t error)>;
-// Hears of an entry that is neither listed nor entered because the code page cannot write its
-// name (nor its short name): its path as well as the code page can show it.
-using UnnamablePath = std::function<void(const std::string& path)>;
 
 // What the walk tells as it goes; each may be left empty.
 struct WalkReports {
   UnreadableFolder unreadable;  // the folder's search could not start
   UnreadableFolder cutShort;    // the folder's search broke off before its end
-  UnnamablePath unnamable;
 };
 
 // Appends `path` with its attribute word and, when it is a folder, everything beneath it,

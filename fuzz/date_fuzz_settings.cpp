@@ -3,34 +3,23 @@
 #include <array>
 #include <optional>
 
-#include "entries/code_page.h"
 #include "entries/date_settings.h"
+#include "platform/testing.h"
 #include "platform/time.h"
 #include "tests/entries/date_settings_records.h"
 
 namespace fuzzdates {
 namespace {
 
-using LeadByteRanges = std::vector<std::pair<uint8_t, uint8_t>>;
-
-// Shift-JIS (code page 932) and Unified Hangul (949) bytes, written out so that they are the
-// same on both builds.
-const LeadByteRanges kJapaneseLeadBytes = {{0x81, 0x9F}, {0xE0, 0xFC}};
-const LeadByteRanges kKoreanLeadBytes = {{0x81, 0xFE}};
-
-// yyyy/MM/dd followed by the day name in brackets, Japanese names in Shift-JIS.
+// yyyy/MM/dd followed by the day name in brackets, with Japanese names.
 DateSettingsRecord DayNameInBrackets() {
   DateSettingsRecord s;
   s.shortDateFormat = "yyyy/MM/dd' ('ddd')'";
-  s.longDateFormat = "yyyy'\x94\x4e'M'\x8c\x8e'd'\x93\xfa'";
-  s.amDesignator = "\x8c\xdf\x91\x4f";
-  s.pmDesignator = "\x8c\xdf\x8c\xe3";
-  s.shortDayNames = {"\x93\xfa", "\x8c\x8e", "\x89\xce", "\x90\x85",
-                     "\x96\xd8", "\x8b\xe0", "\x93\x79"};
-  s.longDayNames = {"\x93\xfa\x97\x6a\x93\xfa", "\x8c\x8e\x97\x6a\x93\xfa",
-                    "\x89\xce\x97\x6a\x93\xfa", "\x90\x85\x97\x6a\x93\xfa",
-                    "\x96\xd8\x97\x6a\x93\xfa", "\x8b\xe0\x97\x6a\x93\xfa",
-                    "\x93\x79\x97\x6a\x93\xfa"};
+  s.longDateFormat = "yyyy'年'M'月'd'日'";
+  s.amDesignator = "午前";
+  s.pmDesignator = "午後";
+  s.shortDayNames = {"日", "月", "火", "水", "木", "金", "土"};
+  s.longDayNames = {"日曜日", "月曜日", "火曜日", "水曜日", "木曜日", "金曜日", "土曜日"};
   s.primaryLanguage = kLangJapanese;
   s.doubleByteSystem = true;
   s.twelveHourClock = false;
@@ -42,11 +31,7 @@ DateSettingsRecord DayNameInBrackets() {
 DateSettingsRecord JapaneseEras() {
   DateSettingsRecord s = DayNameInBrackets();
   s.shortDateFormat = "gggee/MM/dd";
-  s.eras = {{"\x96\xbe\x8e\xa1", 1868},
-            {"\x91\xe5\x90\xb3", 1912},
-            {"\x8f\xba\x98\x61", 1926},
-            {"\x95\xbd\x90\xac", 1989},
-            {"\x97\xdf\x98\x61", 2019}};
+  s.eras = {{"明治", 1868}, {"大正", 1912}, {"昭和", 1926}, {"平成", 1989}, {"令和", 2019}};
   return s;
 }
 
@@ -55,32 +40,31 @@ DateSettingsRecord KoreanEra() {
   DateSettingsRecord s;
   s.dateSeparator = '-';
   s.shortDateFormat = "ggg ee-MM-dd";
-  s.longDateFormat = "ggg eeee'\xb3\xe2' M'\xbf\xf9' d'\xc0\xcf'";
-  s.amDesignator = "\xbf\xc0\xc0\xfc";
-  s.pmDesignator = "\xbf\xc0\xc8\xc4";
+  s.longDateFormat = "ggg eeee'년' M'월' d'일'";
+  s.amDesignator = "오전";
+  s.pmDesignator = "오후";
   s.primaryLanguage = kLangKorean;
   s.doubleByteSystem = true;
-  s.eras = {{"\xb4\xdc\xb1\xe2", 2333}};
+  s.eras = {{"단기", 2333}};
   BuildTimeFormats(s);
   return s;
 }
 
 struct Setting {
   DateSettingsRecord record;
-  const LeadByteRanges* leadBytes;
+  bool codePage932;  // in force, as on Japanese Windows (UTF-8 otherwise)
 };
 
 const std::array<Setting, 6>& Settings() {
-  static const LeadByteRanges none;
   static const std::array<Setting, 6> settings = {{
-      {datetest::YearMonthDay(), &none},
-      {datetest::MonthDayYear(), &none},
-      {datetest::DayMonthYear(), &none},
-      {DayNameInBrackets(), &kJapaneseLeadBytes},
+      {datetest::YearMonthDay(), false},
+      {datetest::MonthDayYear(), false},
+      {datetest::DayMonthYear(), false},
+      {DayNameInBrackets(), true},
       // Era years come from the system's alternative calendar, which the posix platform
       // lacks: their texts are read, never written in full.
-      {JapaneseEras(), &kJapaneseLeadBytes},
-      {KoreanEra(), &kKoreanLeadBytes},
+      {JapaneseEras(), true},
+      {KoreanEra(), false},
   }};
   return settings;
 }
@@ -104,7 +88,7 @@ void UseDateSettings(uint8_t byte, Choice choice) {
   BuildTimeFormats(s);
   // An era year without the era name before it is read in the first era.
   if (!s.eras.empty() && variant & 4) s.shortDateFormat.erase(0, s.shortDateFormat.find('e'));
-  UseLeadByteRanges(*setting.leadBytes);
+  platform::testing::UseCodePage932(setting.codePage932);
 
   platform::SystemTime now;
   now.year = kYears[(variant >> 3) % kYears.size()];

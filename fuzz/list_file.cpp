@@ -1,8 +1,9 @@
-// List files: any bytes are read without a look outside them, and the rows the writer writes
-// read back exactly.
+// List files: any bytes are read without a look outside them, a file with the UTF-8 mark gives
+// UTF-8 rows or the reader's error (never a row of other bytes), and the rows the writer
+// writes read back exactly.
 //
-// Input: one byte choosing the code page's lead bytes (none, or those of code page 932), then
-// the bytes of a list file.
+// Input: one byte choosing the ANSI code page (bit 0: 932, else UTF-8) and whether the file
+// starts with the UTF-8 mark (bit 1), then the bytes of a list file.
 #include <unistd.h>
 
 #include <cstddef>
@@ -14,10 +15,14 @@
 #include <string_view>
 #include <vector>
 
+#include "core/errors.h"
 #include "entries/code_page.h"
 #include "fuzz_check.h"
 #include "listfile/list_file_text.h"
 #include "listfile/read_list_file.h"
+#include "platform/error_codes.h"
+#include "platform/testing.h"
+#include "platform/utf.h"
 
 namespace {
 
@@ -33,25 +38,27 @@ void WriteFile(const std::string& text) {
   std::fclose(file);
 }
 
-std::vector<std::vector<std::string>> ReadLines() {
+// The rows of the scratch file; a file with the mark hands on UTF-8 only, and a line that is
+// no UTF-8 ends it with the reader's error.
+std::vector<std::vector<std::string>> ReadLines(bool marked) {
   std::vector<std::vector<std::string>> lines;
-  ReadListFile(FilePath(), nullptr,
-               [&](std::vector<std::string>& fields) { lines.push_back(std::move(fields)); });
+  try {
+    ReadListFile(FilePath(), nullptr, [&](std::vector<std::string>& fields) {
+      for (const std::string& field : fields) {
+        if (marked && !platform::IsUtf8(field)) fuzzcheck::Fail("a field that is no UTF-8", field);
+      }
+      lines.push_back(std::move(fields));
+    });
+  } catch (const EInOutError& error) {
+    if (!marked || error.ErrorCode() != platform::kErrorNoUnicodeTranslation) throw;
+  }
   return lines;
 }
 
-// A text that a row can hold and a line can carry: no byte that ends a line, a line's fields
-// or the file, and every double-byte character whole (a lead byte before a byte that can
-// follow one).
+// A text that a row can hold and a line can carry: no byte that ends a line or the file.
 bool Writable(const std::string& text) {
-  for (size_t i = 0; i < text.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(text[i]);
-    if (byte == '\r' || byte == '\0' || byte == 0x1A) return false;
-    if (IsLeadByte(byte)) {
-      if (i + 1 >= text.size()) return false;
-      const auto second = static_cast<unsigned char>(text[++i]);
-      if (second < 0x40 || second == 0x7F || second > 0xFC) return false;
-    }
+  for (char c : text) {
+    if (c == '\r' || c == '\0' || c == 0x1A) return false;
   }
   return true;
 }
@@ -64,9 +71,9 @@ std::string Joined(const ui::ListItem& row) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 1) return 0;
-  UseLeadByteRanges(data[0] & 1
-                        ? std::vector<std::pair<uint8_t, uint8_t>>{{0x81, 0x9F}, {0xE0, 0xFC}}
-                        : std::vector<std::pair<uint8_t, uint8_t>>{});
+  platform::testing::UseCodePage932(data[0] & 1);
+  ReadLeadBytes();
+  const bool marked = data[0] & 2;
   ++data;
   --size;
 
@@ -74,11 +81,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // a read outside it.
   std::unique_ptr<char[]> exact(new char[size ? size : 1]);
   if (size) std::memcpy(exact.get(), data, size);
-  SplitListLine(std::string_view(exact.get(), size));
+  SplitListLine(std::string_view(exact.get(), size), true);
+  SplitListLine(std::string_view(exact.get(), size), false);
 
-  WriteFile(std::string(reinterpret_cast<const char*>(data), size));
+  const std::string bytes(reinterpret_cast<const char*>(data), size);
+  WriteFile(marked ? std::string(kUtf8Mark) + bytes : bytes);
   std::vector<ui::ListItem> rows;
-  for (const std::vector<std::string>& fields : ReadLines()) {
+  for (const std::vector<std::string>& fields : ReadLines(marked)) {
     if (fields.size() < 3 || !Writable(fields[0]) || !Writable(fields[1]) || !Writable(fields[2])) {
       continue;
     }
@@ -87,7 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   const std::string text = ListFileText(rows);
   WriteFile(text);
-  const std::vector<std::vector<std::string>> again = ReadLines();
+  const std::vector<std::vector<std::string>> again = ReadLines(text.starts_with(kUtf8Mark));
   if (again.size() != rows.size()) {
     fuzzcheck::Fail(
         std::to_string(rows.size()) + " rows read back as " + std::to_string(again.size()), text);

@@ -1,6 +1,7 @@
 #include "listfile/list_file_text.h"
 
 #include "entries/entry_row.h"
+#include "platform/code_page.h"
 
 namespace {
 
@@ -30,7 +31,16 @@ std::string ListFileText(size_t count, const std::function<const ui::ListItem&(s
   std::string text;
   text.reserve(size);
   for (size_t i = 0; i < count; ++i) AppendListFileLine(text, rowAt(i));
-  return text;
+  return ListFileBytes(text);
+}
+
+std::string ListFileBytes(const std::string& text) {
+  std::string bytes;
+  if (platform::Utf8ToAnsi(text, bytes)) return bytes;
+  bytes.reserve(kUtf8Mark.size() + text.size());
+  bytes.assign(kUtf8Mark);
+  bytes += text;
+  return bytes;
 }
 
 std::string ListFileText(const std::vector<ui::ListItem>& rows) {

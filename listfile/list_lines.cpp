@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/errors.h"
+#include "listfile/list_file_text.h"
 
 namespace {
 
@@ -30,6 +31,13 @@ bool ListLines::Fill() {
   pos_ = 0;
   end_ = read;
   ended_ = read == 0;
+  if (atStart_) {
+    atStart_ = false;
+    utf8_ =
+        end_ >= kUtf8Mark.size() && std::string_view(buffer_.get(), kUtf8Mark.size()) == kUtf8Mark;
+    if (utf8_) pos_ = kUtf8Mark.size();
+    return pos_ < end_ || Fill();
+  }
   return !ended_;
 }
 
@@ -50,6 +58,7 @@ bool ListLines::HasCarriageReturn() {
   if (!file_.Seek(0)) throw EInOutError(file_.LastError());
   pos_ = end_ = 0;
   ended_ = false;
+  atStart_ = true;
   return carriageReturn;
 }
 

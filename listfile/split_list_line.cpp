@@ -9,14 +9,15 @@ namespace {
 // The space and every control character, tab and line feed included.
 bool IsBlank(char byte) { return byte >= 0x01 && byte <= 0x20; }
 
-// The position after the character at `pos`; a double-byte character is taken whole.
-size_t NextChar(std::string_view line, size_t pos, size_t end) {
-  return IsLeadByte(static_cast<unsigned char>(line[pos])) && pos + 1 < end ? pos + 2 : pos + 1;
+// The position after the byte at `pos`, or after the double-byte character that it starts.
+size_t NextChar(std::string_view line, size_t pos, size_t end, bool doubleByte) {
+  return doubleByte && IsLeadByte(static_cast<unsigned char>(line[pos])) && pos + 1 < end ? pos + 2
+                                                                                          : pos + 1;
 }
 
 }  // namespace
 
-std::vector<std::string> SplitListLine(std::string_view line) {
+std::vector<std::string> SplitListLine(std::string_view line, bool doubleByte) {
   // A NUL ends the line: nothing after it counts.
   const size_t end = std::min(line.find('\0'), line.size());
   std::vector<std::string> fields;
@@ -34,7 +35,7 @@ std::vector<std::string> SplitListLine(std::string_view line) {
       bool closed = false;
       while (pos < end && !closed) {
         if (line[pos] != '"') {
-          pos = NextChar(line, pos, end);
+          pos = NextChar(line, pos, end, doubleByte);
           continue;
         }
         field.append(line.substr(run, pos - run));
@@ -51,7 +52,8 @@ std::vector<std::string> SplitListLine(std::string_view line) {
     } else {
       // Up to a blank or a comma; text right after a closing quote starts here too.
       const size_t start = pos;
-      while (pos < end && !IsBlank(line[pos]) && line[pos] != ',') pos = NextChar(line, pos, end);
+      while (pos < end && !IsBlank(line[pos]) && line[pos] != ',')
+        pos = NextChar(line, pos, end, doubleByte);
       field.assign(line.substr(start, pos - start));
     }
     fields.push_back(std::move(field));

@@ -15,5 +15,7 @@ constexpr uint32_t kErrorSharingViolation = 32;
 constexpr uint32_t kErrorFileExists = 80;
 constexpr uint32_t kErrorInvalidParameter = 87;
 constexpr uint32_t kErrorDiskFull = 112;
+// No mapping for the Unicode character exists in the target multi-byte code page.
+constexpr uint32_t kErrorNoUnicodeTranslation = 1113;
 
 }  // namespace platform

@@ -1,7 +1,8 @@
 // File attributes, directory search, file handles and file times.
-// Every path is a byte string of the ANSI code page. On Windows the calls are the wide ones,
-// given the path in its wide form (with the "\\?\" prefix once it is 260 bytes or more), and
-// the names they give back are taken only where the code page writes them exactly.
+// Every path and name is UTF-8 (on Windows the generalised form that carries a lone surrogate,
+// platform/utf.h). On Windows the calls are the wide ones, given the path in its wide form
+// (with the "\\?\" prefix once it is 260 UTF-16 units or more), and every name comes back as
+// itself, never as its short (8.3) name.
 #pragma once
 
 #include <cstdint>
@@ -14,7 +15,7 @@ namespace platform {
 // The separator between a folder and the names in it: '\\' on Windows, '/' elsewhere.
 extern const char kPathDelimiter;
 
-constexpr uint32_t kInvalidAttributes = 0xFFFFFFFFu;  // what GetFileAttributesA gives on failure
+constexpr uint32_t kInvalidAttributes = 0xFFFFFFFFu;  // what GetFileAttributesW gives on failure
 constexpr uint32_t kAttrReadOnly = 0x01;
 constexpr uint32_t kAttrHidden = 0x02;
 constexpr uint32_t kAttrSystem = 0x04;
@@ -29,22 +30,19 @@ struct FileTime {
   friend bool operator==(const FileTime&, const FileTime&) = default;
 };
 
-// GetFileAttributesA: the attribute word, or kInvalidAttributes.
+// GetFileAttributesW: the attribute word, or kInvalidAttributes.
 uint32_t ReadAttributes(const std::string& path);
 
 struct FoundEntry {
   std::string name;  // the name alone, without its folder
   uint32_t attributes = 0;
   FileTime lastWrite;  // UTC
-  // False when the code page cannot write the name, nor its short (8.3) name if it has one:
-  // `name` then only shows it, as well as the code page can, and leads to no file.
-  bool named = true;
   // UTC. Linux: the birth time where the file system keeps one, else the last-write time.
   FileTime creation;
   FileTime lastAccess;
 };
 
-// FindFirstFileA / FindNextFileA / FindClose over one pattern such as "C:\dir\*.*".
+// FindFirstFileW / FindNextFileW / FindClose over one pattern such as "C:\dir\*.*".
 // The handle is closed when the object goes, on every way out.
 class DirectorySearch {
  public:
@@ -66,10 +64,10 @@ class DirectorySearch {
   Impl* impl_;
 };
 
-// FindFirstFileA on one path followed by FindClose at once. False when nothing is found.
+// FindFirstFileW on one path followed by FindClose at once. False when nothing is found.
 bool FindOne(const std::string& path, FoundEntry& entry);
 
-// CreateFileA arguments, with their Win32 values.
+// CreateFileW arguments, with their Win32 values.
 constexpr uint32_t kGenericRead = 0x80000000u;
 constexpr uint32_t kGenericWrite = 0x40000000u;
 // FILE_READ_ATTRIBUTES: the times may be read; it takes part in no sharing check.
@@ -84,7 +82,7 @@ constexpr uint32_t kFlagBackupSemantics = 0x02000000u;  // lets a folder be open
 // Opens a link itself rather than what it leads to (FILE_FLAG_OPEN_REPARSE_POINT).
 constexpr uint32_t kFlagOpenReparsePoint = 0x00200000u;
 
-// An open file or folder (CreateFileA); closed with CloseHandle when the object goes.
+// An open file or folder (CreateFileW); closed with CloseHandle when the object goes.
 class FileHandle {
  public:
   FileHandle() = default;
@@ -130,17 +128,16 @@ class FileHandle {
   } opened_;
 };
 
-// MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH): the file `from`
+// MoveFileExW(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH): the file `from`
 // takes the place of `to`, which it replaces when it exists; the move is on the disk when it
 // returns. A folder, a read-only file or a file that is open cannot be replaced. False, with
 // the Win32 error code in `error`, when it fails.
 bool MoveFileReplacing(const std::string& from, const std::string& to, uint32_t& error);
-// DeleteFileA: false when the file cannot be removed.
+// DeleteFileW: false when the file cannot be removed.
 bool RemoveFile(const std::string& path);
 
 // The full path of a path relative to the working folder, as GetFullPathName gives it (on
-// Linux the real path of its folder, then its last name). False when it cannot be made, or
-// when the code page cannot write it.
+// Linux the real path of its folder, then its last name). False when it cannot be made.
 bool FullPathName(const std::string& path, std::string& full);
 
 // A number that every spelling of a path which the file system takes for the same name

@@ -6,11 +6,11 @@ namespace platform::hooks {
 WriteLimit* writeLimit = nullptr;
 bool (*fileCall)(const char* call) = nullptr;
 void (*shellOpen)(const ShellRequest& request) = nullptr;
-const CommandLineTexts* commandLine = nullptr;
+const std::string* commandLine = nullptr;
 const std::string* moduleFileName = nullptr;
 void (*dropFinished)(DropHandle drop) = nullptr;
 const SystemTime* localTime = nullptr;
 const uint32_t* searchEntries = nullptr;
-const std::vector<std::string>* refusedInNames = nullptr;
+bool ansiCodePage932 = false;
 
 }  // namespace platform::hooks

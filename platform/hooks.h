@@ -24,7 +24,7 @@ extern WriteLimit* writeLimit;
 // is not made.
 extern bool (*fileCall)(const char* call);
 
-// ShellOpen, with its arguments, in place of ShellExecuteA.
+// ShellOpen, with its arguments, in place of ShellExecuteW.
 struct ShellRequest {
   WindowHandle owner;
   std::string operation, file, parameters, directory;
@@ -32,13 +32,8 @@ struct ShellRequest {
 };
 extern void (*shellOpen)(const ShellRequest& request);
 
-// The texts that CommandLine, UnnamableArguments and ModuleFileName give in place of the
-// process's own.
-struct CommandLineTexts {
-  std::string line;
-  std::vector<std::string> unnamable;
-};
-extern const CommandLineTexts* commandLine;
+// The texts that CommandLine and ModuleFileName give in place of the process's own.
+extern const std::string* commandLine;
 extern const std::string* moduleFileName;
 
 // The time that LocalTime gives in place of the clock's.
@@ -51,7 +46,7 @@ extern void (*dropFinished)(DropHandle drop);
 // share that goes away does.
 extern const uint32_t* searchEntries;
 
-// Linux: characters (UTF-8) that make a name one the code page cannot write.
-extern const std::vector<std::string>* refusedInNames;
+// Linux: the ANSI code page is 932 (Japanese Windows) rather than UTF-8.
+extern bool ansiCodePage932;
 
 }  // namespace platform::hooks

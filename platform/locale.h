@@ -33,7 +33,7 @@ constexpr uint32_t kLocaleIOptionalCalendar = 0x100B;
 LocaleId ThreadLocale();              // GetThreadLocale
 void SetThreadLocaleToUserDefault();  // SetThreadLocale(LOCALE_USER_DEFAULT)
 
-// GetLocaleInfoA into a buffer of bufferSize bytes: the text without its terminating zero,
+// GetLocaleInfoW into a buffer of bufferSize characters: the text without its terminating zero,
 // or nullopt when the call returns 0 or less (missing item, or the text does not fit).
 std::optional<std::string> LocaleText(LocaleId locale, uint32_t item, int bufferSize);
 
@@ -45,16 +45,16 @@ struct Era {
   std::string name;
   int yearOffset = 0;
 };
-// EnumCalendarInfoA with CAL_SERASTRING and CAL_IYEAROFFSETRANGE for one calendar, in the
+// EnumCalendarInfoW with CAL_SERASTRING and CAL_IYEAROFFSETRANGE for one calendar, in the
 // order the system gives them; empty where the calendar has no eras.
 std::vector<Era> CalendarEras(LocaleId locale, int calendar);
 
-// GetDateFormatA with the thread locale, DATE_USE_ALT_CALENDAR and one picture;
+// GetDateFormatW with the thread locale, DATE_USE_ALT_CALENDAR and one picture;
 // nullopt when the call fails.
 std::optional<std::string> FormatAltCalendarDate(const SystemTime& date,
                                                  const std::string& picture);
 
-// CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a, b) == CSTR_EQUAL.
+// CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a, b) == CSTR_EQUAL.
 bool EqualIgnoringCase(const std::string& a, const std::string& b);
 
 }  // namespace platform

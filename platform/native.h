@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/process.h"
@@ -27,10 +28,16 @@ SystemTime LocalClock();  // the real local clock
 // The offset of local time from UTC (local minus UTC, in ticks) at a UTC time, by the rules
 // of the time zone in force on that date.
 bool LocalOffset(FileTime utc, int64_t& offset);
-// The command line the process was started with, and the arguments left out of it.
-std::string ProcessCommandLine(std::vector<std::string>& unnamable);
+// The command line the process was started with.
+std::string ProcessCommandLine();
 std::string ProcessModuleFileName();  // the executable's full path
 void ShellOpen(WindowHandle owner, const std::string& operation, const std::string& file,
                const std::string& parameters, const std::string& directory, int show);
+
+// The ANSI code page in force (65001 for UTF-8), and each character it holds exactly: its
+// code (a byte, or lead byte * 256 + trail byte) and its code point, the code that the
+// character converts to; none when the code page is UTF-8.
+uint32_t AnsiCodePage();
+std::vector<std::pair<uint16_t, char32_t>> AnsiCharacters();
 
 }  // namespace platform::native

@@ -4,20 +4,11 @@
 #include "platform/process.h"
 
 namespace platform {
-namespace {
 
-hooks::CommandLineTexts CommandLineNow() {
+std::string CommandLine() {
   if (hooks::commandLine) return *hooks::commandLine;
-  hooks::CommandLineTexts texts;
-  texts.line = native::ProcessCommandLine(texts.unnamable);
-  return texts;
+  return native::ProcessCommandLine();
 }
-
-}  // namespace
-
-std::string CommandLine() { return CommandLineNow().line; }
-
-std::vector<std::string> UnnamableArguments() { return CommandLineNow().unnamable; }
 
 std::string ModuleFileName() {
   if (hooks::moduleFileName) return *hooks::moduleFileName;

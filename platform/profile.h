@@ -1,5 +1,7 @@
-// Profile (INI) files: GetPrivateProfileStringA and WritePrivateProfileStringA on a file
-// named by its full path. Section and key names match without regard to case.
+// Profile (INI) files: GetPrivateProfileStringW and WritePrivateProfileStringW on a file
+// named by its full path. Section and key names match without regard to case. Texts are UTF-8
+// here and in the ANSI code page in the file (as the earlier versions wrote it); a text that
+// the code page cannot hold exactly is for the caller to keep out (platform/code_page.h).
 #pragma once
 
 #include <cstddef>

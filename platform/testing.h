@@ -19,8 +19,9 @@ void SetLocalTimeOverride(std::optional<SystemTime> fixed);
 
 namespace testing {
 
-// A drop handle holding these paths, as the shell would hand it to the window.
-// With `utf8` the paths are UTF-8, handed over as the shell hands wide names (Windows).
+// A drop handle holding these paths (UTF-8), as the shell would hand it to the window: as
+// wide names, or with `utf8` false in the ANSI code page, as older programs hand them over
+// (Windows; the posix drop holds the paths as they are).
 DropHandle MakeDrop(const std::vector<std::string>& paths, bool utf8 = false);
 // How many handles made by MakeDrop have been finished (DropFinish) so far.
 int FinishedDrops();
@@ -30,10 +31,8 @@ using ShellRequest = hooks::ShellRequest;
 void RecordShellRequests(bool on);
 std::vector<ShellRequest> TakeShellRequests();
 
-// Replaces the text that CommandLine gives, and what UnnamableArguments gives; nullopt
-// returns to the real ones.
-void SetCommandLineOverride(std::optional<std::string> commandLine,
-                            std::vector<std::string> unnamable = {});
+// Replaces the text that CommandLine gives; nullopt returns to the real one.
+void SetCommandLineOverride(std::optional<std::string> commandLine);
 // Replaces the path that ModuleFileName gives (so that the settings file beside the program
 // lies in a scratch folder); nullopt returns to the real one.
 void SetModuleFileNameOverride(std::optional<std::string> path);
@@ -44,10 +43,12 @@ void FailWritesAfter(std::optional<uint64_t> bytes);
 // From now on, each directory search gives `entries` entries ("." and ".." count) and then
 // fails as a share that goes away does (ERROR_UNEXP_NET_ERR, 59); nullopt lets them run.
 void FailSearchesAfter(std::optional<uint32_t> entries);
-// Linux: names holding any of these characters (UTF-8) count as names the code page cannot
-// write, in searches, drops and arguments; an empty list takes every name again. Windows
-// converts with the code page's own tables, and this does nothing there.
-void RefuseInNames(std::vector<std::string> characters);
+// Linux: puts the ANSI code page 932 of Japanese Windows in force (its lead bytes, the
+// conversions of platform/code_page.h, through glibc's tables) in place of UTF-8, or, with
+// false, UTF-8 again; so that list files, the settings file and the sort order are tried
+// natively as on Japanese Windows. Windows keeps the system's code page. Gives whether code
+// page 932 is in force now.
+bool UseCodePage932(bool on);
 // From now on, each FileHandle flush, each close of an open FileHandle and each
 // MoveFileReplacing is told to `hook` as it is made: "flush", "close", "move". A move that
 // the hook answers true for counts as done and is not made. An empty hook hears nothing.

@@ -4,6 +4,7 @@
 
 #include "core/errors.h"
 #include "entries/path_kind.h"
+#include "platform/code_page.h"
 #include "platform/profile.h"
 
 std::unique_ptr<TSettingsFile> SettingsFile;
@@ -41,6 +42,11 @@ void TSettingsFile::WriteNumber(const std::string& section, const std::string& k
 
 void TSettingsFile::WriteFlag(const std::string& section, const std::string& key, bool value) {
   WriteText(section, key, value ? "1" : "0");
+}
+
+bool TSettingsFile::Holds(const std::string& text) {
+  std::string bytes;
+  return platform::Utf8ToAnsi(text, bytes);
 }
 
 void TSettingsFile::ReadKeyNames(const std::string& section, std::vector<std::string>& list) const {
@@ -84,7 +90,7 @@ int32_t ParseSettingsNumber(const std::string& text, int32_t fallback) {
 
 std::string SettingsFilePath(const std::string& program) {
   const size_t nameStart = PathDirectory(program).size();
-  const size_t dot = program.rfind('.');  // never the second byte of a character
+  const size_t dot = program.rfind('.');  // never a byte of a UTF-8 character
   if (dot == std::string::npos || dot < nameStart) return program + ".ini";
   return program.substr(0, dot) + ".ini";
 }

@@ -1,5 +1,5 @@
 // The settings file beside the program: an INI file that every read asks and every write
-// changes at once (no cache).
+// changes at once (no cache), in the ANSI code page, so that earlier versions read it.
 #pragma once
 
 #include <cstdint>
@@ -24,6 +24,8 @@ class TSettingsFile {
   void WriteText(const std::string& section, const std::string& key, const std::string& value);
   void WriteNumber(const std::string& section, const std::string& key, int32_t value);
   void WriteFlag(const std::string& section, const std::string& key, bool value);
+  // Whether the file, which is in the ANSI code page, holds the text exactly.
+  static bool Holds(const std::string& text);
   // The section's key names in file order (cleared first; empty when the section is absent).
   void ReadKeyNames(const std::string& section, std::vector<std::string>& list) const;
 

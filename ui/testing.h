@@ -29,7 +29,7 @@ constexpr uint16_t kKeyEnd = 0x23;
 constexpr uint16_t kKeyLeft = 0x25;
 constexpr uint16_t kKeyRight = 0x27;
 constexpr uint16_t kKeyBack = 0x08;
-// Types characters (bytes of the ANSI code page) into the focused control.
+// Types characters (UTF-8) into the focused control.
 void TypeText(Form& form, const std::string& text);
 
 void ClickColumnHeader(ListView& list, int column);

@@ -14,6 +14,8 @@ bool WriteAll(int fd, const std::string& bytes) {
 
 }  // namespace
 
+bool StandardOutputIsConsole() { return false; }
+
 bool WriteStandardOutput(const std::string& bytes) { return WriteAll(STDOUT_FILENO, bytes); }
 
 void WriteStandardError(const std::string& bytes) { WriteAll(STDERR_FILENO, bytes); }

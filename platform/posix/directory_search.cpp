@@ -31,7 +31,6 @@ bool Describe(int folder, const std::string& path, const std::string& name, Foun
   if (isLink && fstatat(folder, path.c_str(), &target, 0) != 0) return false;
   const struct stat& info = isLink ? target : own;
   entry.name = name;
-  entry.named = posix::ToCodePage(entry.name);
   entry.attributes = posix::AttributesOf(name, info, isLink);
   entry.lastWrite = posix::FileTimeFromTimespec(info.st_mtim);
   entry.lastAccess = posix::FileTimeFromTimespec(info.st_atim);
@@ -169,7 +168,7 @@ bool FullPathName(const std::string& path, std::string& full) {
     std::free(working);
   }
   if (!name.empty()) full += (full == "/" ? "" : "/") + name;
-  return posix::ToCodePage(full);
+  return true;
 }
 
 uint32_t ReadAttributes(const std::string& path) {

@@ -22,10 +22,6 @@ FileTime CreationTime(int folder, const char* path, int flags, const struct stat
 // `isLink` when the entry itself is a symbolic link.
 uint32_t AttributesOf(const std::string& name, const struct stat& target, bool isLink);
 
-// False when a text holds a character that testing::RefuseInNames made one that the code page
-// cannot write; each such character then shows as '?', as Windows shows it.
-bool ToCodePage(std::string& text);
-
 // The part of a path after its last '/', trailing '/'s ignored.
 std::string LastComponent(const std::string& path);
 

@@ -1,12 +1,15 @@
 // Locale services on Linux. The locale is decided from the environment's LC_TIME locale:
 // Japanese, US English, British English and German give the date and time items that Windows
 // gives for ja-JP, en-US, en-GB and de-DE; any other gives no text at all, so that the
-// program's defaults apply. Texts are UTF-8 here.
+// program's defaults apply. Texts are UTF-8 here; the lead bytes are those of code page 932
+// while tests put it in force.
 #include "platform/locale.h"
 
 #include <array>
 #include <cstdlib>
 #include <map>
+
+#include "platform/hooks.h"
 
 namespace platform {
 namespace {
@@ -173,9 +176,12 @@ std::optional<std::string> LocaleText(LocaleId locale, uint32_t item, int buffer
   return found->second;
 }
 
-bool IsDoubleByteSystem() { return false; }
+bool IsDoubleByteSystem() { return hooks::ansiCodePage932; }
 
-std::vector<std::pair<uint8_t, uint8_t>> LeadByteRanges() { return {}; }
+std::vector<std::pair<uint8_t, uint8_t>> LeadByteRanges() {
+  if (hooks::ansiCodePage932) return {{0x81, 0x9F}, {0xE0, 0xFC}};
+  return {};
+}
 
 std::vector<Era> CalendarEras(LocaleId, int) { return {}; }
 

@@ -6,7 +6,6 @@
 #include <iterator>
 
 #include "platform/native.h"
-#include "platform/posix/file_info.h"
 
 namespace platform {
 
@@ -19,7 +18,7 @@ std::string native::ProcessModuleFileName() {
 
 // The arguments joined as Windows would show them: one blank between arguments, an argument
 // holding a blank or a tab (or none at all) in double quotes.
-std::string native::ProcessCommandLine(std::vector<std::string>& unnamable) {
+std::string native::ProcessCommandLine() {
   std::ifstream file("/proc/self/cmdline", std::ios::binary);
   std::string raw((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
   std::string line;
@@ -29,10 +28,6 @@ std::string native::ProcessCommandLine(std::vector<std::string>& unnamable) {
     if (end == std::string::npos) end = raw.size();
     std::string argument = raw.substr(begin, end - begin);
     begin = end + 1;
-    if (!line.empty() && !posix::ToCodePage(argument)) {
-      unnamable.push_back(std::move(argument));
-      continue;
-    }
     if (!line.empty()) line += ' ';
     bool quote = argument.empty() || argument.find_first_of(" \t") != std::string::npos;
     line += quote ? '"' + argument + '"' : argument;
@@ -40,14 +35,8 @@ std::string native::ProcessCommandLine(std::vector<std::string>& unnamable) {
   return line;
 }
 
-std::vector<ProgramArgument> ProgramArguments(int argc, char** argv) {
-  std::vector<ProgramArgument> arguments;
-  for (int i = 1; i < argc; ++i) {
-    ProgramArgument argument{argv[i]};
-    argument.named = posix::ToCodePage(argument.text);
-    arguments.push_back(std::move(argument));
-  }
-  return arguments;
+std::vector<std::string> ProgramArguments(int argc, char** argv) {
+  return std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + (argc > 0 ? argc : 0));
 }
 
 int StartupShowCommand() { return 10; }  // SW_SHOWDEFAULT: nobody asks for another state

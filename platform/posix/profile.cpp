@@ -1,5 +1,6 @@
 // The profile functions on Linux: the file is read whole and written back whole, changed
-// only where the written key stands.
+// only where the written key stands. The file is in the ANSI code page (UTF-8 here, unless a
+// test puts code page 932 in force): texts are converted on their way in and out.
 #include "platform/profile.h"
 
 #include <fcntl.h>
@@ -7,6 +8,7 @@
 
 #include <cerrno>
 
+#include "platform/code_page.h"
 #include "platform/posix/file_info.h"
 #include "platform/posix/profile_text.h"
 
@@ -41,10 +43,11 @@ bool WriteWhole(const std::string& path, const std::string& text) {
 std::string ReadProfileValue(const std::string& file, const std::string& section,
                              const std::string& key, const std::string& fallback,
                              size_t bufferSize) {
-  std::string text;
+  std::string text, ansiSection, ansiKey;
   std::optional<std::string> value;
-  if (ReadWhole(file, text)) value = posix::ProfileValue(text, section, key);
-  std::string result = value.value_or(fallback);
+  if (Utf8ToAnsi(section, ansiSection) && Utf8ToAnsi(key, ansiKey) && ReadWhole(file, text))
+    value = posix::ProfileValue(text, ansiSection, ansiKey);
+  std::string result = value ? AnsiToUtf8(*value) : fallback;
   if (bufferSize == 0) return {};
   if (result.size() > bufferSize - 1) result.resize(bufferSize - 1);
   return result;
@@ -52,11 +55,12 @@ std::string ReadProfileValue(const std::string& file, const std::string& section
 
 std::vector<std::string> ReadProfileKeys(const std::string& file, const std::string& section,
                                          size_t bufferSize) {
-  std::string text;
-  if (!ReadWhole(file, text)) return {};
+  std::string text, ansiSection;
+  if (!Utf8ToAnsi(section, ansiSection) || !ReadWhole(file, text)) return {};
   std::vector<std::string> names;
   size_t room = bufferSize > 0 ? bufferSize - 1 : 0;  // the final zero
-  for (std::string& name : posix::ProfileKeyNames(text, section)) {
+  for (std::string& name : posix::ProfileKeyNames(text, ansiSection)) {
+    name = AnsiToUtf8(name);
     if (room <= 1) break;
     if (name.size() + 1 > room) name.resize(room - 1);  // cut, as the buffer cuts it
     room -= name.size() + 1;
@@ -67,9 +71,12 @@ std::vector<std::string> ReadProfileKeys(const std::string& file, const std::str
 
 bool WriteProfileValue(const std::string& file, const std::string& section, const std::string& key,
                        const std::string& value) {
-  std::string text;
+  std::string text, ansiSection, ansiKey, ansiValue;
+  if (!Utf8ToAnsi(section, ansiSection) || !Utf8ToAnsi(key, ansiKey) ||
+      !Utf8ToAnsi(value, ansiValue))
+    return false;
   if (access(file.c_str(), F_OK) == 0 && !ReadWhole(file, text)) return false;
-  return WriteWhole(file, posix::WithProfileValue(text, section, key, value));
+  return WriteWhole(file, posix::WithProfileValue(text, ansiSection, ansiKey, ansiValue));
 }
 
 }  // namespace platform

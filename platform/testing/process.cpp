@@ -26,15 +26,9 @@ void RecordShellRequests(bool on) { hooks::shellOpen = on ? Record : nullptr; }
 
 std::vector<ShellRequest> TakeShellRequests() { return std::exchange(Requests(), {}); }
 
-void SetCommandLineOverride(std::optional<std::string> commandLine,
-                            std::vector<std::string> unnamable) {
-  static std::optional<hooks::CommandLineTexts> held;
-  if (commandLine) {
-    held = hooks::CommandLineTexts{std::move(*commandLine), std::move(unnamable)};
-  } else {
-    held.reset();
-  }
-  hooks::commandLine = held ? &*held : nullptr;
+void SetCommandLineOverride(std::optional<std::string> commandLine) {
+  static std::optional<std::string> held;
+  Replace(hooks::commandLine, held, std::move(commandLine));
 }
 
 void SetModuleFileNameOverride(std::optional<std::string> path) {

@@ -11,22 +11,14 @@ FileTime FromFiletime(const FILETIME& time) {
   return {(static_cast<uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime};
 }
 
-// A name that the code page cannot write is given by its short name where the volume has one
-// that it can; otherwise the entry is marked as unnamed.
+// Every name comes as itself (a lone surrogate carried), never as its short name.
 FoundEntry FromFindData(const WIN32_FIND_DATAW& data) {
   FoundEntry entry;
+  entry.name = win32::FromWide(data.cFileName);
   entry.attributes = data.dwFileAttributes;
   entry.lastWrite = FromFiletime(data.ftLastWriteTime);
   entry.creation = FromFiletime(data.ftCreationTime);
   entry.lastAccess = FromFiletime(data.ftLastAccessTime);
-  if (!win32::ToCodePage(data.cFileName, entry.name)) {
-    std::string alternate;
-    if (data.cAlternateFileName[0] && win32::ToCodePage(data.cAlternateFileName, alternate)) {
-      entry.name = std::move(alternate);
-    } else {
-      entry.named = false;
-    }
-  }
   return entry;
 }
 

@@ -9,17 +9,17 @@
 
 namespace platform {
 
-uint32_t DropQueryFile(DropHandle drop, uint32_t index, char* buffer, uint32_t size) {
-  return DragQueryFileA(static_cast<HDROP>(drop), index, buffer, size);
+uint32_t DropCount(DropHandle drop) {
+  return DragQueryFileW(static_cast<HDROP>(drop), 0xFFFFFFFFu, nullptr, 0);
 }
 
-bool DropPath(DropHandle drop, uint32_t index, std::string& path) {
+std::string DropPath(DropHandle drop, uint32_t index) {
   const HDROP handle = static_cast<HDROP>(drop);
   const UINT length = DragQueryFileW(handle, index, nullptr, 0);
   std::wstring wide(length, L'\0');
   // The string's own terminator gives the call room for its zero.
   DragQueryFileW(handle, index, wide.data(), length + 1);
-  return win32::CodePagePath(wide, path);
+  return win32::FromWide(wide);
 }
 
 void DropFinish(DropHandle drop) {

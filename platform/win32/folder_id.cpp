@@ -20,14 +20,17 @@ bool ReadFolderId(const std::string& path, FolderId& id) {
 }
 
 bool FullPathName(const std::string& path, std::string& full) {
-  const std::wstring wide = win32::FromCodePage(path);
+  bool exact = true;
+  const std::wstring wide = win32::ToWide(path, &exact);
+  if (!exact) return false;
   const DWORD size = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
   if (size == 0) return false;
   std::wstring made(size, L'\0');
   const DWORD length = GetFullPathNameW(wide.c_str(), size, made.data(), nullptr);
   if (length == 0 || length >= size) return false;
   made.resize(length);
-  return win32::CodePagePath(made, full);
+  full = win32::FromWide(made);
+  return true;
 }
 
 }  // namespace platform

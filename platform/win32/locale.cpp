@@ -3,27 +3,34 @@
 #include <windows.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <utility>
+
+#include "platform/win32/wide.h"
 
 namespace platform {
 namespace {
 
-// EnumCalendarInfoA's callback takes no user pointer, so it collects here.
+// EnumCalendarInfoW's callback takes no user pointer, so it collects here.
 std::vector<std::string>& Collected() {
   static std::vector<std::string> texts;
   return texts;
 }
 
-BOOL CALLBACK CollectCalendarInfo(LPSTR text) {
-  Collected().emplace_back(text);
+BOOL CALLBACK CollectCalendarInfo(LPWSTR text) {
+  Collected().push_back(win32::FromWide(text));
   return TRUE;
 }
 
 std::vector<std::string> EnumerateCalendarInfo(LocaleId locale, int calendar, CALTYPE type) {
   Collected().clear();
-  EnumCalendarInfoA(CollectCalendarInfo, locale, static_cast<CALID>(calendar), type);
+  EnumCalendarInfoW(CollectCalendarInfo, locale, static_cast<CALID>(calendar), type);
   return std::exchange(Collected(), {});
+}
+
+// The text of a wide buffer that a call filled, up to its first zero.
+std::string FilledText(const std::wstring& buffer, int length) {
+  const std::wstring_view filled(buffer.data(), static_cast<size_t>(length));
+  return win32::FromWide(filled.substr(0, filled.find(L'\0')));
 }
 
 }  // namespace
@@ -34,11 +41,10 @@ void SetThreadLocaleToUserDefault() { SetThreadLocale(LOCALE_USER_DEFAULT); }
 
 std::optional<std::string> LocaleText(LocaleId locale, uint32_t item, int bufferSize) {
   if (bufferSize <= 0) return std::nullopt;
-  std::string buffer(static_cast<size_t>(bufferSize), '\0');
-  int length = GetLocaleInfoA(locale, item, buffer.data(), bufferSize);
+  std::wstring buffer(static_cast<size_t>(bufferSize), L'\0');
+  const int length = GetLocaleInfoW(locale, item, buffer.data(), bufferSize);
   if (length <= 0) return std::nullopt;
-  buffer.resize(strnlen(buffer.data(), static_cast<size_t>(length)));
-  return buffer;
+  return FilledText(buffer, length);
 }
 
 bool IsDoubleByteSystem() { return GetSystemMetrics(SM_DBCSENABLED) != 0; }
@@ -67,18 +73,22 @@ std::optional<std::string> FormatAltCalendarDate(const SystemTime& date,
   SYSTEMTIME fields{date.year, date.month,  date.dayOfWeek, date.day,
                     date.hour, date.minute, date.second,    date.milliseconds};
   const LCID locale = GetThreadLocale();
-  int size = GetDateFormatA(locale, DATE_USE_ALT_CALENDAR, &fields, picture.c_str(), nullptr, 0);
+  const std::wstring widePicture = win32::ToWide(picture);
+  int size =
+      GetDateFormatW(locale, DATE_USE_ALT_CALENDAR, &fields, widePicture.c_str(), nullptr, 0);
   if (size <= 0) return std::nullopt;
-  std::string text(static_cast<size_t>(size), '\0');
-  size = GetDateFormatA(locale, DATE_USE_ALT_CALENDAR, &fields, picture.c_str(), text.data(), size);
+  std::wstring text(static_cast<size_t>(size), L'\0');
+  size = GetDateFormatW(locale, DATE_USE_ALT_CALENDAR, &fields, widePicture.c_str(), text.data(),
+                        size);
   if (size <= 0) return std::nullopt;
-  text.resize(strnlen(text.data(), static_cast<size_t>(size)));
-  return text;
+  return FilledText(text, size);
 }
 
 bool EqualIgnoringCase(const std::string& a, const std::string& b) {
-  return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()),
-                        b.data(), static_cast<int>(b.size())) == CSTR_EQUAL;
+  const std::wstring wideA = win32::ToWide(a), wideB = win32::ToWide(b);
+  return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, wideA.data(),
+                        static_cast<int>(wideA.size()), wideB.data(),
+                        static_cast<int>(wideB.size())) == CSTR_EQUAL;
 }
 
 }  // namespace platform

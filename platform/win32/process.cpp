@@ -10,7 +10,9 @@
 namespace platform {
 namespace {
 
-const char* OrNull(const std::string& text) { return text.empty() ? nullptr : text.c_str(); }
+std::wstring Wide(const std::string& text) { return win32::ToWide(text); }
+
+const wchar_t* OrNull(const std::wstring& text) { return text.empty() ? nullptr : text.c_str(); }
 
 }  // namespace
 
@@ -24,42 +26,34 @@ std::string native::ProcessModuleFileName() {
     }
     path.resize(path.size() * 2);  // cut short: try a longer buffer
   }
-  std::string text;
-  win32::CodePagePath(path, text);
-  return text;
+  return win32::FromWide(path);
 }
 
-std::string native::ProcessCommandLine(std::vector<std::string>& unnamable) {
-  win32::CodePageCommandLine converted = win32::CommandLineInCodePage(GetCommandLineW());
-  unnamable = std::move(converted.unnamable);
-  return converted.line;
-}
+std::string native::ProcessCommandLine() { return win32::FromWide(GetCommandLineW()); }
 
 // The C runtime's rules, as CommandLineToArgvW keeps them.
-std::vector<ProgramArgument> ProgramArguments(int, char**) {
-  std::vector<ProgramArgument> arguments;
+std::vector<std::string> ProgramArguments(int, char**) {
+  std::vector<std::string> arguments;
   int count = 0;
   LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
   if (!wide) return arguments;
-  for (int i = 1; i < count; ++i) {
-    ProgramArgument argument;
-    argument.named = win32::CodePagePath(wide[i], argument.text);
-    arguments.push_back(std::move(argument));
-  }
+  for (int i = 1; i < count; ++i) arguments.push_back(win32::FromWide(wide[i]));
   LocalFree(wide);
   return arguments;
 }
 
 int StartupShowCommand() {
-  STARTUPINFOA info;
-  GetStartupInfoA(&info);
+  STARTUPINFOW info;
+  GetStartupInfoW(&info);
   return (info.dwFlags & STARTF_USESHOWWINDOW) ? info.wShowWindow : SW_SHOWDEFAULT;
 }
 
 void native::ShellOpen(WindowHandle owner, const std::string& operation, const std::string& file,
                        const std::string& parameters, const std::string& directory, int show) {
-  ShellExecuteA(static_cast<HWND>(owner), OrNull(operation), file.c_str(), OrNull(parameters),
-                OrNull(directory), show);
+  const std::wstring verb = Wide(operation), target = Wide(file), arguments = Wide(parameters),
+                     folder = Wide(directory);
+  ShellExecuteW(static_cast<HWND>(owner), OrNull(verb), target.c_str(), OrNull(arguments),
+                OrNull(folder), show);
 }
 
 void AcceptDroppedFiles(WindowHandle window, bool accept) {

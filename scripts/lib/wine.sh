@@ -16,7 +16,7 @@
 WINE64=/usr/lib/wine/wine64
 WINE32=/usr/lib/wine/wine # 32-bit loader, from wine32 of the i386 architecture (when installed)
 WINESERVER=/usr/lib/wine/wineserver
-WINE_LOCALE=ja_JP.UTF-8 # Wine takes the ANSI code page from it: 932
+WINE_LOCALE=ja_JP.UTF-8 # Wine takes the ANSI code page from it: 932 (en_US.UTF-8: 1252)
 WINE_TZ=Asia/Tokyo      # empty: the system's time zone
 # No Mono or Gecko installers when a prefix is created, no menu entries in the user's desktop.
 WINE_DLL_OVERRIDES='mscoree,mshtml,winemenubuilder.exe=d'
@@ -115,25 +115,40 @@ wine_regional() {
   esac
 }
 
+# wine_japanese: the prefix runs in a Japanese locale (code page 932).
+wine_japanese() { [[ $WINE_LOCALE == ja_JP* ]]; }
+
+# The user-interface fonts of a prefix in another locale, which have no Japanese glyphs:
+# linked to IPAGothic there, as Windows links its CJK fonts to them, so that screenshots show
+# the Japanese texts (they read back right by message either way).
+WINE_LINKED_FONTS=(Tahoma 'MS Shell Dlg' 'MS Shell Dlg 2' 'Microsoft Sans Serif' 'Segoe UI')
+
 # wine_prefix_settings Y|N: the registry values the prefix runs with, written when they
 # differ from those it has (remembered in .horodex-settings):
 # - X11 Driver Managed: whether the window manager decorates and places Wine's windows.
 #   Under a bare X server there is none, and a managed window costs Wine a two-second wait
 #   each time one is hidden or closed: N there. Y on a desktop.
 # - Control Panel\International: the date formats of Windows (wine_regional).
+# - Other locales than Japanese get the font links above.
 wine_prefix_settings() {
-  local managed=$1 want have name value
+  local managed=$1 want have name value face
   want="managed=$managed locale=$WINE_LOCALE $(wine_regional | paste -sd' ')"
   have=$(cat "$WINE_PREFIX/.horodex-settings" 2>/dev/null || true)
   [ "$have" != "$want" ] || return 0
-  local ok=1
-  wine_run "$WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "$managed" \
-    /f >/dev/null 2>&1 </dev/null || ok=0
+  local failed=0
+  wine_run "$WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "$managed" /f \
+    >/dev/null 2>&1 </dev/null || failed=1
   while read -r name value; do
     wine_run "$WINE64" reg add 'HKCU\Control Panel\International' /v "$name" /t REG_SZ \
-      /d "$value" /f >/dev/null 2>&1 </dev/null || ok=0
+      /d "$value" /f >/dev/null 2>&1 </dev/null || failed=1
   done < <(wine_regional)
-  [ "$ok" -eq 1 ] || die "could not write the registry settings of $WINE_PREFIX"
+  if ! wine_japanese; then
+    for face in "${WINE_LINKED_FONTS[@]}"; do
+      wine_run "$WINE64" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+        /v "$face" /t REG_MULTI_SZ /d 'ipag.ttf,IPAGothic' /f >/dev/null 2>&1 </dev/null || failed=1
+    done
+  fi
+  [ "$failed" -eq 0 ] || die "could not write the registry settings of $WINE_PREFIX"
   printf '%s\n' "$want" >"$WINE_PREFIX/.horodex-settings"
 }
 
@@ -166,10 +181,11 @@ wine_prefix_ensure() {
     wine_prefix_settings "$managed"
     wine_run "$WINESERVER" -w >/dev/null 2>&1 || true
     WINE_EXTRA_ENV=("${saved_env[@]}")
-    grep -q '^"Managed"="'"$managed"'"' "$WINE_PREFIX/user.reg" &&
-      { [ -z "$(wine_regional)" ] ||
-        grep -qF "\"sShortDate\"=\"$(wine_regional | sed -n 's/^sShortDate //p')\"" "$WINE_PREFIX/user.reg"; } ||
+    if ! grep -q '^"Managed"="'"$managed"'"' "$WINE_PREFIX/user.reg" ||
+      { [ -n "$(wine_regional)" ] &&
+        ! grep -qF "\"sShortDate\"=\"$(wine_regional | sed -n 's/^sShortDate //p')\"" "$WINE_PREFIX/user.reg"; }; then
       die "the Wine prefix $WINE_PREFIX did not keep its registry settings"
+    fi
     wine_prefix_signature >"$WINE_PREFIX/.horodex-prefix"
     note "Wine prefix ready in $(elapsed_since "$start") s"
   else

@@ -383,16 +383,27 @@ TEST(BackupDates, AreWrittenInTheUserFormatWithFourDigitYears) {
   EXPECT_EQ(SecondsDateText(tree.Path("missing.txt"), false, text), SecondsText::Unread);
 }
 
-// A format that writes the month's name does not read back: no backup is made of it.
+// A format whose text reads back as no date, or as another one, makes no backup.
 TEST(BackupDates, AreRefusedInAFormatThatDoesNotReadBack) {
-  DateSettingsRecord settings = datetest::DayMonthYear();
-  settings.shortDateFormat = "d MMM yyyy";
-  const datetest::SettingsScope scope(settings);
+  const struct {
+    const char* shortDate;
+    const char* text;
+  } cases[] = {
+      {"d MMM yyyy", "4 Mar 1975 17:06:07"},  // the month's name is not read
+      {"yyyy/dd/MM", "1975/04/03 17:06:07"},  // read year, month, day: April 3
+  };
   testsupport::TempTree tree;
   tree.AddFile("a.txt", "", LocalFileTime(1975, 3, 4, 17, 6, 7));
-  std::string text;
-  EXPECT_EQ(SecondsDateText(tree.Path("a.txt"), false, text), SecondsText::Unreadable);
-  EXPECT_EQ(text, "4 Mar 1975 17:06:07");
+  for (const auto& c : cases) {
+    DateSettingsRecord settings = datetest::DayMonthYear();
+    settings.shortDateFormat = c.shortDate;
+    settings.dateSeparator = '/';
+    const datetest::SettingsScope scope(settings);
+    std::string text;
+    EXPECT_EQ(SecondsDateText(tree.Path("a.txt"), false, text), SecondsText::Unreadable)
+        << c.shortDate;
+    EXPECT_EQ(text, c.text);
+  }
 }
 
 TEST(ListDates, KeepFourDigitYearsWhereTheLocaleGivesNoDateFormat) {

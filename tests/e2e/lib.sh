@@ -8,7 +8,9 @@
 #   E2E_EXE      the horodex.exe under test          E2E_WORK   a fresh folder for the scenario
 #   E2E_LOADER   the Wine loader that runs it        E2E_SHOTS  where failure screenshots go
 #   E2E_PREFIX, E2E_UID, E2E_HOME  the Wine prefix and the user who runs Wine (self or a uid)
+#   E2E_LOCALE   the locale Wine runs in         E2E_PEEK   horodex_peek.exe (tests/e2e/tools)
 #   DISPLAY      the private X server
+# A scenario runs in the Japanese locale unless a line "# locale: NAME" names another.
 # It exits 0 when every check held, 77 when it could not run here, anything else on failure.
 #
 # Coordinates are relative to the main window's top-left corner: without a window manager
@@ -22,6 +24,7 @@ set -euo pipefail
 
 : "${E2E_EXE:?}" "${E2E_WORK:?}" "${E2E_LOADER:?}" "${E2E_PREFIX:?}" "${E2E_UID:?}" "${DISPLAY:?}"
 E2E_SHOTS=${E2E_SHOTS:-$E2E_WORK}
+WINE_LOCALE=${E2E_LOCALE:-$WINE_LOCALE}
 wine_init "$E2E_PREFIX" "$E2E_UID" "${E2E_HOME:-$E2E_PREFIX/home}"
 WINE_EXTRA_ENV=("DISPLAY=$DISPLAY")
 
@@ -59,11 +62,21 @@ step() {
 # watch FILE...: show these files when the scenario fails.
 watch() { E2E_WATCHED+=("$@"); }
 
-# show_file FILE: the file as text (code page 932 turned into UTF-8, CR dropped).
+# list_text FILE [-c]: a list file as UTF-8 text: after its byte-order mark, or from code
+# page 932 (failing on a byte that is no character, or, with -c, leaving it out).
+list_text() {
+  if [ "$(head -c 3 "$1" | od -An -tx1 | tr -d ' ')" = efbbbf ]; then
+    tail -c +4 "$1"
+  else
+    iconv ${2:+"$2"} -f CP932 -t UTF-8 "$1"
+  fi
+}
+
+# show_file FILE: the file as text (list_text, CR dropped).
 show_file() {
   if [ -f "$1" ]; then
     printf '      --- %s (%s bytes) ---\n' "$1" "$(stat -c %s "$1")"
-    iconv -c -f CP932 -t UTF-8 "$1" | tr -d '\r' | sed 's/^/      | /'
+    list_text "$1" -c | tr -d '\r' | sed 's/^/      | /'
   else
     printf '      --- %s: missing\n' "$1"
   fi
@@ -304,6 +317,21 @@ pixels_differ() {
   printf '%s\n' "${n%% *}"
 }
 
+# expect_picture NAME X Y W H: the part of the main window at X, Y (W x H), once it is still,
+# looks as tests/e2e/expected/NAME.png (up to 1 % of its pixels: anti-aliasing). For what no
+# other process can read back, such as menus. The shot is kept as $E2E_SHOTS/NAME.png.
+expect_picture() {
+  local name=$1 expected shot differ
+  expected="$HORODEX_ROOT/tests/e2e/expected/$1.png"
+  shot="$E2E_SHOTS/$name.png"
+  mkdir -p "$E2E_SHOTS"
+  settled_shot "$shot" "${@:2}"
+  differ=$(pixels_differ "$shot" "$expected")
+  if ! [[ $differ =~ ^[0-9]+$ ]] || [ "$differ" -gt $(($4 * $5 / 100)) ]; then
+    fail "$shot differs from ${expected#"$HORODEX_ROOT"/} (pixels: ${differ:-all})"
+  fi
+}
+
 # red_pixels WINDOW: how many strongly red pixels a window shows (the error icon has many,
 # the information icon none).
 red_pixels() {
@@ -319,6 +347,27 @@ expect_error_box() {
   wait_window Horodex
   # Waits for the box to be painted with its icon.
   wait_until "$E2E_WAIT" "error icon in the box titled Horodex (see $E2E_WORK/window-$WIN.png)" _error_icon "$WIN"
+}
+
+# peek WHAT: what the running program shows, read by message from another process
+# (tests/e2e/tools/peek.cpp), as UTF-8: status (the status line), rows (one line per row, its
+# cells joined by tabs), editor (the text in the in-place editor), box (the message box's
+# title, a tab, its text). Fails when that is not shown.
+peek() { wine_run "$E2E_LOADER" "$E2E_PEEK" "$1" 2>/dev/null; }
+
+_status_is() { [ "$(peek status)" = "$1" ]; }
+# wait_status TEXT: waits until the status line reads TEXT.
+wait_status() { wait_until "$E2E_WAIT" "status line \"$1\"" _status_is "$1"; }
+
+_editing() { peek editor >/dev/null; }
+# wait_editor: waits until the in-place editor is open.
+wait_editor() { wait_until "$E2E_WAIT" "in-place editor" _editing; }
+
+# expect_box_text TEXT: the message box shown reads TEXT (its title is checked by waiting).
+expect_box_text() {
+  local shown
+  shown=$(peek box | cut -f 2-) || fail "no message box to read"
+  [ "$shown" = "$1" ] || fail "the box reads \"$shown\", not \"$1\""
 }
 
 # --- files ---------------------------------------------------------------------------------
@@ -354,9 +403,14 @@ expect_times() {
 
 # --- dialogs -------------------------------------------------------------------------------
 
-# Wine's titles of the system's file dialogs in Japanese.
-SAVE_DIALOG=名前を付けて保存
-OPEN_DIALOG=開く
+# Wine's titles of the system's file dialogs in the locale.
+if wine_japanese; then
+  SAVE_DIALOG=名前を付けて保存
+  OPEN_DIALOG=開く
+else
+  SAVE_DIALOG='Save As'
+  OPEN_DIALOG=Open
+fi
 
 # answer_file_dialog TITLE PATH: in the open or save dialog that is showing (or about to),
 # replaces the file name with PATH (a Linux path, typed as its Windows name) and confirms it.

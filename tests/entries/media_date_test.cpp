@@ -381,6 +381,5 @@ TEST(MediaDate, ReadsVideoContainersOnlyWhereEverySizeFits) {
     EXPECT_EQ(Read(whole.substr(0, whole.size() - 1)), "none");
   }
 }
-}
 
 }  // namespace

@@ -1,16 +1,19 @@
-// Names that the code page cannot write: every row names its own file or none, Update stamps
-// nothing but the files listed, and a walk that breaks off says so. Linux refuses the
-// table's foreign characters through the platform's test hook; Windows converts with the code
-// page's own tables and reaches such names through their short names where it can.
+// Names as the file system holds them, beyond the code page or beside its look-alikes: each
+// is listed as itself and reaches its own file through a walk, a drop and the command line;
+// Update and its undo stamp each with its own row's date and nothing else; Save writes them
+// (in UTF-8 after the mark when the code page lacks some) and Open reads the same rows back.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
 #include <set>
+#include <stdexcept>
 
-#include "app/command_line.h"
 #include "cli/run.h"
 #include "entries/file_dates.h"
+#include "listfile/list_file_fixture.h"
 #include "platform/files.h"
-#include "support/form_fixture.h"
+#include "support/code_page_932.h"
 #include "support/local_dates.h"
 #include "support/recorded_console.h"
 #include "support/temp_tree.h"
@@ -27,67 +30,60 @@ namespace {
 
 using testsupport::LocalFileTime;
 
-constexpr const char* kYen = "\xC2\xA5";  // best fit: the path delimiter 0x5C
-
-// Each name's best-fit look-alike is another entry of the table, or lies outside the folder.
-// A file holds its own name, and every entry has a date of its own.
+// Each entry of "t" (a folder ends in '/'). a¥b.txt is "a\b.txt" to a best-fit conversion.
 const char* const kEntries[] = {
-    "t/",
-    "t/a/",
-    "t/a/b.txt",
-    "t/a\xC2\xA5\x62.txt",  // a¥b.txt: "a\b.txt"
-    "t/cafe.txt",
-    "t/caf\xC3\xA9.txt",       // café.txt: "cafe.txt"
-    "t/x\xEF\xBD\x9E.txt",     // fullwidth tilde, which the code page has
-    "t/x\xE3\x80\x9C.txt",     // wave dash: its fullwidth look-alike
-    "t/\xF0\x9F\x98\x80.txt",  // an emoji: no form at all
-    "t/..\xC2\xA5victim.txt",  // "..\victim.txt", outside the folder
-    "t/d\xC3\xA9/",            // a folder: not entered unless reached
-    "victim.txt",
+    "t/",        "t/メモ〜.txt", "t/Beyoncé.mp3", "t/emoji😀.txt", "t/한글.txt",
+    "t/a¥b.txt", "t/a/",         "t/a/b.txt",     "t/表.txt",
 };
-constexpr int kInFolder = 11;  // the entries of "t", "t" included
+// A lone surrogate (U+D800), as the generalised UTF-8 carries it; made where the system can.
+const char* const kLoneSurrogate = "t/lone\xED\xA0\x80.txt";
 
-class Names : public testsupport::FormTest {
+class Names : public testsupport::ListFileTest {
  protected:
-  void SetUp() override {
-    FormTest::SetUp();
-    platform::testing::RefuseInNames({kYen, "\xC3\xA9", "\xE3\x80\x9C", "\xF0\x9F\x98\x80"});
-  }
   void TearDown() override {
-    platform::testing::RefuseInNames({});
     platform::testing::FailSearchesAfter(std::nullopt);
-    FormTest::TearDown();
+    ListFileTest::TearDown();
   }
   static platform::FileTime DateOf(int i) { return LocalFileTime(2005, 3, 4, 10, i, 2 * i); }
-  static std::string Relative(const char* entry) {
-    std::string relative = entry;
-    if (relative.back() == '/') relative.pop_back();
-    return relative;
+  static std::string Relative(const std::string& entry) {
+    return entry.back() == '/' ? entry.substr(0, entry.size() - 1) : entry;
   }
-  void MakeEntries() {
-    for (int i = 0; i < static_cast<int>(std::size(kEntries)); ++i) {
-      const std::string relative = Relative(kEntries[i]);
-      tree.AddUtf8(relative, kEntries[i][relative.size()] == '/', relative, DateOf(i));
+  // Makes the entries, each file holding its own name, and gives them in order.
+  std::vector<std::string> MakeEntries() {
+    std::vector<std::string> made;
+    for (const char* entry : kEntries) {
+      const std::string relative = Relative(entry);
+      const bool folder = relative != entry;
+      if (folder) {
+        tree.AddFolder(relative);
+      } else {
+        tree.AddFile(relative, relative);
+      }
+      made.push_back(relative);
     }
-    tree.SetTimes("t/a", DateOf(1));  // made again by their contents
-    tree.SetTimes("t", DateOf(0));
+    try {
+      tree.AddFile(kLoneSurrogate, kLoneSurrogate);
+      made.push_back(kLoneSurrogate);
+    } catch (const std::runtime_error&) {  // a file system that cannot hold it
+    }
+    for (size_t i = made.size(); i-- > 0;) tree.SetTimes(made[i], DateOf(static_cast<int>(i)));
+    return made;
   }
-  // The UTF-8 path of an entry, as the shell hands it over.
-  std::string Utf8Path(const std::string& relative) const {
-    std::string path = tree.Root() + platform::kPathDelimiter;
-    for (char c : relative) path += c == '/' ? platform::kPathDelimiter : c;
-    return path;
+  // The row of each path: every row names an entry, as itself, once.
+  std::map<std::string, int> RowsByPath() {
+    std::map<std::string, int> rows;
+    for (int i = 0; i < form->ListView1.Count(); ++i) {
+      EXPECT_TRUE(rows.emplace(form->ListView1.Item(i).subItems.at(0), i).second);
+    }
+    return rows;
   }
-  // Checks that every file row reaches a file of its own inside "t", and gives how many
-  // paths the window said it left out.
-  int CheckRowsAndCountLeftOut() {
-    std::set<std::string> reached;
+  // Every file row reaches the file that holds its own name.
+  void ExpectRowsReachTheirOwnFiles() {
     for (int i = 0; i < form->ListView1.Count(); ++i) {
       const auto& row = form->ListView1.Item(i);
       const std::string& path = row.subItems.at(0);
       if (row.subItems.at(1) == kFolderKind) {
         EXPECT_TRUE(platform::ReadAttributes(path) & platform::kAttrDirectory) << path;
-        EXPECT_TRUE(reached.insert(path).second) << path;
         continue;
       }
       platform::FileHandle file = platform::FileHandle::Open(
@@ -95,74 +91,119 @@ class Names : public testsupport::FormTest {
       char contents[64] = {};
       uint32_t read = 0;
       EXPECT_TRUE(file.Read(contents, sizeof contents, read)) << path;
-      const std::string own(contents, read);
-      EXPECT_EQ(own.rfind("t/", 0), 0u) << path << " reaches " << own;
-      EXPECT_TRUE(reached.insert(own).second) << path << " reaches " << own << " again";
-    }
-    int leftOut = 0;
-    for (const auto& box : Boxes()) {
-      EXPECT_EQ(box.caption, "情報");
-      leftOut = std::stoi(box.text);
-      EXPECT_NE(box.text.find(" 個のファイルまたはフォルダは、名前に扱えない文字があるため一覧"
-                              "に加えていません。\r\n"),
-                std::string::npos);
-    }
-    return leftOut;
-  }
-  void ExpectEveryEntryKeepsItsOwnDate() {
-    for (int i = 0; i < static_cast<int>(std::size(kEntries)); ++i) {
-      EXPECT_EQ(tree.Utf8LastWriteTime(Relative(kEntries[i])), DateOf(i)) << i;
+      EXPECT_EQ(tree.Path(std::string(contents, read)), path);
     }
   }
-  testsupport::TempTree tree;
+  std::vector<std::string> PathsOf(const std::vector<std::string>& relatives) const {
+    std::vector<std::string> paths;
+    for (const std::string& relative : relatives) paths.push_back(tree.Path(relative));
+    return paths;
+  }
+  void ExpectListed(const std::vector<std::string>& relatives) {
+    std::set<std::string> listed;
+    for (const auto& [path, row] : RowsByPath()) listed.insert(path);
+    const std::vector<std::string> paths = PathsOf(relatives);
+    EXPECT_EQ(listed, std::set<std::string>(paths.begin(), paths.end()));
+    ExpectRowsReachTheirOwnFiles();
+    EXPECT_EQ(Boxes().size(), 0u);
+  }
 };
 
-TEST_F(Names, ADroppedFolderListsEachNameAsItselfOrNotAtAllAndUpdateStampsOnlyItsOwn) {
+TEST_F(Names, AWalkListsEachNameAsItself) {
+  const std::vector<std::string> made = MakeEntries();
+  ui::testing::DropFiles(*form, {tree.Path("t")});
+  ExpectListed(made);
+}
+
+// The names inside "t", but for the file of "t/a", which comes with its folder.
+std::vector<std::string> Named(std::vector<std::string> made) {
+  made.erase(made.begin());
+  made.erase(std::find(made.begin(), made.end(), "t/a/b.txt"));
+  return made;
+}
+
+TEST_F(Names, ADropListsEachNameAsItself) {
+  std::vector<std::string> made = MakeEntries();
+  ui::testing::DropFiles(*form, PathsOf(Named(made)), true);
+  made.erase(made.begin());
+  ExpectListed(made);
+}
+
+TEST_F(Names, TheCommandLineListsEachNameAsItself) {
+  std::vector<std::string> made = MakeEntries();
+  std::string arguments;
+  for (const std::string& path : PathsOf(Named(made))) arguments += " \"" + path + "\"";
+  Restart(arguments);
+  made.erase(made.begin());
+  ExpectListed(made);
+}
+
+// Each row gets a date of its own; Update gives each entry its row's date and its undo puts
+// each back, the look-alikes (a\b.txt for a¥b.txt) included.
+TEST_F(Names, UpdateAndItsUndoStampEachWithItsOwnRowsDate) {
+  const std::vector<std::string> made = MakeEntries();
+  ui::testing::DropFiles(*form, {tree.Path("t")});
+  ASSERT_EQ(RowsByPath().size(), made.size());
+  for (size_t i = 0; i < made.size(); ++i) {  // a new caption may move its row
+    const int day = static_cast<int>(i) + 1;
+    form->ListView1.SetCaption(RowsByPath().at(tree.Path(made[i])),
+                               "2011/02/" + std::string(day < 10 ? "0" : "") + std::to_string(day));
+  }
+  form->Rewrite1->Click();
+  EXPECT_EQ(Boxes().at(0).text, "SUCCESS");
+  for (size_t i = 0; i < made.size(); ++i) {
+    EXPECT_EQ(tree.LastWriteTime(made[i]), LocalFileTime(2011, 2, static_cast<int>(i) + 1))
+        << made[i];
+  }
+  form->UndoUpdate1->Click();
+  Boxes();
+  for (size_t i = 0; i < made.size(); ++i) {
+    EXPECT_EQ(tree.LastWriteTime(made[i]), DateOf(static_cast<int>(i))) << made[i];
+  }
+}
+
+// The list's own bytes: UTF-8 after the mark where code page 932 lacks a name (where the code
+// page is UTF-8, the text alone); then Open in a new window gives the same rows.
+TEST_F(Names, SaveWritesUtf8AfterTheMarkAndOpenReadsTheSameRows) {
   MakeEntries();
   ui::testing::DropFiles(*form, {tree.Path("t")});
-  EXPECT_EQ(form->ListView1.Count() + CheckRowsAndCountLeftOut(), kInFolder);
-  form->Rewrite1->Click();
-  EXPECT_EQ(Boxes().at(0).text, "SUCCESS");
-  ExpectEveryEntryKeepsItsOwnDate();
+  const std::vector<std::string> rows = Rows();
+  std::string text;
+  for (int i = 0; i < form->ListView1.Count(); ++i) {
+    const auto& row = form->ListView1.Item(i);
+    text +=
+        "\"" + row.caption + "\",\"" + row.subItems.at(0) + "\",\"" + row.subItems.at(1) + "\"\r\n";
+  }
+  {
+    testsupport::CodePage932 cp932;
+    if (cp932.On()) {
+      Save("utf8.txt");
+      EXPECT_EQ(tree.ReadFile("utf8.txt"), "\xEF\xBB\xBF" + text);
+      Reopen();
+      Open({"utf8.txt"});
+      EXPECT_EQ(Rows(), rows);
+      EXPECT_EQ(BoxTexts(), "");
+    }
+  }
+#ifndef _WIN32
+  Reopen();
+  ui::testing::DropFiles(*form, {tree.Path("t")});
+  Save("plain.txt");
+  EXPECT_EQ(tree.ReadFile("plain.txt"), text);
+  Reopen();
+  Open({"plain.txt"});
+  EXPECT_EQ(Rows(), rows);
+#endif
 }
 
-TEST_F(Names, DroppedNamesAreListedAsThemselvesOrLeftOut) {
-  MakeEntries();
-  const char* dropped[] = {"t/cafe.txt", "t/caf\xC3\xA9.txt", "t/a\xC2\xA5\x62.txt",
-                           "t/\xF0\x9F\x98\x80.txt", "t/..\xC2\xA5victim.txt"};
-  std::vector<std::string> paths;
-  for (const char* name : dropped) paths.push_back(Utf8Path(name));
-  ui::testing::DropFiles(*form, paths, true);
-  EXPECT_EQ(form->ListView1.Count() + CheckRowsAndCountLeftOut(), 5);
-  form->Rewrite1->Click();
-  EXPECT_EQ(Boxes().at(0).text, "SUCCESS");
-  ExpectEveryEntryKeepsItsOwnDate();
-}
-
-TEST_F(Names, TheCliReportsWhatItLeavesOut) {
-  MakeEntries();
+TEST_F(Names, TheCliListsEachNameAsItself) {
+  const std::vector<std::string> made = MakeEntries();
   testsupport::RecordedConsole console;
-  using Arguments = std::vector<platform::ProgramArgument>;
-  const int status = RunCli(
-      Arguments{{"list", true}, {tree.Path("t"), true}, {Utf8Path("t/caf\xC3\xA9.txt"), false}},
-      console);
-  const auto said = [&](const std::string& text) {
-    return console.err.find(text) != std::string::npos;
-  };
-  EXPECT_EQ(status, 1);
-  EXPECT_TRUE(said(": left out: its name has characters that the code page cannot hold\n"));
-  EXPECT_NE(console.out.find(tree.Path("t/cafe.txt")), std::string::npos);
-  // An option's value refused: nothing is done, and -o does not take the next word.
-  console = {};
-  EXPECT_EQ(RunCli(Arguments{{"list", true},
-                             {tree.Path("t"), true},
-                             {"-o", true},
-                             {Utf8Path("t/x\xC3\xA9"), false},
-                             {tree.Path("victim.txt"), true}},
-                   console),
-            2);
-  EXPECT_EQ(console.out, "");
-  EXPECT_EQ(tree.ReadFile("victim.txt"), "victim.txt");
+  EXPECT_EQ(RunCli(std::vector<std::string>{"list", tree.Path("t")}, console), 0);
+  EXPECT_EQ(console.err, "");
+  for (const std::string& path : PathsOf(made)) {
+    EXPECT_NE(console.out.find("\"" + path + "\""), std::string::npos) << path;
+  }
 }
 
 TEST_F(Names, AWalkThatBreaksOffKeepsItsRowsAndSaysSoOnce) {
@@ -201,9 +242,9 @@ TEST_F(Names, ATreeDeeperThan400BytesIsListedAndStamped) {
 TEST_F(Names, ListNamesARelativePathInFull) {
   tree.AddFile("x.jpg", "", DateOf(1));
 #ifdef _WIN32
-  char before[MAX_PATH];
-  GetCurrentDirectoryA(sizeof before, before);
-  SetCurrentDirectoryA(tree.Root().c_str());
+  wchar_t before[MAX_PATH];
+  GetCurrentDirectoryW(MAX_PATH, before);
+  SetCurrentDirectoryW(platform::win32::ToWide(tree.Root()).c_str());
 #else
   char before[4096];
   ASSERT_TRUE(getcwd(before, sizeof before));
@@ -212,7 +253,7 @@ TEST_F(Names, ListNamesARelativePathInFull) {
   testsupport::RecordedConsole console;
   const int status = RunCli(std::vector<std::string>{"list", "x.jpg"}, console);
 #ifdef _WIN32
-  SetCurrentDirectoryA(before);
+  SetCurrentDirectoryW(before);
 #else
   ASSERT_EQ(chdir(before), 0);
 #endif
@@ -230,35 +271,20 @@ TEST(WidePath, LongPathsTakeThePrefixOfTheWideCalls) {
             L"\\\\?\\C:\\" + std::wstring(250, L'a') + L"\\bc.txt");  // 260 bytes
   EXPECT_EQ(WidePath("\\\\server\\share\\" + std::string(250, 'a')),
             L"\\\\?\\UNC\\server\\share\\" + std::wstring(250, L'a'));
-  // Bytes count: 130 double-byte characters are 260 bytes.
-  std::string doubleBytes = "C:\\";
-  for (int i = 0; i < 129; ++i) doubleBytes += "\x95\x5C";  // 表
-  EXPECT_EQ(WidePath(doubleBytes).rfind(L"\\\\?\\C:\\", 0), 0u);
+  // UTF-16 units count, not bytes: 200 kanji are 600 bytes, but 203 units.
+  std::string kanji = "C:\\";
+  for (int i = 0; i < 200; ++i) kanji += "表";
+  EXPECT_EQ(WidePath(kanji), L"C:\\" + std::wstring(200, L'\u8868'));
+  kanji += std::string(57, 'a');  // 260 units
+  EXPECT_EQ(WidePath(kanji).rfind(L"\\\\?\\C:\\", 0), 0u);
+  // A lone surrogate names its own file; a text that is no UTF-8 names none.
+  EXPECT_EQ(WidePath("C:\\a\xED\xA0\x80"), std::wstring(L"C:\\a") + wchar_t(0xD800));
+  EXPECT_EQ(WidePath("C:\\a\xFF"), L"");
   // The prefix takes a path literally: it is made full first.
   EXPECT_EQ(WidePath("C:\\x\\..\\" + std::string(260, 'a')),
             L"\\\\?\\C:\\" + std::wstring(260, L'a'));
 }
 
-TEST_F(Names, TheCommandLineTakesEachNameAsItselfOrLeavesItOut) {
-  MakeEntries();
-  const std::wstring root = platform::win32::FromCodePage(tree.Root()) + L"\\t\\";
-  const auto converted = platform::win32::CommandLineInCodePage(
-      L"horodex.exe \"" + root + L"caf\u00e9.txt\" " + root + L"cafe.txt \"\" " + root +
-      L"a\u00a5b.txt " + root + L"missing\u00e9.txt");
-  ASSERT_EQ(converted.unnamable.size(), 1u);  // a missing file has no short name
-  std::vector<std::string> paths = CommandLineArguments(converted.line);
-  ASSERT_EQ(paths.size(), 3u);
-  EXPECT_EQ(paths[1], tree.Path("t/cafe.txt"));
-  std::set<std::string> reached;
-  for (const std::string& path : paths) {
-    platform::FileHandle file = platform::FileHandle::Open(
-        path, platform::kGenericRead, platform::kShareRead, platform::kOpenExisting, 0);
-    char contents[64] = {};
-    uint32_t read = 0;
-    ASSERT_TRUE(file.Read(contents, sizeof contents, read)) << path;
-    EXPECT_TRUE(reached.insert(std::string(contents, read)).second) << path;
-  }
-}
 #endif
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "core/errors.h"
 #include "listfile/list_file_fixture.h"
 #include "platform/files.h"
+#include "support/code_page_932.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ TEST_F(ListFileTest, RowsReadBackExactly) {
            {"say \"hi\", \"\"", "C:\\\"quoted\"", "\""},
            {" tab\tand blanks ", "C:\\no kind", ""},
            {"", "", ""},
-           {"2002/02/02", "C:\\\x95\x5C\\\x83\x5C.txt", "txt"},  // second bytes 0x5C
+           {"2002/02/02", "C:\\表\\ソ.txt", "txt"},  // in code page 932 95 5C and 83 5C
            {"平成14年", "C:\\フォルダ", "フォルダ"}});
   const Strings rows = Rows();
   Save("list.txt");
@@ -107,6 +108,26 @@ TEST(ListFileErrors, AnIOErrorSaysWhatItsCodeMeans) {
       {32, "I/O エラー (32)"},
   };
   for (const auto& [code, text] : cases) EXPECT_STREQ(EInOutError(code).what(), text) << code;
+}
+
+// A file that starts with the UTF-8 mark is UTF-8 whatever the code page; a line that is no
+// UTF-8 stops the load with the reader's error before its row is made. Any other file is in
+// the code page (932 here: a second byte 0x5C is no delimiter).
+TEST_F(ListFileTest, TheMarkSaysUtf8AndAnyOtherFileIsInTheCodePage) {
+  tree.AddFile("utf8.txt",
+               "\xEF\xBB\xBF\"1\",\"C:\\メモ〜.txt\",\"txt\"\r\n"
+               "\"2\",\"C:\\a\xFF\\b.txt\",\"txt\"\r\n"
+               "\"3\",\"C:\\c.txt\",\"txt\"\r\n");
+  Open({"utf8.txt"});
+  EXPECT_EQ(Rows(), (Strings{"1|C:\\メモ〜.txt|txt"}));
+  EXPECT_EQ(BoxTexts(), "I/O エラー (1113)");
+  testsupport::CodePage932 cp932;
+  if (!cp932.On()) GTEST_SKIP() << "code page 932 is not in force";
+  Reopen();
+  tree.AddFile("ansi.txt", "\"1\",\"C:\\\x95\\\\\x83\\.txt\",\"\x83t\x83H\x83\x8B\x83_\"\r\n");
+  Open({"ansi.txt"});
+  EXPECT_EQ(Rows(), (Strings{"1|C:\\表\\ソ.txt|フォルダ"}));
+  EXPECT_EQ(BoxTexts(), "");
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "listfile/list_file_fixture.h"
 #include "platform/files.h"
 #include "platform/testing.h"
+#include "support/code_page_932.h"
 
 namespace {
 
@@ -45,6 +46,55 @@ struct HeardCalls {
   ~HeardCalls() { platform::testing::HearFileCalls(nullptr); }
   std::vector<std::string> calls;
 };
+
+// A list of code page 932 names, sorted by path in the code page's order (kanji by reading,
+// letters folded), is saved byte for byte as the previous version saved it; the expected bytes
+// are that version's own file.
+TEST_F(ListFileTest, CodePage932NamesSaveAsThePreviousVersionSavedThem) {
+  testsupport::CodePage932 cp932;
+  if (!cp932.On()) GTEST_SKIP() << "code page 932 is not in force";
+  const std::string previous =
+      "\"2010/7/28 9:10:12\",\"C:\\a\\readme.txt\",\"txt\"\r\n"
+      "\"2010/7/27 9:10:12\",\"C:\\B\\notes.TXT\",\"TXT\"\r\n"
+      "\"2010/7/26 9:10:12\",\"C:\\_x\\6.txt\",\"txt\"\r\n"
+      "\"2010/7/25 9:10:12\",\"C:\\\x83t\x83H\x83\x8B\x83_\",\"\x83t\x83H\x83\x8B\x83_\"\r\n"
+      "\"2010/7/24 9:10:12\",\"C:\\\x88\x9F\\2.jpg\",\"jpg\"\r\n"
+      "\"2010/7/23 9:10:12\",\"C:\\\x88\xEA\\3.jpg\",\"jpg\"\r\n"
+      "\"2010/7/22 9:10:12\",\"C:\\\x95\\\\\x83\\.txt\",\"txt\"\r\n"
+      "\"2010/7/21 9:10:12\",\"C:\\\x95\xBD\x90\xAC\\5.jpg\",\"jpg\"\r\n"
+      "\"2010/7/20 9:10:12\",\"C:\\\xB1\xD9\xCA\xDE\xD1\\1.jpg\",\"jpg\"\r\n"
+      "\"2010/7/19 9:10:12\",\"C:\\\xEA\xA1\\4.jpg\",\"jpg\"\r\n";
+  AddRows({{"2010/7/21 9:10:12", "C:\\平成\\5.jpg", "jpg"},
+           {"2010/7/27 9:10:12", "C:\\B\\notes.TXT", "TXT"},
+           {"2010/7/19 9:10:12", "C:\\遙\\4.jpg", "jpg"},
+           {"2010/7/23 9:10:12", "C:\\一\\3.jpg", "jpg"},
+           {"2010/7/25 9:10:12", "C:\\フォルダ", "フォルダ"},
+           {"2010/7/20 9:10:12", "C:\\ｱﾙﾊﾞﾑ\\1.jpg", "jpg"},
+           {"2010/7/28 9:10:12", "C:\\a\\readme.txt", "txt"},
+           {"2010/7/22 9:10:12", "C:\\表\\ソ.txt", "txt"},
+           {"2010/7/24 9:10:12", "C:\\亜\\2.jpg", "jpg"},
+           {"2010/7/26 9:10:12", "C:\\_x\\6.txt", "txt"}});
+  form->SortPath1Click();
+  Save("previous.txt");
+  EXPECT_EQ(tree.ReadFile("previous.txt"), previous);
+  // And it reads back as the same rows.
+  const std::vector<std::string> rows = Rows();
+  Reopen();
+  Open({"previous.txt"});
+  form->SortPath1Click();
+  EXPECT_EQ(Rows(), rows);
+}
+
+// A row that the code page cannot hold makes the whole file UTF-8 after the mark.
+TEST_F(ListFileTest, ARowBeyondTheCodePageMakesTheFileUtf8AfterTheMark) {
+  testsupport::CodePage932 cp932;
+  if (!cp932.On()) GTEST_SKIP() << "code page 932 is not in force";
+  AddRows({{"2001/05/06", "C:\\表.txt", "txt"}, {"2001/05/07", "C:\\メモ〜.txt", "txt"}});
+  Save("mixed.txt");
+  EXPECT_EQ(tree.ReadFile("mixed.txt"),
+            "\xEF\xBB\xBF\"2001/05/06\",\"C:\\表.txt\",\"txt\"\r\n"
+            "\"2001/05/07\",\"C:\\メモ〜.txt\",\"txt\"\r\n");
+}
 
 TEST_F(ListFileTest, SavesOneQuotedLinePerRowFromTheTop) {
   AddRows({{"2001/01/02 3:04:05", "C:\\b,c.txt", "txt"},

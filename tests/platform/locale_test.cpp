@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 
+#include "support/code_page_932.h"
+
 namespace {
 
 // Sets the environment's locale for the time of a test and puts the old one back (Linux);
@@ -151,16 +153,25 @@ TEST(ThreadLocale, FollowsLcTimeWhenLcAllIsUnset) {
 #endif
 
 TEST(LeadByteRanges, AreThoseOfTheAnsiCodePage) {
-  const auto ranges = platform::LeadByteRanges();
-#ifdef _WIN32
+#ifndef _WIN32
+  EXPECT_FALSE(platform::IsDoubleByteSystem());  // UTF-8 has no lead bytes in this sense
+  EXPECT_TRUE(platform::LeadByteRanges().empty());
+#endif
   // Shift-JIS (code page 932), the code page the program serves.
+  testsupport::CodePage932 cp932;
+  if (!cp932.On()) GTEST_SKIP() << "code page 932 is not in force";
   EXPECT_TRUE(platform::IsDoubleByteSystem());
   using Range = std::pair<uint8_t, uint8_t>;
-  EXPECT_EQ(ranges, (std::vector<Range>{{0x81, 0x9F}, {0xE0, 0xFC}}));
-#else
-  EXPECT_FALSE(platform::IsDoubleByteSystem());  // UTF-8 has no lead bytes in this sense
-  EXPECT_TRUE(ranges.empty());
-#endif
+  EXPECT_EQ(platform::LeadByteRanges(), (std::vector<Range>{{0x81, 0x9F}, {0xE0, 0xFC}}));
+}
+
+// The Japanese era calendar (3), where the system has one, names its eras in UTF-8.
+TEST(CalendarEras, NameTheErasAsThemselves) {
+  const std::vector<platform::Era> eras = platform::CalendarEras(platform::ThreadLocale(), 3);
+  if (eras.empty()) GTEST_SKIP() << "the system gives no Japanese eras here";
+  bool reiwa = false;
+  for (const platform::Era& era : eras) reiwa = reiwa || (era.name == "令和" && era.yearOffset == 2019);
+  EXPECT_TRUE(reiwa);
 }
 
 TEST(EqualIgnoringCase, FoldsLettersOnly) {

@@ -2,43 +2,25 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "platform/files.h"
 #include "platform/testing.h"
 
 namespace {
 
-TEST(Drop, AnswersAsTheShellsDropHandleDoes) {
-  const std::string japanese = "C:\\日本語\\ファイル.txt";  // bytes of the ANSI code page
-  const int finishedBefore = platform::testing::FinishedDrops();
-  platform::DropHandle drop = platform::testing::MakeDrop({japanese, "D:\\b"});
-  ASSERT_NE(drop, nullptr);
-
-  EXPECT_EQ(platform::DropQueryFile(drop, 0xFFFFFFFFu, nullptr, 0), 2u);
-  EXPECT_EQ(platform::DropQueryFile(drop, 0, nullptr, 0), japanese.size());
-  EXPECT_EQ(platform::DropQueryFile(drop, 1, nullptr, 0), 4u);
-
-  // A buffer of exactly length + 1 holds the whole path and its zero.
-  std::vector<char> exact(japanese.size() + 1, 'x');
-  EXPECT_EQ(platform::DropQueryFile(drop, 0, exact.data(), static_cast<uint32_t>(exact.size())),
-            japanese.size());
-  EXPECT_EQ(std::string(exact.data()), japanese);
-
-  // A smaller one gets size - 1 bytes and a zero.
-  char small[8];
-  std::memset(small, 'x', sizeof small);
-  EXPECT_EQ(platform::DropQueryFile(drop, 0, small, 4), 3u);
-  EXPECT_STREQ(small, "C:\\");
-  EXPECT_EQ(small[4], 'x');
-
-  char second[16];
-  EXPECT_EQ(platform::DropQueryFile(drop, 1, second, sizeof second), 4u);
-  EXPECT_STREQ(second, "D:\\b");
-  EXPECT_EQ(platform::DropQueryFile(drop, 2, second, sizeof second), 0u);  // no such item
-
-  platform::DropFinish(drop);
-  EXPECT_EQ(platform::testing::FinishedDrops(), finishedBefore + 1);
+// Wide drops and, on Windows, those of older programs in the ANSI code page give each path
+// as itself.
+TEST(Drop, GivesEachPathAsItself) {
+  const std::string japanese = "C:\\日本語\\ファイル.txt";
+  for (bool wide : {true, false}) {
+    const int finishedBefore = platform::testing::FinishedDrops();
+    platform::DropHandle drop = platform::testing::MakeDrop({japanese, "D:\\b"}, wide);
+    ASSERT_NE(drop, nullptr);
+    EXPECT_EQ(platform::DropCount(drop), 2u);
+    EXPECT_EQ(platform::DropPath(drop, 0), japanese);
+    EXPECT_EQ(platform::DropPath(drop, 1), "D:\\b");
+    platform::DropFinish(drop);
+    EXPECT_EQ(platform::testing::FinishedDrops(), finishedBefore + 1);
+  }
 }
 
 TEST(CommandLine, GivesTheOverrideWhileOneIsSet) {

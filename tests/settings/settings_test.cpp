@@ -6,6 +6,7 @@
 
 #include "platform/profile.h"
 #include "support/form_access.h"
+#include "support/code_page_932.h"
 #include "support/form_fixture.h"
 
 namespace {
@@ -169,6 +170,27 @@ TEST_F(Settings, TheSaveLimitCountsOnlyWhatIsWrittenAndNothingIsErased) {
     // Keys not written again keep their values.
     EXPECT_EQ(Value("recent", "4"), c.keys.size() > 4 ? "C:\\old5" : "C:\\old4") << c.max;
   }
+}
+
+// The file stays in code page 932, byte for byte as earlier versions wrote it; a recent file
+// whose path the code page cannot hold stays in the menus for the session only, and no
+// look-alike of it is written.
+TEST_F(Settings, RecentPathsBeyondTheCodePageAreKeptForTheSessionOnly) {
+  testsupport::CodePage932 cp932;
+  if (!cp932.On()) GTEST_SKIP() << "code page 932 is not in force";
+  Restart("");
+  for (const char* path : {"C:\\表\\リスト.txt", "C:\\メモ〜.txt", "C:\\b.txt"}) {
+    TForm1Access::AddRecentFile(*form, path);
+  }
+  EXPECT_EQ(Captions(*form->Recentry1),
+            (Strings{"0 C:\\b.txt", "1 C:\\メモ〜.txt", "2 C:\\表\\リスト.txt"}));
+  CloseAndStart();
+  const std::string bytes = programFolder.ReadFile("horodex.ini");
+  EXPECT_NE(bytes.find("[recent]\r\n0=C:\\b.txt\r\n1=C:\\\x95\\\\\x83\x8A\x83X\x83g.txt\r\n"),
+            std::string::npos)
+      << bytes;
+  EXPECT_EQ(Keys("recent"), (Strings{"0", "1"}));
+  EXPECT_EQ(Captions(*form->Recentry1), (Strings{"0 C:\\b.txt", "1 C:\\表\\リスト.txt"}));
 }
 
 TEST_F(Settings, ASettingsFileThatCannotBeWrittenIsReportedOnceAndTheWindowCloses) {

@@ -9,6 +9,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include "platform/utf.h"
 #else
 #include <dirent.h>
 #include <fcntl.h>
@@ -41,29 +43,51 @@ using File = std::unique_ptr<FILE, FileCloser>;
 
 #ifdef _WIN32
 
+// Paths are UTF-8, as everywhere in the program; the fixture makes the wide calls, with the
+// prefix that lifts the length limit, so that a tree may be deeper than MAX_PATH.
+// A lone surrogate, which NTFS allows in names, is carried as the program carries it.
+std::wstring Wide(const std::string& text) {
+  const std::u16string wide = platform::Utf8ToUtf16(text);
+  return std::wstring(wide.begin(), wide.end());
+}
+
+std::wstring Long(const std::string& path) {
+  std::wstring wide = L"\\\\?\\" + Wide(path);
+  for (wchar_t& c : wide) c = c == L'/' ? L'\\' : c;
+  return wide;
+}
+
+std::string Narrow(const std::wstring& wide) {
+  return platform::Utf16ToUtf8(std::u16string(wide.begin(), wide.end()));
+}
+
 std::string TempFolder() {
-  char buffer[MAX_PATH + 1];
-  DWORD length = GetTempPathA(sizeof buffer, buffer);
-  if (length == 0 || length > MAX_PATH) Fail("GetTempPathA", "");
-  std::string path(buffer, length);
+  wchar_t buffer[MAX_PATH + 1];
+  DWORD length = GetTempPathW(MAX_PATH + 1, buffer);
+  if (length == 0 || length > MAX_PATH) Fail("GetTempPathW", "");
+  std::string path = Narrow(std::wstring(buffer, length));
   if (path.back() == '\\') path.pop_back();
   return path;
 }
 
 unsigned long ProcessId() { return GetCurrentProcessId(); }
 
+File OpenFile(const std::string& path, const wchar_t* mode) {
+  return File(_wfopen(Long(path).c_str(), mode));
+}
+
 bool PathExists(const std::string& path) {
-  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+  return GetFileAttributesW(Long(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 bool MakeFolder(const std::string& path) {
-  if (CreateDirectoryA(path.c_str(), nullptr)) return true;
-  DWORD attributes = GetFileAttributesA(path.c_str());
+  if (CreateDirectoryW(Long(path).c_str(), nullptr)) return true;
+  DWORD attributes = GetFileAttributesW(Long(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 void SetTimesOf(const std::string& path, uint64_t ticks, uint64_t accessTicks) {
-  HANDLE handle = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES,
+  HANDLE handle = CreateFileW(Long(path).c_str(), FILE_WRITE_ATTRIBUTES,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (handle == INVALID_HANDLE_VALUE) Fail("opening for times", path);
@@ -75,19 +99,11 @@ void SetTimesOf(const std::string& path, uint64_t ticks, uint64_t accessTicks) {
 }
 
 void SetReadOnlyOf(const std::string& path, bool readOnly) {
-  DWORD attributes = GetFileAttributesA(path.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES) Fail("GetFileAttributesA", path);
+  DWORD attributes = GetFileAttributesW(Long(path).c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) Fail("GetFileAttributesW", path);
   attributes = readOnly ? attributes | FILE_ATTRIBUTE_READONLY
                         : attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY);
-  if (!SetFileAttributesA(path.c_str(), attributes)) Fail("SetFileAttributesA", path);
-}
-
-std::wstring Wide(const std::string& text, UINT codePage) {
-  const int length =
-      MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(length, L'\0');
-  MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-  return wide;
+  if (!SetFileAttributesW(Long(path).c_str(), attributes)) Fail("SetFileAttributesW", path);
 }
 
 bool RemoveOneWide(const std::wstring& path) {
@@ -98,10 +114,9 @@ bool RemoveOneWide(const std::wstring& path) {
                                                  : DeleteFileW(path.c_str());
 }
 
-bool RemoveOne(const std::string& path) { return RemoveOneWide(Wide(path, CP_ACP)); }
+bool RemoveOne(const std::string& path) { return RemoveOneWide(Long(path)); }
 
 // Best effort: whatever cannot be removed stays behind rather than failing a destructor.
-// Wide, so that names the code page cannot write go too.
 void RemoveTreeWide(const std::wstring& path) {
   WIN32_FIND_DATAW found;
   HANDLE search = FindFirstFileW((path + L"\\*").c_str(), &found);
@@ -122,53 +137,13 @@ void RemoveTreeWide(const std::wstring& path) {
   RemoveOneWide(path);
 }
 
-// The prefix lifts the length limit: a tree may be deeper than MAX_PATH.
-void RemoveTree(const std::string& path) { RemoveTreeWide(L"\\\\?\\" + Wide(path, CP_ACP)); }
-
-std::wstring Utf8Path(const std::string& root, const std::string& relative) {
-  std::wstring path = L"\\\\?\\" + Wide(root, CP_ACP) + L"\\" + Wide(relative, CP_UTF8);
-  for (wchar_t& c : path) c = c == L'/' ? L'\\' : c;
-  return path;
-}
-
-void MakeUtf8(const std::string& root, const std::string& relative, bool folder,
-              const std::string& contents) {
-  const std::wstring path = Utf8Path(root, relative);
-  if (folder) {
-    if (!CreateDirectoryW(path.c_str(), nullptr)) Fail("creating the folder", relative);
-    return;
-  }
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) Fail("creating the file", relative);
-  DWORD written = 0;
-  WriteFile(file, contents.data(), static_cast<DWORD>(contents.size()), &written, nullptr);
-  CloseHandle(file);
-}
-
-void SetUtf8Times(const std::string& root, const std::string& relative, uint64_t ticks) {
-  HANDLE handle = CreateFileW(Utf8Path(root, relative).c_str(), FILE_WRITE_ATTRIBUTES,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-  if (handle == INVALID_HANDLE_VALUE) Fail("opening for times", relative);
-  FILETIME time{static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
-  SetFileTime(handle, nullptr, &time, &time);
-  CloseHandle(handle);
-}
-
-uint64_t Utf8TimeOf(const std::string& root, const std::string& relative) {
-  WIN32_FILE_ATTRIBUTE_DATA data;
-  if (!GetFileAttributesExW(Utf8Path(root, relative).c_str(), GetFileExInfoStandard, &data))
-    Fail("GetFileAttributesExW", relative);
-  return (static_cast<uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
-         data.ftLastWriteTime.dwLowDateTime;
-}
+void RemoveTree(const std::string& path) { RemoveTreeWide(Long(path)); }
 
 // The last-write time, or with `access` the last-access time.
 uint64_t TimeOf(const std::string& path, bool access) {
   WIN32_FILE_ATTRIBUTE_DATA data;
-  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
-    Fail("GetFileAttributesExA", path);
+  if (!GetFileAttributesExW(Long(path).c_str(), GetFileExInfoStandard, &data))
+    Fail("GetFileAttributesExW", path);
   const FILETIME& time = access ? data.ftLastAccessTime : data.ftLastWriteTime;
   return (static_cast<uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
 }
@@ -221,28 +196,8 @@ bool RemoveOne(const std::string& path) {
 
 // Best effort: whatever cannot be removed stays behind rather than failing a destructor.
 // Links are removed, never followed.
-void MakeUtf8(const std::string& root, const std::string& relative, bool folder,
-              const std::string& contents) {
-  const std::string path = root + "/" + relative;
-  if (folder) {
-    if (mkdir(path.c_str(), 0755) != 0) Fail("creating the folder", path);
-    return;
-  }
-  File file(std::fopen(path.c_str(), "wb"));
-  if (!file) Fail("creating the file", path);
-  std::fwrite(contents.data(), 1, contents.size(), file.get());
-}
-
-void SetTimesOf(const std::string& path, uint64_t ticks, uint64_t accessTicks);
-
-void SetUtf8Times(const std::string& root, const std::string& relative, uint64_t ticks) {
-  SetTimesOf(root + "/" + relative, ticks, ticks);
-}
-
-uint64_t TimeOf(const std::string& path, bool access);
-
-uint64_t Utf8TimeOf(const std::string& root, const std::string& relative) {
-  return TimeOf(root + "/" + relative, false);
+File OpenFile(const std::string& path, const wchar_t* mode) {
+  return File(std::fopen(path.c_str(), mode[0] == L'w' ? "wb" : "rb"));
 }
 
 void RemoveTree(const std::string& path) {
@@ -324,7 +279,7 @@ std::string TempTree::AddFile(const std::string& relative, const std::string& co
   if (slash != std::string::npos && slash > 0) AddFolder(relative.substr(0, slash));
   std::string path = Path(relative);
   {
-    File file(std::fopen(path.c_str(), "wb"));
+    File file = OpenFile(path, L"wb");
     if (!file) Fail("creating the file", path);
     if (!contents.empty() &&
         std::fwrite(contents.data(), 1, contents.size(), file.get()) != contents.size())
@@ -355,7 +310,7 @@ bool TempTree::Exists(const std::string& relative) const { return PathExists(Pat
 
 std::string TempTree::ReadFile(const std::string& relative) const {
   std::string path = Path(relative);
-  File file(std::fopen(path.c_str(), "rb"));
+  File file = OpenFile(path, L"rb");
   if (!file) Fail("opening the file", path);
   std::string contents;
   char buffer[4096];
@@ -369,12 +324,16 @@ platform::FileTime TempTree::LastWriteTime(const std::string& relative) const {
 
 void TempTree::AddUtf8(const std::string& relative, bool folder, const std::string& contents,
                        platform::FileTime lastWrite) {
-  MakeUtf8(root_, relative, folder, contents);
-  SetUtf8Times(root_, relative, lastWrite.ticks);
+  if (folder) {
+    if (!MakeFolder(Path(relative))) Fail("creating the folder", Path(relative));
+    SetTimes(relative, lastWrite);
+  } else {
+    AddFile(relative, contents, lastWrite);
+  }
 }
 
 platform::FileTime TempTree::Utf8LastWriteTime(const std::string& relative) const {
-  return {Utf8TimeOf(root_, relative)};
+  return LastWriteTime(relative);
 }
 
 platform::FileTime TempTree::LastAccessTime(const std::string& relative) const {

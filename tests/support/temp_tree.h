@@ -8,10 +8,10 @@
 //   // ... the tree and everything in it are removed when `tree` goes, read-only files included.
 //
 // Relative names separate their levels with '/', which becomes platform::kPathDelimiter, so the
-// same test names the same files on both builds ('/' is never the second byte of a CP932
-// character). Names are bytes of the ANSI code page, as everywhere in the program. The
-// fixture calls the operating system directly, so it does not depend on the platform layer
-// that tests check. Every failure throws std::runtime_error.
+// same test names the same files on both builds. Names are UTF-8, as everywhere in the
+// program. The fixture calls the operating system directly (the wide calls on Windows), so it
+// does not depend on the platform layer that tests check. Every failure throws
+// std::runtime_error.
 #pragma once
 
 #include <optional>
@@ -60,8 +60,7 @@ class TempTree {
   platform::FileTime LastWriteTime(const std::string& relative) const;
   platform::FileTime LastAccessTime(const std::string& relative) const;
 
-  // A file or folder (its own folder must exist) whose relative name is UTF-8, so that it may
-  // hold characters that the code page lacks: made by the wide calls on Windows.
+  // A file or a folder (its own folder must exist), with its last-write time.
   void AddUtf8(const std::string& relative, bool folder, const std::string& contents,
                platform::FileTime lastWrite);
   platform::FileTime Utf8LastWriteTime(const std::string& relative) const;

@@ -41,4 +41,14 @@ TEST(MessageBox, EachAxisGivenAsNegativeKeepsTheCentredPlace) {
   }
 }
 
+TEST(MessageBox, ShowsTextsBeyondTheCodePageAsThemselves) {
+  ui::testing::RecordBoxes(true);
+  ui::ShowMessageBox(nullptr, "emoji😀 Beyoncé 한글 メモ〜.txt", "Ünïcode ¥", ui::BoxIcon::Error);
+  const auto boxes = ui::testing::TakeBoxes();
+  ui::testing::RecordBoxes(false);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].caption, "Ünïcode ¥");
+  EXPECT_EQ(boxes[0].text, "emoji😀 Beyoncé 한글 メモ〜.txt");
+}
+
 }  // namespace

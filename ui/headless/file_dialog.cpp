@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "platform/files.h"
+#include "platform/utf.h"
 #include "ui/file_dialog.h"
 #include "ui/hooks.h"
 
@@ -33,12 +34,17 @@ std::string WithDefaultExt(const FileDialog& dialog, const std::string& path) {
   return exists ? extended : path;
 }
 
+// The characters (UTF-16 units, as the wide dialog counts them) of a piece of a text.
+size_t Units(const std::string& text, size_t from = 0, size_t count = std::string::npos) {
+  return platform::Utf8ToUtf16(std::string_view(text).substr(from, count)).size();
+}
+
 // The characters that the answer takes as the system lays it out: one full path, or the
 // folder and each name, with a zero between them.
 size_t AnswerLength(const std::vector<std::string>& files) {
-  if (files.size() == 1) return files[0].size();
-  size_t length = NameStart(files[0]) + files.size() - 1;  // the folder, and zeros
-  for (const std::string& file : files) length += file.size() - NameStart(file);
+  if (files.size() == 1) return Units(files[0]);
+  size_t length = Units(files[0], 0, NameStart(files[0])) + files.size() - 1;  // folder, zeros
+  for (const std::string& file : files) length += Units(file, NameStart(file));
   return length;
 }
 

@@ -15,7 +15,7 @@ void Application::Run(Form& mainForm, int showCommand) {
   terminated_ = false;
   mainForm.Show(showCommand);
   MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) win32::DispatchOne(msg);
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) win32::DispatchOne(msg);
   terminated_ = true;
 }
 
@@ -26,7 +26,7 @@ void Application::Terminate() {
 
 void Application::ProcessMessages() {
   MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {
       terminated_ = true;
       break;

@@ -14,27 +14,27 @@ bool win32::Busy() { return busy; }
 
 void detail::BeginBusy() {
   busy = true;
-  SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
+  SetCursor(win32::SystemCursor(IDC_WAIT));
 }
 
 void detail::EndBusy() {
   busy = false;
-  SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
+  SetCursor(win32::SystemCursor(IDC_ARROW));
 }
 
 bool detail::PumpWhileBusy() {
   MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE | PM_QS_PAINT)) DispatchMessageA(&msg);
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE | PM_QS_PAINT)) DispatchMessageW(&msg);
   bool escape = false;
-  while (PeekMessageA(&msg, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
+  while (PeekMessageW(&msg, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
     if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) escape = true;
   }
-  while (PeekMessageA(&msg, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {
+  while (PeekMessageW(&msg, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {
   }
-  while (PeekMessageA(&msg, nullptr, WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK, PM_REMOVE)) {
+  while (PeekMessageW(&msg, nullptr, WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK, PM_REMOVE)) {
   }
   // A drop on a busy window is refused; the shell's handle is finished all the same.
-  while (PeekMessageA(&msg, nullptr, WM_DROPFILES, WM_DROPFILES, PM_REMOVE)) {
+  while (PeekMessageW(&msg, nullptr, WM_DROPFILES, WM_DROPFILES, PM_REMOVE)) {
     DragFinish(reinterpret_cast<HDROP>(msg.wParam));
   }
   return escape;

@@ -14,24 +14,24 @@ namespace ui {
 
 namespace {
 
-constexpr char kClassName[] = "HorodexWindow";
+constexpr wchar_t kClassName[] = L"HorodexWindow";
 
 LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
 ATOM RegisterFormClass() {
   static const ATOM atom = [] {
-    WNDCLASSA wc{};
+    WNDCLASSW wc{};
     wc.style = CS_DBLCLKS;
     wc.lpfnWndProc = FormProc;
     wc.hInstance = win32::Instance();
     // Only the program carries the icon; anything else gets the system's.
-    wc.hIcon = LoadIconA(win32::Instance(), "MAINICON");
-    if (!wc.hIcon) wc.hIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
-    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.hIcon = LoadIconW(win32::Instance(), L"MAINICON");
+    if (!wc.hIcon) wc.hIcon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
+    wc.hCursor = win32::SystemCursor(IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = kClassName;
-    const ATOM registered = RegisterClassA(&wc);
-    if (!registered) throw std::runtime_error("RegisterClassA failed");
+    const ATOM registered = RegisterClassW(&wc);
+    if (!registered) throw std::runtime_error("RegisterClassW failed");
     return registered;
   }();
   return atom;
@@ -55,7 +55,7 @@ void ShowContextMenu(Form& form, HWND clicked, LPARAM lParam) {
     if (row < 0) row = list->NextSelected(-1);
     RECT rc{};
     rc.left = LVIR_LABEL;
-    if (row >= 0 && SendMessageA(listHwnd, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&rc))) {
+    if (row >= 0 && SendMessageW(listHwnd, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&rc))) {
       at = {rc.left, rc.bottom};
     }
     ClientToScreen(listHwnd, &at);
@@ -101,7 +101,7 @@ LRESULT Route(Form& form, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_SETCURSOR:
       if (win32::Busy()) {
-        SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
+        SetCursor(win32::SystemCursor(IDC_WAIT));
         return TRUE;
       }
       break;
@@ -146,25 +146,28 @@ LRESULT Route(Form& form, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_DPICHANGED:
       win32::ChangeDpi(form, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
+    case WM_NOTIFYFORMAT:
+      // The controls send the wide notifications (LVN_GETDISPINFOW, TTN_GETDISPINFOW...).
+      return NFR_UNICODE;
     case WM_CONTEXTMENU:
       ShowContextMenu(form, reinterpret_cast<HWND>(wParam), lParam);
       return 0;
   }
-  return DefWindowProcA(hwnd, msg, wParam, lParam);
+  return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
 LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_NCCREATE) {
-    auto* form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+    auto* form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
     form->impl().hwnd = hwnd;
   }
-  auto* form = reinterpret_cast<Form*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (!form) return DefWindowProcA(hwnd, msg, wParam, lParam);
+  auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!form) return DefWindowProcW(hwnd, msg, wParam, lParam);
   if (msg == WM_NCDESTROY) {
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     form->impl().hwnd = nullptr;
-    return DefWindowProcA(hwnd, msg, wParam, lParam);
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
   }
   return Route(*form, hwnd, msg, wParam, lParam);
 }
@@ -180,8 +183,8 @@ namespace win32 {
 Form* FormOfWindow(HWND hwnd) {
   if (!hwnd) return nullptr;
   const HWND root = GetAncestor(hwnd, GA_ROOT);
-  if (!root || GetClassLongPtrA(root, GCW_ATOM) != RegisterFormClass()) return nullptr;
-  return reinterpret_cast<Form*>(GetWindowLongPtrA(root, GWLP_USERDATA));
+  if (!root || GetClassLongPtrW(root, GCW_ATOM) != RegisterFormClass()) return nullptr;
+  return reinterpret_cast<Form*>(GetWindowLongPtrW(root, GWLP_USERDATA));
 }
 
 }  // namespace win32
@@ -189,16 +192,17 @@ Form* FormOfWindow(HWND hwnd) {
 Form::Form() : impl_(std::make_unique<Impl>()) {
   win32::InitControls();
   const ATOM atom = RegisterFormClass();
-  const HWND hwnd = CreateWindowExA(0, MAKEINTATOM(atom), "", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                    nullptr, nullptr, win32::Instance(), this);
-  if (!hwnd) throw std::runtime_error("CreateWindowExA failed");
+  const HWND hwnd =
+      CreateWindowExW(0, reinterpret_cast<LPCWSTR>(MAKEINTATOM(atom)), L"",
+                      WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
+                      CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, win32::Instance(), this);
+  if (!hwnd) throw std::runtime_error("CreateWindowExW failed");
   // The components that follow are made at the DPI of the window's monitor.
   win32::SetDpi(win32::WindowDpi(hwnd));
   // The sharp small icon of the program, when it has one.
   if (auto small = static_cast<HICON>(
-          LoadImageA(win32::Instance(), "MAINICON", IMAGE_ICON, 16, 16, LR_SHARED))) {
-    SendMessageA(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+          LoadImageW(win32::Instance(), L"MAINICON", IMAGE_ICON, 16, 16, LR_SHARED))) {
+    SendMessageW(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
   }
 }
 
@@ -206,7 +210,7 @@ Form::~Form() {
   if (Application::Instance().MainForm() == this) Application::Instance().SetMainForm(nullptr);
   if (HWND hwnd = impl_->hwnd) {
     // The components are gone already: the window only needs to go quietly.
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     impl_->hwnd = nullptr;
     DestroyWindow(hwnd);
   }
@@ -216,7 +220,7 @@ platform::WindowHandle Form::Handle() const { return impl_->hwnd; }
 
 void Form::SetCaption(const std::string& caption) {
   caption_ = caption;
-  SetWindowTextA(impl_->hwnd, caption.c_str());
+  SetWindowTextW(impl_->hwnd, win32::Wide(caption).c_str());
 }
 
 void Form::SetDesignSize(int width, int height) {
@@ -225,12 +229,12 @@ void Form::SetDesignSize(int width, int height) {
 }
 
 void Form::SetFont(const std::string& face, int height, int charset) {
-  HFONT font = CreateFontA(-win32::Scale(height), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+  HFONT font = CreateFontW(-win32::Scale(height), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                            static_cast<DWORD>(charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                           DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
-  if (!font) throw std::runtime_error("CreateFontA failed");
+                           DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, win32::Wide(face).c_str());
+  if (!font) throw std::runtime_error("CreateFontW failed");
   if (HWND list = ListHwnd(*this))
-    SendMessageA(list, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   if (impl_->font) DeleteObject(impl_->font);
   impl_->font = font;
   impl_->fontFace = face;
@@ -281,7 +285,7 @@ bool Form::Maximized() const { return impl_->hwnd && IsZoomed(impl_->hwnd); }
 bool Form::Minimized() const { return impl_->hwnd && IsIconic(impl_->hwnd); }
 
 void Form::Close() {
-  if (impl_->hwnd) SendMessageA(impl_->hwnd, WM_CLOSE, 0, 0);
+  if (impl_->hwnd) SendMessageW(impl_->hwnd, WM_CLOSE, 0, 0);
 }
 
 bool Form::TitleBarOnScreen(int left, int top, int width) const {
@@ -298,7 +302,7 @@ bool Form::TitleBarOnScreen(int left, int top, int width) const {
     MONITORINFO info{};
     info.cbSize = sizeof info;
     RECT overlap;
-    if (GetMonitorInfoA(monitor, &info) && IntersectRect(&overlap, &s.bar, &info.rcWork)) {
+    if (GetMonitorInfoW(monitor, &info) && IntersectRect(&overlap, &s.bar, &info.rcWork)) {
       s.found = true;
       return FALSE;
     }

@@ -19,7 +19,7 @@ HIMAGELIST NewList(int size) {
 
 // Only the program carries the strips; without one the list stays as it is.
 void AddStripOf(HIMAGELIST list, const std::string& resourceName, int size, int designSize) {
-  std::wstring name = win32::Widen(resourceName);
+  std::wstring name = win32::Wide(resourceName);
   if (size != designSize) name += std::to_wstring(size);
   const auto strip = static_cast<HBITMAP>(
       LoadImageW(win32::Instance(), name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));

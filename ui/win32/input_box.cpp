@@ -51,7 +51,7 @@ class Template {
     words_.push_back(HIWORD(value));
   }
   void Text(const std::string& text) {
-    for (wchar_t c : win32::Widen(text)) words_.push_back(static_cast<WORD>(c));
+    for (wchar_t c : win32::Wide(text)) words_.push_back(static_cast<WORD>(c));
     words_.push_back(0);
   }
   std::vector<WORD> words_;
@@ -66,23 +66,22 @@ struct Request {
   bool recorded = false;
 };
 
-std::string ItemText(HWND dialog, int id) {
-  const HWND item = GetDlgItem(dialog, id);
-  std::string text(GetWindowTextLengthA(item), '\0');
-  text.resize(GetWindowTextA(item, text.data(), static_cast<int>(text.size() + 1)));
-  return text;
+std::string ItemText(HWND dialog, int id) { return win32::WindowText(GetDlgItem(dialog, id)); }
+
+void SetItemText(HWND item, const std::string& text) {
+  SetWindowTextW(item, win32::Wide(text).c_str());
 }
 
 void FocusEdit(HWND dialog) {
   const HWND edit = GetDlgItem(dialog, kEditId);
   SetFocus(edit);
-  SendMessageA(edit, EM_SETSEL, 0, -1);
+  SendMessageW(edit, EM_SETSEL, 0, -1);
 }
 
 void PostKey(HWND window, WPARAM key) {
-  const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(static_cast<UINT>(key), 0)) << 16;
-  PostMessageA(window, WM_KEYDOWN, key, 1 | scan);
-  PostMessageA(window, WM_KEYUP, key, 1 | scan | (3u << 30));
+  const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(static_cast<UINT>(key), 0)) << 16;
+  PostMessageW(window, WM_KEYDOWN, key, 1 | scan);
+  PostMessageW(window, WM_KEYUP, key, 1 | scan | (3u << 30));
 }
 
 // Tests: what the dialog showed once it settled, then the next answer typed and confirmed.
@@ -94,19 +93,19 @@ void TypeNextAnswer(HWND dialog, Request& request) {
                           GetFocus() == edit});
   }
   const std::optional<std::string> answer = hooks::inputBoxAnswer();
-  if (answer) SetWindowTextA(edit, answer->c_str());
+  if (answer) SetItemText(edit, *answer);
   PostKey(GetFocus() ? GetFocus() : edit, answer ? VK_RETURN : VK_ESCAPE);
 }
 
 INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* request = reinterpret_cast<Request*>(GetWindowLongPtrA(dialog, DWLP_USER));
+  auto* request = reinterpret_cast<Request*>(GetWindowLongPtrW(dialog, DWLP_USER));
   switch (message) {
     case WM_INITDIALOG:
       request = reinterpret_cast<Request*>(lParam);
-      SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-      SetDlgItemTextA(dialog, kEditId, request->text.c_str());
+      SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+      SetItemText(GetDlgItem(dialog, kEditId), request->text);
       FocusEdit(dialog);
-      if (request->answering) PostMessageA(dialog, kNextAnswer, 0, 0);
+      if (request->answering) PostMessageW(dialog, kNextAnswer, 0, 0);
       return FALSE;  // the focus is set
     case kNextAnswer:
       if (request) TypeNextAnswer(dialog, *request);
@@ -122,7 +121,7 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
         } else {
           win32::ShowMessageBoxOver(dialog, error, Application::Instance().Title(), BoxIcon::Error);
           FocusEdit(dialog);
-          if (request->answering) PostMessageA(dialog, kNextAnswer, 0, 0);
+          if (request->answering) PostMessageW(dialog, kNextAnswer, 0, 0);
         }
         return TRUE;
       }
@@ -146,7 +145,7 @@ bool InputBox(Form& owner, const std::string& caption, const std::string& label,
   dialog.Item(BS_PUSHBUTTON | WS_TABSTOP, 143, 41, 50, 14, IDCANCEL, kButtonClass, "キャンセル");
   Request request{label, text, check, caption, hooks::inputBoxShown && hooks::inputBoxAnswer};
   const HWND ownerHwnd = win32::Hwnd(owner);
-  const INT_PTR result = DialogBoxIndirectParamA(
+  const INT_PTR result = DialogBoxIndirectParamW(
       win32::Instance(), dialog.Get(), ownerHwnd && IsWindow(ownerHwnd) ? ownerHwnd : nullptr,
       DialogProc, reinterpret_cast<LPARAM>(&request));
   return result == IDOK;

@@ -32,17 +32,26 @@ class FlagGuard {
   bool saved_;
 };
 
+// The text into the control's buffer of `size` units, cut short where it must be, but never
+// between the two halves of a surrogate pair.
+void CopyText(const std::wstring& text, wchar_t* buffer, int size) {
+  size_t length = std::min<size_t>(text.size(), static_cast<size_t>(size) - 1);
+  if (length < text.size() && length > 0 && IS_HIGH_SURROGATE(text[length - 1])) --length;
+  std::copy_n(text.begin(), length, buffer);
+  buffer[length] = L'\0';
+}
+
 }  // namespace
 
 ListNative::ListNative(ListView& list, Form& owner) : list_(list), owner_(owner) {
   InitControls();
   const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | LVS_REPORT |
                       LVS_OWNERDATA | LVS_SHOWSELALWAYS | LVS_EDITLABELS;
-  hwnd_ = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "", style, 0, 0, 0, 0, win32::Hwnd(owner),
-                          nullptr, Instance(), nullptr);
+  hwnd_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"", style, 0, 0, 0, 0,
+                          win32::Hwnd(owner), nullptr, Instance(), nullptr);
   if (!hwnd_) throw std::runtime_error("list view creation failed");
   if (HFONT font = owner.impl().font) {
-    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   }
   owner.impl().notifyHandlers[hwnd_] = [this](NMHDR& header) { return OnNotify(header); };
 }
@@ -63,19 +72,11 @@ const std::string* ListNative::Text(int row, int column) const {
 
 LRESULT ListNative::OnNotify(NMHDR& header) {
   switch (header.code) {
-    case LVN_GETDISPINFOA: {
-      LVITEMA& item = reinterpret_cast<NMLVDISPINFOA&>(header).item;
-      if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0) {
-        const std::string* text = Text(item.iItem, item.iSubItem);
-        lstrcpynA(item.pszText, text ? text->c_str() : "", item.cchTextMax);
-      }
-      return 0;
-    }
     case LVN_GETDISPINFOW: {
       LVITEMW& item = reinterpret_cast<NMLVDISPINFOW&>(header).item;
       if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0) {
         const std::string* text = Text(item.iItem, item.iSubItem);
-        lstrcpynW(item.pszText, text ? Widen(*text).c_str() : L"", item.cchTextMax);
+        CopyText(text ? Wide(*text) : std::wstring(), item.pszText, item.cchTextMax);
       }
       return 0;
     }
@@ -105,34 +106,19 @@ LRESULT ListNative::OnNotify(NMHDR& header) {
     case LVN_COLUMNCLICK:
       list_.ColumnClicked(reinterpret_cast<NMLISTVIEW&>(header).iSubItem);
       return 0;
-    case LVN_BEGINLABELEDITA:
     case LVN_BEGINLABELEDITW:
-      // Both forms carry the row in the same place.
-      list_.EditBegun(reinterpret_cast<NMLVDISPINFOA&>(header).item.iItem);
+      list_.EditBegun(reinterpret_cast<NMLVDISPINFOW&>(header).item.iItem);
       WatchEditor();
       return FALSE;  // every edit is allowed
-    case LVN_ENDLABELEDITA: {
-      const LVITEMA& item = reinterpret_cast<NMLVDISPINFOA&>(header).item;
+    case LVN_ENDLABELEDITW: {
+      const LVITEMW& item = reinterpret_cast<NMLVDISPINFOW&>(header).item;
       if (item.pszText) {
-        const std::string text(item.pszText);
+        const std::string text = Narrow(item.pszText);
         EditEnded(item.iItem, &text);
       } else {
         EditEnded(item.iItem, nullptr);
       }
       // The list keeps the texts: the control has nothing to store.
-      return FALSE;
-    }
-    case LVN_ENDLABELEDITW: {
-      const LVITEMW& item = reinterpret_cast<NMLVDISPINFOW&>(header).item;
-      if (item.pszText) {
-        const int size =
-            WideCharToMultiByte(CP_ACP, 0, item.pszText, -1, nullptr, 0, nullptr, nullptr);
-        std::string text(size > 0 ? size - 1 : 0, '\0');
-        WideCharToMultiByte(CP_ACP, 0, item.pszText, -1, text.data(), size, nullptr, nullptr);
-        EditEnded(item.iItem, &text);
-      } else {
-        EditEnded(item.iItem, nullptr);
-      }
       return FALSE;
     }
   }
@@ -162,25 +148,25 @@ void ListNative::EditEnded(int row, const std::string* typed) {
   // the editor holds.
   std::string held;
   if (!typed && !escaped_ && editor_ && IsWindow(editor_)) {
-    held.resize(GetWindowTextLengthA(editor_) + 1);
-    held.resize(GetWindowTextA(editor_, held.data(), static_cast<int>(held.size())));
+    held = WindowText(editor_);
     typed = &held;
   }
   list_.EndEdit(row, typed);
 }
 
 void ListNative::ColumnAdded(int index, const std::string& caption, int width) {
-  LVCOLUMNA column{};
+  const std::wstring text = Wide(caption);
+  LVCOLUMNW column{};
   column.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
   column.fmt = LVCFMT_LEFT;
   column.cx = Scale(width);
-  column.pszText = const_cast<char*>(caption.c_str());
+  column.pszText = const_cast<wchar_t*>(text.c_str());
   column.iSubItem = index;
-  SendMessageA(hwnd_, LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column));
+  SendMessageW(hwnd_, LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&column));
 }
 
 void ListNative::ColumnCaptionChanged(int index, const std::string& caption) {
-  std::wstring text = Widen(caption);
+  std::wstring text = Wide(caption);
   LVCOLUMNW column{};
   column.mask = LVCF_TEXT;
   column.pszText = text.data();
@@ -197,22 +183,22 @@ void ListNative::Flush() {
 }
 
 void ListNative::SetItemCount(int count) {
-  SendMessageA(hwnd_, LVM_SETITEMCOUNT, count, LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+  SendMessageW(hwnd_, LVM_SETITEMCOUNT, count, LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
 }
 
 void ListNative::SetState(int index, UINT state, UINT mask) const {
-  LVITEMA item{};
+  LVITEMW item{};
   item.state = state;
   item.stateMask = mask;
-  SendMessageA(hwnd_, LVM_SETITEMSTATE, index, reinterpret_cast<LPARAM>(&item));
+  SendMessageW(hwnd_, LVM_SETITEMSTATE, index, reinterpret_cast<LPARAM>(&item));
 }
 
 void ListNative::SetControlRedraw(bool on) const {
   // The header is back before the list lays its rows out below it again.
-  const auto header = reinterpret_cast<HWND>(SendMessageA(hwnd_, LVM_GETHEADER, 0, 0));
-  if (!on) SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
-  if (header) SendMessageA(header, WM_SETREDRAW, on, 0);
-  if (on) SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+  const auto header = reinterpret_cast<HWND>(SendMessageW(hwnd_, LVM_GETHEADER, 0, 0));
+  if (!on) SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
+  if (header) SendMessageW(header, WM_SETREDRAW, on, 0);
+  if (on) SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
 }
 
 void ListNative::RowsAppended(int newCount) {
@@ -226,13 +212,13 @@ void ListNative::RowsAppended(int newCount) {
 
 void ListNative::RowDeleting(int index) {
   Flush();
-  SendMessageA(hwnd_, LVM_DELETEITEM, index, 0);
+  SendMessageW(hwnd_, LVM_DELETEITEM, index, 0);
 }
 
 void ListNative::RowsDeleting(const std::vector<int>& ascending) {
   Flush();
   if (ascending.empty()) return;
-  const int count = static_cast<int>(SendMessageA(hwnd_, LVM_GETITEMCOUNT, 0, 0));
+  const int count = static_cast<int>(SendMessageW(hwnd_, LVM_GETITEMCOUNT, 0, 0));
   const int selected = SelectedCount();
   bool onlySelected = selected == static_cast<int>(ascending.size());
   for (size_t i = 0; onlySelected && i < ascending.size(); ++i)
@@ -258,7 +244,7 @@ void ListNative::RowsChanged(int first, int last) {
   if (!redraw_) return;
   Flush();
   if (last - first < kRowsRedrawnSingly) {
-    SendMessageA(hwnd_, LVM_REDRAWITEMS, first, last);
+    SendMessageW(hwnd_, LVM_REDRAWITEMS, first, last);
   } else {
     InvalidateRect(hwnd_, nullptr, FALSE);
   }
@@ -294,21 +280,21 @@ void ListNative::RowsReordered(const std::vector<int>& newOrder) {
     for (int row : moved) SetState(row, LVIS_SELECTED, LVIS_SELECTED);
   }
   if (focusMoved) SetState(position[focus], LVIS_FOCUSED, LVIS_FOCUSED);
-  const int mark = static_cast<int>(SendMessageA(hwnd_, LVM_GETSELECTIONMARK, 0, 0));
-  if (mark >= 0 && mark < count) SendMessageA(hwnd_, LVM_SETSELECTIONMARK, 0, position[mark]);
+  const int mark = static_cast<int>(SendMessageW(hwnd_, LVM_GETSELECTIONMARK, 0, 0));
+  if (mark >= 0 && mark < count) SendMessageW(hwnd_, LVM_SETSELECTIONMARK, 0, position[mark]);
   if (pause) SetControlRedraw(true);
 }
 
 int ListNative::SelectedCount() const {
-  return static_cast<int>(SendMessageA(hwnd_, LVM_GETSELECTEDCOUNT, 0, 0));
+  return static_cast<int>(SendMessageW(hwnd_, LVM_GETSELECTEDCOUNT, 0, 0));
 }
 
 int ListNative::NextSelected(int after) const {
-  return static_cast<int>(SendMessageA(hwnd_, LVM_GETNEXTITEM, after, LVNI_SELECTED));
+  return static_cast<int>(SendMessageW(hwnd_, LVM_GETNEXTITEM, after, LVNI_SELECTED));
 }
 
 bool ListNative::Selected(int index) const {
-  return SendMessageA(hwnd_, LVM_GETITEMSTATE, index, LVIS_SELECTED) & LVIS_SELECTED;
+  return SendMessageW(hwnd_, LVM_GETITEMSTATE, index, LVIS_SELECTED) & LVIS_SELECTED;
 }
 
 void ListNative::SetSelected(int index, bool selected) {
@@ -322,7 +308,7 @@ void ListNative::SelectAll(int /*count*/) {
 }
 
 int ListNative::Focused() const {
-  return static_cast<int>(SendMessageA(hwnd_, LVM_GETNEXTITEM, -1, LVNI_FOCUSED));
+  return static_cast<int>(SendMessageW(hwnd_, LVM_GETNEXTITEM, -1, LVNI_FOCUSED));
 }
 
 void ListNative::SetFocused(int index) {
@@ -338,12 +324,12 @@ void ListNative::SetFocus() { ::SetFocus(hwnd_); }
 
 void ListNative::EnsureVisible(int index) {
   Flush();
-  SendMessageA(hwnd_, LVM_ENSUREVISIBLE, index, FALSE);
+  SendMessageW(hwnd_, LVM_ENSUREVISIBLE, index, FALSE);
 }
 
 bool ListNative::RowVisible(int index) const {
-  const int top = static_cast<int>(SendMessageA(hwnd_, LVM_GETTOPINDEX, 0, 0));
-  const int page = static_cast<int>(SendMessageA(hwnd_, LVM_GETCOUNTPERPAGE, 0, 0));
+  const int top = static_cast<int>(SendMessageW(hwnd_, LVM_GETTOPINDEX, 0, 0));
+  const int page = static_cast<int>(SendMessageW(hwnd_, LVM_GETCOUNTPERPAGE, 0, 0));
   return index >= top && index < top + page;
 }
 
@@ -355,7 +341,7 @@ void ListNative::SetRedraw(bool on) {
 
 void ListNative::Repaint() {
   InvalidateRect(hwnd_, nullptr, TRUE);
-  if (auto header = reinterpret_cast<HWND>(SendMessageA(hwnd_, LVM_GETHEADER, 0, 0))) {
+  if (auto header = reinterpret_cast<HWND>(SendMessageW(hwnd_, LVM_GETHEADER, 0, 0))) {
     InvalidateRect(header, nullptr, TRUE);
   }
   UpdateWindow(hwnd_);
@@ -364,11 +350,11 @@ void ListNative::Repaint() {
 void ListNative::EditLabel(int index) {
   Flush();
   ::SetFocus(hwnd_);
-  SendMessageA(hwnd_, LVM_EDITLABELA, index, 0);
+  SendMessageW(hwnd_, LVM_EDITLABELW, index, 0);
 }
 
 HWND ListNative::Editor() const {
-  return reinterpret_cast<HWND>(SendMessageA(hwnd_, LVM_GETEDITCONTROL, 0, 0));
+  return reinterpret_cast<HWND>(SendMessageW(hwnd_, LVM_GETEDITCONTROL, 0, 0));
 }
 
 bool ListNative::Editing() const {
@@ -378,20 +364,14 @@ bool ListNative::Editing() const {
 
 // The control's editor ends itself on these keys as when they are typed.
 void ListNative::EditorKeyDown(UINT key) const {
-  if (const HWND editor = Editor()) SendMessageA(editor, WM_KEYDOWN, key, 0);
+  if (const HWND editor = Editor()) SendMessageW(editor, WM_KEYDOWN, key, 0);
 }
 
 void ListNative::CommitEditor() { EditorKeyDown(VK_RETURN); }
 void ListNative::CancelEditor() { EditorKeyDown(VK_ESCAPE); }
 void ListNative::SendDeleteKeyToEditor() { EditorKeyDown(VK_DELETE); }
 
-std::string ListNative::EditorText() const {
-  const HWND editor = Editor();
-  if (!editor) return {};
-  std::string text(GetWindowTextLengthA(editor) + 1, '\0');
-  text.resize(GetWindowTextA(editor, text.data(), static_cast<int>(text.size())));
-  return text;
-}
+std::string ListNative::EditorText() const { return WindowText(Editor()); }
 
 }  // namespace win32
 }  // namespace ui

@@ -22,7 +22,7 @@ std::string ShownCaption(const MenuItem& item) {
   std::string shown = "&";
   for (char c : item.Caption()) {
     shown += c;
-    if (c == '&') shown += '&';  // a plain ampersand ('&' is never a second byte)
+    if (c == '&') shown += '&';  // a plain ampersand (no byte of a UTF-8 character is '&')
   }
   return shown;
 }
@@ -33,14 +33,14 @@ std::string EntryText(const MenuItem& item) {
 }
 
 // Describes an item's look; text must outlive the call that uses the result.
-MENUITEMINFOA Describe(const MenuItem& item, std::string& text) {
-  MENUITEMINFOA info{};
+MENUITEMINFOW Describe(const MenuItem& item, std::wstring& text) {
+  MENUITEMINFOW info{};
   info.cbSize = sizeof info;
   info.fMask = MIIM_FTYPE | MIIM_STATE;
   if (item.Caption() == "-") {
     info.fType = MFT_SEPARATOR;
   } else {
-    text = EntryText(item);
+    text = win32::Wide(EntryText(item));
     info.fMask |= MIIM_STRING;
     info.fType = item.RadioItem() ? MFT_STRING | MFT_RADIOCHECK : MFT_STRING;
     info.dwTypeData = text.data();
@@ -80,9 +80,9 @@ class MenuTree final : public detail::MenuNative {
   void SetWindow(HWND window) { window_ = window; }
 
   void ItemChanged(MenuItem& item) override {
-    std::string text;
-    MENUITEMINFOA info = Describe(item, text);
-    SetMenuItemInfoA(MenuOf(*item.Parent()), item.IndexInParent(), TRUE, &info);
+    std::wstring text;
+    MENUITEMINFOW info = Describe(item, text);
+    SetMenuItemInfoW(MenuOf(*item.Parent()), item.IndexInParent(), TRUE, &info);
     BarChanged(*item.Parent());
   }
 
@@ -117,20 +117,20 @@ class MenuTree final : public detail::MenuNative {
       item.nativeMenu = CreatePopupMenu();
       for (int i = 0; i < item.Count(); ++i) InsertEntry(MenuOf(item), i, item.Item(i));
     }
-    std::string text;
-    MENUITEMINFOA info = Describe(item, text);
+    std::wstring text;
+    MENUITEMINFOW info = Describe(item, text);
     info.fMask |= MIIM_ID | MIIM_SUBMENU;
     info.wID = static_cast<UINT>(item.nativeId);
     info.hSubMenu = MenuOf(item);
-    InsertMenuItemA(menu, position, TRUE, &info);
+    InsertMenuItemW(menu, position, TRUE, &info);
   }
 
   void SetSubmenu(MenuItem& item, HMENU submenu) {
-    MENUITEMINFOA info{};
+    MENUITEMINFOW info{};
     info.cbSize = sizeof info;
     info.fMask = MIIM_SUBMENU;
     info.hSubMenu = submenu;
-    SetMenuItemInfoA(MenuOf(*item.Parent()), item.IndexInParent(), TRUE, &info);
+    SetMenuItemInfoW(MenuOf(*item.Parent()), item.IndexInParent(), TRUE, &info);
   }
 
   // The menu bar is drawn by the window: it repaints only when asked.

@@ -1,5 +1,4 @@
 // Message boxes placed where the program asks; tests answer them through a hook.
-#include <cstring>
 #include <vector>
 
 #include "ui/application.h"
@@ -30,19 +29,24 @@ void Place(HWND box, const BoxRequest& request) {
   SetWindowPos(box, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// The box's text item: 0xFFFF on Windows (and newer Wine), 100 in older Wine.
+std::string BoxText(HWND box) {
+  const HWND text = GetDlgItem(box, 0xFFFF);
+  return win32::WindowText(text ? text : GetDlgItem(box, 100));
+}
+
 LRESULT CALLBACK BoxHook(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HCBT_ACTIVATE && current && !current->placed) {
     const auto box = reinterpret_cast<HWND>(wParam);
-    char className[16] = {};
-    GetClassNameA(box, className, sizeof className);
-    if (std::strcmp(className, "#32770") == 0) {
+    if (win32::IsClass(box, L"#32770")) {
       current->placed = true;
       Place(box, *current);
       RECT rc{};
       GetWindowRect(box, &rc);
+      // What the box itself shows: its title and its text.
       if (hooks::boxShown &&
-          hooks::boxShown({current->caption, current->text, current->icon, rc.left, rc.top})) {
-        PostMessageA(box, WM_COMMAND, IDOK, 0);
+          hooks::boxShown({win32::WindowText(box), BoxText(box), current->icon, rc.left, rc.top})) {
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
       }
     }
   }
@@ -52,7 +56,7 @@ LRESULT CALLBACK BoxHook(int code, WPARAM wParam, LPARAM lParam) {
 // The hook lives as long as one box.
 class HookGuard {
  public:
-  HookGuard() : hook_(SetWindowsHookExA(WH_CBT, BoxHook, nullptr, GetCurrentThreadId())) {}
+  HookGuard() : hook_(SetWindowsHookExW(WH_CBT, BoxHook, nullptr, GetCurrentThreadId())) {}
   ~HookGuard() {
     if (hook_) UnhookWindowsHookEx(hook_);
   }
@@ -78,8 +82,8 @@ void win32::ShowMessageBoxOver(HWND owner, const std::string& text, const std::s
   {
     HookGuard hook;
     const UINT iconFlag = icon == BoxIcon::Error ? MB_ICONERROR : MB_ICONINFORMATION;
-    MessageBoxA(owner && IsWindow(owner) ? owner : nullptr, text.c_str(), caption.c_str(),
-                MB_OK | iconFlag);
+    MessageBoxW(owner && IsWindow(owner) ? owner : nullptr, win32::Wide(text).c_str(),
+                win32::Wide(caption).c_str(), MB_OK | iconFlag);
   }
   current = outer;
 }

@@ -1,11 +1,12 @@
 #include "ui/win32/native.h"
 
+#include "platform/win32/wide.h"
 #include "ui/menu.h"
 #include "ui/win32/dpi.h"
 
 namespace ui::win32 {
 
-HINSTANCE Instance() { return GetModuleHandleA(nullptr); }
+HINSTANCE Instance() { return GetModuleHandleW(nullptr); }
 
 void InitControls() {
   static const bool done = [] {
@@ -29,16 +30,23 @@ bool HandleShortCut(const MSG& msg) {
 void DispatchOne(MSG& msg) {
   if (HandleShortCut(msg)) return;
   TranslateMessage(&msg);
-  DispatchMessageA(&msg);
+  DispatchMessageW(&msg);
 }
 
-std::wstring Widen(const std::string& text) {
-  if (text.empty()) return {};
-  const int size =
-      MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(size, L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
-  return wide;
+std::wstring Wide(std::string_view text) { return platform::win32::ToWide(text); }
+std::string Narrow(std::wstring_view text) { return platform::win32::FromWide(text); }
+
+std::string WindowText(HWND window) {
+  if (!window) return {};
+  std::wstring text(GetWindowTextLengthW(window) + 1, L'\0');
+  text.resize(GetWindowTextW(window, text.data(), static_cast<int>(text.size())));
+  return Narrow(text);
+}
+
+bool IsClass(HWND window, const wchar_t* name) {
+  wchar_t className[64] = {};
+  GetClassNameW(window, className, 64);
+  return lstrcmpiW(className, name) == 0;
 }
 
 }  // namespace ui::win32

@@ -1,5 +1,7 @@
 // What the Win32 controls share among themselves: the form's window data, DPI scaling,
-// menu command ids and the message loop's shortcut step.
+// menu command ids, the message loop's shortcut step and the texts between the program's
+// UTF-8 and the wide calls. Every window and control is a Unicode one and gets only wide
+// messages, so that its texts show right whatever the system's code page.
 #pragma once
 
 #include <windows.h>
@@ -9,6 +11,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <string_view>
 
 #include "ui/application.h"
 #include "ui/form.h"
@@ -61,7 +64,20 @@ bool HandleShortCut(const MSG& msg);
 // Shortcut step, then translate and dispatch.
 void DispatchOne(MSG& msg);
 
-std::wstring Widen(const std::string& text);  // ANSI code page to UTF-16
+// The program's UTF-8 texts and the wide calls' UTF-16 (platform/win32/wide.h).
+std::wstring Wide(std::string_view text);
+std::string Narrow(std::wstring_view text);
+// One of the system's cursors (IDC_ARROW, IDC_WAIT: numbers dressed as names).
+inline HCURSOR SystemCursor(LPCSTR id) {
+  return LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(id));
+}
+// A window's text (a control's, a dialog item's), as UTF-8.
+std::string WindowText(HWND window);
+// Whether a window is of the class named (as GetClassNameW gives it, case ignored).
+bool IsClass(HWND window, const wchar_t* name);
+
+// Sets the single text of a status bar in simple mode.
+void ShowText(HWND bar, const std::string& text);
 
 bool Busy();  // long work is running: the wait cursor stays
 

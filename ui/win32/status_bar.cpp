@@ -6,15 +6,20 @@
 
 namespace ui {
 
+void win32::ShowText(HWND bar, const std::string& text) {
+  const std::wstring wide = Wide(text);  // the control keeps a copy
+  SendMessageW(bar, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
 StatusBar::StatusBar(Form& owner) : owner_(owner) {
   win32::InitControls();
   // Placed by the form, so it neither aligns nor sizes itself.
   const DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SBARS_SIZEGRIP | CCS_NOPARENTALIGN |
                       CCS_NORESIZE | CCS_NODIVIDER;
-  const HWND hwnd = CreateWindowExA(0, STATUSCLASSNAMEA, "", style, 0, 0, 0, 0, win32::Hwnd(owner),
+  const HWND hwnd = CreateWindowExW(0, STATUSCLASSNAMEW, L"", style, 0, 0, 0, 0, win32::Hwnd(owner),
                                     nullptr, win32::Instance(), nullptr);
   if (!hwnd) throw std::runtime_error("status bar creation failed");
-  SendMessageA(hwnd, SB_SIMPLE, TRUE, 0);
+  SendMessageW(hwnd, SB_SIMPLE, TRUE, 0);
   native_ = hwnd;
   owner.SetStatusBar(this);
   owner.Realign();
@@ -68,7 +73,7 @@ namespace {
 constexpr int kSecondPartWidth = 100;
 
 void SetPartText(HWND hwnd, WPARAM part, const std::string& text) {
-  const std::wstring wide = Widen(text);
+  const std::wstring wide = Wide(text);
   SendMessageW(hwnd, SB_SETTEXTW, part, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 

@@ -14,7 +14,7 @@ HWND BarHwnd(const ToolBar& bar) { return static_cast<HWND>(bar.NativeHandle());
 // Buttons answer to their position plus one; 0 stays free for separators' sake.
 int CommandOf(int index) { return index + 1; }
 
-// The tooltip asks for a text that must outlive the notification.
+// The tooltip asks for a text that must outlive the notification: it reads it afterwards.
 std::wstring wideTip;
 
 }  // namespace
@@ -33,23 +33,23 @@ void ToolButton::ClickDropdownArrow() {
   if (!dropdown_ || !bar_) return;
   RECT rc{};
   const HWND bar = BarHwnd(*bar_);
-  SendMessageA(bar, TB_GETRECT, CommandOf(index_), reinterpret_cast<LPARAM>(&rc));
+  SendMessageW(bar, TB_GETRECT, CommandOf(index_), reinterpret_cast<LPARAM>(&rc));
   MapWindowPoints(bar, HWND_DESKTOP, reinterpret_cast<POINT*>(&rc), 2);
   // The button's tooltip would otherwise stay over the menu, or come back while the mouse
   // rests on the button.
-  const auto tips = reinterpret_cast<HWND>(SendMessageA(bar, TB_GETTOOLTIPS, 0, 0));
+  const auto tips = reinterpret_cast<HWND>(SendMessageW(bar, TB_GETTOOLTIPS, 0, 0));
   if (tips) {
     // As if the mouse had left every button: a tip about to show is called off too.
     MSG away{};
     away.hwnd = bar;
     away.message = WM_MOUSEMOVE;
     away.lParam = MAKELPARAM(-30000 & 0xFFFF, -30000 & 0xFFFF);
-    SendMessageA(tips, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&away));
-    SendMessageA(tips, TTM_POP, 0, 0);
-    SendMessageA(tips, TTM_ACTIVATE, FALSE, 0);
+    SendMessageW(tips, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&away));
+    SendMessageW(tips, TTM_POP, 0, 0);
+    SendMessageW(tips, TTM_ACTIVATE, FALSE, 0);
   }
   dropdown_->Popup(rc.left, rc.bottom);
-  if (tips) SendMessageA(tips, TTM_ACTIVATE, TRUE, 0);
+  if (tips) SendMessageW(tips, TTM_ACTIVATE, TRUE, 0);
 }
 
 ToolBar::ToolBar(Form& owner) : owner_(owner) {
@@ -57,14 +57,14 @@ ToolBar::ToolBar(Form& owner) : owner_(owner) {
   // Placed by the form, so it neither aligns nor sizes itself.
   const DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS |
                       CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER;
-  const HWND hwnd = CreateWindowExA(0, TOOLBARCLASSNAMEA, "", style, 0, 0, 0, 0, win32::Hwnd(owner),
-                                    nullptr, win32::Instance(), nullptr);
+  const HWND hwnd = CreateWindowExW(0, TOOLBARCLASSNAMEW, L"", style, 0, 0, 0, 0,
+                                    win32::Hwnd(owner), nullptr, win32::Instance(), nullptr);
   if (!hwnd) throw std::runtime_error("toolbar creation failed");
   native_ = hwnd;
-  SendMessageA(hwnd, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-  SendMessageA(hwnd, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
-  SendMessageA(hwnd, TB_SETINDENT, win32::Scale(4), 0);
-  SendMessageA(hwnd, TB_SETBITMAPSIZE, 0, MAKELPARAM(16, 16));
+  SendMessageW(hwnd, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  SendMessageW(hwnd, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
+  SendMessageW(hwnd, TB_SETINDENT, win32::Scale(4), 0);
+  SendMessageW(hwnd, TB_SETBITMAPSIZE, 0, MAKELPARAM(16, 16));
 
   auto& impl = owner.impl();
   impl.commandHandlers[hwnd] = [this](int id) {
@@ -73,22 +73,14 @@ ToolBar::ToolBar(Form& owner) : owner_(owner) {
   auto notify = [this](NMHDR& header) -> LRESULT {
     switch (header.code) {
       case TBN_DROPDOWN: {
-        const int id = reinterpret_cast<NMTOOLBARA&>(header).iItem;
+        const int id = reinterpret_cast<NMTOOLBARW&>(header).iItem;
         if (id >= 1 && id <= Count()) Button(id - 1).ClickDropdownArrow();
         return TBDDRET_DEFAULT;
-      }
-      case TTN_GETDISPINFOA: {
-        auto& info = reinterpret_cast<NMTTDISPINFOA&>(header);
-        const int id = static_cast<int>(header.idFrom);
-        info.szText[0] = '\0';
-        info.lpszText = id >= 1 && id <= Count() ? const_cast<char*>(Button(id - 1).Hint().c_str())
-                                                 : info.szText;
-        return 0;
       }
       case TTN_GETDISPINFOW: {
         auto& info = reinterpret_cast<NMTTDISPINFOW&>(header);
         const int id = static_cast<int>(header.idFrom);
-        wideTip = id >= 1 && id <= Count() ? win32::Widen(Button(id - 1).Hint()) : L"";
+        wideTip = id >= 1 && id <= Count() ? win32::Wide(Button(id - 1).Hint()) : L"";
         info.lpszText = wideTip.data();
         return 0;
       }
@@ -96,7 +88,7 @@ ToolBar::ToolBar(Form& owner) : owner_(owner) {
     return 0;
   };
   impl.notifyHandlers[hwnd] = notify;
-  if (auto tips = reinterpret_cast<HWND>(SendMessageA(hwnd, TB_GETTOOLTIPS, 0, 0))) {
+  if (auto tips = reinterpret_cast<HWND>(SendMessageW(hwnd, TB_GETTOOLTIPS, 0, 0))) {
     impl.notifyHandlers[tips] = notify;
   }
   owner.SetToolBar(this);
@@ -108,7 +100,7 @@ ToolBar::~ToolBar() {
   const HWND hwnd = BarHwnd(*this);
   impl.commandHandlers.erase(hwnd);
   impl.notifyHandlers.erase(hwnd);
-  if (auto tips = reinterpret_cast<HWND>(SendMessageA(hwnd, TB_GETTOOLTIPS, 0, 0))) {
+  if (auto tips = reinterpret_cast<HWND>(SendMessageW(hwnd, TB_GETTOOLTIPS, 0, 0))) {
     impl.notifyHandlers.erase(tips);
   }
   if (owner_.GetToolBar() == this) owner_.SetToolBar(nullptr);
@@ -168,7 +160,7 @@ ToolButton& ToolBar::Append(std::unique_ptr<ToolButton> button) {
       break;
   }
   buttons_.push_back(std::move(button));
-  SendMessageA(BarHwnd(*this), TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&native));
+  SendMessageW(BarHwnd(*this), TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&native));
   owner_.Realign();
   return added;
 }
@@ -182,12 +174,12 @@ void ToolBar::SetVisible(bool visible) {
 
 int ToolBar::Height() const {
   // The buttons' height and a little room above and below them.
-  const auto size = static_cast<DWORD>(SendMessageA(BarHwnd(*this), TB_GETBUTTONSIZE, 0, 0));
+  const auto size = static_cast<DWORD>(SendMessageW(BarHwnd(*this), TB_GETBUTTONSIZE, 0, 0));
   return HIWORD(size) + win32::Scale(6);
 }
 
 void ToolBar::ButtonChanged(ToolButton& button) {
-  SendMessageA(BarHwnd(*this), TB_ENABLEBUTTON, CommandOf(button.index_),
+  SendMessageW(BarHwnd(*this), TB_ENABLEBUTTON, CommandOf(button.index_),
                MAKELPARAM(button.enabled_ ? TRUE : FALSE, 0));
 }
 

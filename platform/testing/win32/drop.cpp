@@ -6,7 +6,9 @@
 #include <cstring>
 #include <set>
 
+#include "platform/code_page.h"
 #include "platform/testing.h"
+#include "platform/win32/wide.h"
 
 namespace platform::testing {
 namespace {
@@ -28,21 +30,19 @@ void Finished(DropHandle drop) {
 }  // namespace
 
 // The block the shell hands over with WM_DROPFILES: a DROPFILES header, then each path with
-// its terminating zero, then one more zero.
-// Wide names are UTF-16, made from UTF-8.
+// its terminating zero, then one more zero. The paths are UTF-8: as wide names, or with
+// `utf8` false in the ANSI code page, as older programs hand them over.
 DropHandle MakeDrop(const std::vector<std::string>& paths, bool utf8) {
   std::vector<std::string> names;
   for (const std::string& path : paths) {
     if (!utf8) {
-      names.push_back(path);
+      std::string bytes;
+      platform::Utf8ToAnsi(path, bytes);
+      names.push_back(std::move(bytes));
       continue;
     }
-    const int length =
-        MultiByteToWideChar(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
-    std::string wide(length * sizeof(wchar_t), '\0');
-    MultiByteToWideChar(CP_UTF8, 0, path.data(), static_cast<int>(path.size()),
-                        reinterpret_cast<wchar_t*>(wide.data()), length);
-    names.push_back(std::move(wide));
+    const std::wstring wide = win32::ToWide(path);
+    names.emplace_back(reinterpret_cast<const char*>(wide.data()), wide.size() * sizeof(wchar_t));
   }
   const size_t unit = utf8 ? sizeof(wchar_t) : 1;
   size_t size = sizeof(DROPFILES) + unit;

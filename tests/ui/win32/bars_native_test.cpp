@@ -30,7 +30,7 @@ struct BarsForm {
     tools.AddDropDownButton("open", 0, &dropdown);
     tools.AddButton("save", 1);
     tools.AddSeparator(8);
-    tools.AddButton("delete", 2);
+    tools.AddButton("削除 😀", 2);
     form.Show(1);
   }
 
@@ -89,58 +89,64 @@ TEST(BarsNative, TheBarsTakeTopAndBottomAndTheListTheRest) {
 
 TEST(BarsNative, ButtonsFollowTheirStateAndRunFromTheirCommand) {
   BarsForm f;
-  EXPECT_EQ(SendMessageA(f.ToolHwnd(), TB_BUTTONCOUNT, 0, 0), f.tools.Count());
+  EXPECT_EQ(SendMessageW(f.ToolHwnd(), TB_BUTTONCOUNT, 0, 0), f.tools.Count());
   int clicks = 0;
   f.tools.Button(1).OnClick = [&] { ++clicks; };
   TBBUTTON save{};
-  SendMessageA(f.ToolHwnd(), TB_GETBUTTON, 1, reinterpret_cast<LPARAM>(&save));
+  SendMessageW(f.ToolHwnd(), TB_GETBUTTON, 1, reinterpret_cast<LPARAM>(&save));
   const auto command = [&] {
-    SendMessageA(ui::win32::Hwnd(f.form), WM_COMMAND, save.idCommand,
+    SendMessageW(ui::win32::Hwnd(f.form), WM_COMMAND, save.idCommand,
                  reinterpret_cast<LPARAM>(f.ToolHwnd()));
   };
   command();
   EXPECT_EQ(clicks, 1);
   f.tools.Button(1).SetEnabled(false);
-  EXPECT_FALSE(SendMessageA(f.ToolHwnd(), TB_ISBUTTONENABLED, save.idCommand, 0));
+  EXPECT_FALSE(SendMessageW(f.ToolHwnd(), TB_ISBUTTONENABLED, save.idCommand, 0));
   command();
   EXPECT_EQ(clicks, 1);
   f.tools.Button(1).SetEnabled(true);
-  EXPECT_TRUE(SendMessageA(f.ToolHwnd(), TB_ISBUTTONENABLED, save.idCommand, 0));
+  EXPECT_TRUE(SendMessageW(f.ToolHwnd(), TB_ISBUTTONENABLED, save.idCommand, 0));
 
   TBBUTTON separator{};
-  SendMessageA(f.ToolHwnd(), TB_GETBUTTON, 2, reinterpret_cast<LPARAM>(&separator));
+  SendMessageW(f.ToolHwnd(), TB_GETBUTTON, 2, reinterpret_cast<LPARAM>(&separator));
   EXPECT_TRUE(separator.fsStyle & BTNS_SEP);
   TBBUTTON open{};
-  SendMessageA(f.ToolHwnd(), TB_GETBUTTON, 0, reinterpret_cast<LPARAM>(&open));
+  SendMessageW(f.ToolHwnd(), TB_GETBUTTON, 0, reinterpret_cast<LPARAM>(&open));
   EXPECT_TRUE(open.fsStyle & BTNS_DROPDOWN);
 }
 
 TEST(BarsNative, TooltipsShowTheHints) {
   BarsForm f;
-  const auto tips = reinterpret_cast<HWND>(SendMessageA(f.ToolHwnd(), TB_GETTOOLTIPS, 0, 0));
+  const auto tips = reinterpret_cast<HWND>(SendMessageW(f.ToolHwnd(), TB_GETTOOLTIPS, 0, 0));
   ASSERT_NE(tips, nullptr);
   TBBUTTON remove{};
-  SendMessageA(f.ToolHwnd(), TB_GETBUTTON, 3, reinterpret_cast<LPARAM>(&remove));
-  NMTTDISPINFOA info{};
-  info.hdr.hwndFrom = tips;
-  info.hdr.idFrom = remove.idCommand;
-  info.hdr.code = TTN_GETDISPINFOA;
-  SendMessageA(ui::win32::Hwnd(f.form), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
-  ASSERT_NE(info.lpszText, nullptr);
-  EXPECT_STREQ(info.lpszText, "delete");
+  SendMessageW(f.ToolHwnd(), TB_GETBUTTON, 3, reinterpret_cast<LPARAM>(&remove));
+  // What the tip control itself asks for and would show.
+  wchar_t shown[80] = {};
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = f.ToolHwnd();
+  tool.uId = remove.idCommand;
+  tool.lpszText = shown;
+  SendMessageW(tips, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
+  EXPECT_EQ(ui::win32::Narrow(shown), "削除 😀");
 }
 
 TEST(BarsNative, TheStatusTextReachesTheControlAlsoWhileHidden) {
   BarsForm f;
   const auto shown = [&] {
     ui::Application::Instance().ProcessMessages();
-    char text[64] = {};
+    wchar_t text[64] = {};
     // A simple status bar answers for its text as part 0.
-    SendMessageA(f.StatusHwnd(), SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
-    return std::string(text);
+    SendMessageW(f.StatusHwnd(), SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text));
+    return ui::win32::Narrow(text);
   };
   f.status.SetSimpleText("1 個のオブジェクト");
   f.status.SetSimpleText("2 個のオブジェクト");
+  EXPECT_EQ(shown(), "2 個のオブジェクト");
+  f.status.ShowProgress("C:\\旅行\\emoji😀.txt");
+  EXPECT_EQ(shown(), "C:\\旅行\\emoji😀.txt");
+  f.status.EndProgress();
   EXPECT_EQ(shown(), "2 個のオブジェクト");
   f.status.SetVisible(false);
   f.status.SetSimpleText("3 個のオブジェクト");
@@ -150,19 +156,19 @@ TEST(BarsNative, TheStatusTextReachesTheControlAlsoWhileHidden) {
 TEST(BarsNative, WithoutTheProgramsResourcesTheWindowGetsTheSystemIconAndNoImages) {
   BarsForm f;  // the test program carries neither the icon nor the image strip
   EXPECT_EQ(f.images.Count(), 0);
-  EXPECT_NE(GetClassLongPtrA(ui::win32::Hwnd(f.form), GCLP_HICON), 0);
+  EXPECT_NE(GetClassLongPtrW(ui::win32::Hwnd(f.form), GCLP_HICON), 0u);
 }
 
 TEST(BarsNative, TheFontGoesToTheList) {
   BarsForm f;
   f.form.SetFont("MS UI Gothic", 12, 128);
-  const auto font = reinterpret_cast<HFONT>(SendMessageA(f.ListHwnd(), WM_GETFONT, 0, 0));
+  const auto font = reinterpret_cast<HFONT>(SendMessageW(f.ListHwnd(), WM_GETFONT, 0, 0));
   ASSERT_NE(font, nullptr);
-  LOGFONTA described{};
-  GetObjectA(font, sizeof described, &described);
+  LOGFONTW described{};
+  GetObjectW(font, sizeof described, &described);
   EXPECT_EQ(described.lfHeight, -ui::win32::Scale(12));
   EXPECT_EQ(described.lfCharSet, 128);
-  EXPECT_STREQ(described.lfFaceName, "MS UI Gothic");
+  EXPECT_STREQ(described.lfFaceName, L"MS UI Gothic");
 }
 
 }  // namespace

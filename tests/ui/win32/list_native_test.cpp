@@ -11,6 +11,7 @@
 #include "ui/list_view.h"
 #include "ui/testing.h"
 #include "ui/win32/list_native.h"
+#include "ui/win32/native.h"
 
 namespace {
 
@@ -38,16 +39,17 @@ struct ListForm {
   }
   HWND Hwnd() const { return ui::win32::ListNativeOf(list).Hwnd(); }
   int ControlCount() const {
-    return static_cast<int>(SendMessageA(Hwnd(), LVM_GETITEMCOUNT, 0, 0));
+    return static_cast<int>(SendMessageW(Hwnd(), LVM_GETITEMCOUNT, 0, 0));
   }
-  std::string Shown(int row, int column) const {
-    char text[64] = "unchanged";
-    LVITEMA item{};
+  // The text the control shows in a cell, read into a buffer of `size` units.
+  std::string Shown(int row, int column, int size = 64) const {
+    std::wstring text(size, L'?');
+    LVITEMW item{};
     item.iSubItem = column;
-    item.pszText = text;
-    item.cchTextMax = sizeof text;
-    SendMessageA(Hwnd(), LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-    return text;
+    item.pszText = text.data();
+    item.cchTextMax = size;
+    SendMessageW(Hwnd(), LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+    return ui::win32::Narrow(item.pszText);
   }
   Rows Selected() const {
     Rows rows;
@@ -79,6 +81,35 @@ TEST(ListNative, TheControlShowsTheRowsTextsAndEmptyCellsForMissingSubItems) {
   EXPECT_EQ(f.Shown(0, 2), "txt");
   EXPECT_EQ(f.Shown(1, 1), "C:\\b");
   EXPECT_EQ(f.Shown(1, 2), "");
+}
+
+TEST(ListNative, TextsBeyondTheCodePageShowAsThemselves) {
+  ListForm f;
+  const std::string names[] = {"メモ〜.txt", "Beyoncé.mp3", "emoji😀.txt", "한글.txt", "a¥b.txt"};
+  for (const std::string& name : names) {
+    const int row = f.list.Add();
+    f.list.SetCaption(row, "2026/12/09");
+    f.list.AddSubItem(row, "C:\\" + name);
+  }
+  for (int row = 0; row < 5; ++row) {
+    EXPECT_EQ(f.Shown(row, 1), "C:\\" + names[row]);
+  }
+  wchar_t caption[16] = {};
+  LVCOLUMNW column{};
+  column.mask = LVCF_TEXT;
+  column.pszText = caption;
+  column.cchTextMax = 16;
+  f.list.AddColumn("種類😀", 50);
+  SendMessageW(f.Hwnd(), LVM_GETCOLUMNW, 3, reinterpret_cast<LPARAM>(&column));
+  EXPECT_EQ(ui::win32::Narrow(caption), "種類😀");
+}
+
+TEST(ListNative, ATextCutShortByTheControlsBufferKeepsNoHalfCharacter) {
+  ListForm f;
+  f.list.SetCaption(f.list.Add(), "abcdef😀x");  // the face is two units at 6 and 7
+  EXPECT_EQ(f.Shown(0, 0, 8), "abcdef");
+  EXPECT_EQ(f.Shown(0, 0, 9), "abcdef😀");
+  EXPECT_EQ(f.Shown(0, 0, 10), "abcdef😀x");
 }
 
 TEST(ListNative, RowsAddedInABulkUpdateAreCountedWhenTheControlNeedsThem) {
@@ -138,15 +169,15 @@ TEST(ListNative, AnEmptiedEditorCommitsAnEmptyTextAndEscapeCancels) {
   EXPECT_EQ(f.edits[1], std::nullopt);
 }
 
-TEST(ListNative, TypedDoubleByteCharactersArriveWhole) {
+TEST(ListNative, TypedCharactersOfAnyScriptArriveWhole) {
   ListForm f;
   f.list.SetCaption(f.list.Add(), "x");
   f.list.EditCaption(0);
-  ui::testing::TypeText(f.form, "日付a");
-  EXPECT_EQ(f.list.EditorText(), "日付a");
+  ui::testing::TypeText(f.form, "日付é😀한a");
+  EXPECT_EQ(f.list.EditorText(), "日付é😀한a");
   ui::testing::PressKey(f.form, ui::Key(ui::kKeyReturn));
   ASSERT_EQ(f.edits.size(), 1u);
-  EXPECT_EQ(f.edits[0], std::optional<std::string>("日付a"));
+  EXPECT_EQ(f.edits[0], std::optional<std::string>("日付é😀한a"));
 }
 
 }  // namespace

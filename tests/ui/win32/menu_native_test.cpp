@@ -37,13 +37,13 @@ struct MenuForm {
   HMENU Bar() const { return GetMenu(ui::win32::Hwnd(form)); }
   HMENU FileMenu() const { return GetSubMenu(Bar(), 0); }
   std::string Text(HMENU menu, int position) const {
-    char text[128] = {};
-    GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);
-    return text;
+    wchar_t text[128] = {};
+    GetMenuStringW(menu, position, text, 128, MF_BYPOSITION);
+    return ui::win32::Narrow(text);
   }
   UINT State(HMENU menu, int position) const { return GetMenuState(menu, position, MF_BYPOSITION); }
   void Command(const ui::MenuItem& item) {
-    SendMessageA(ui::win32::Hwnd(form), WM_COMMAND, static_cast<WPARAM>(item.nativeId), 0);
+    SendMessageW(ui::win32::Hwnd(form), WM_COMMAND, static_cast<WPARAM>(item.nativeId), 0);
   }
 };
 
@@ -58,6 +58,14 @@ TEST(MenuNative, EntriesShowCaptionsShortcutsAndSeparators) {
   EXPECT_TRUE(f.State(f.FileMenu(), 1) & MF_SEPARATOR);
   EXPECT_EQ(f.Text(f.FileMenu(), 2), "Recent(&R)");
   EXPECT_EQ(f.Text(GetSubMenu(f.Bar(), 1), 0), "Delete(&D)\tDel");
+}
+
+TEST(MenuNative, CaptionsShowAsThemselvesWhateverTheCodePage) {
+  MenuForm f;
+  f.file.SetCaption("ファイル(&F)");
+  MenuForm::Add(f.recent, "1 C:\\旅行\\emoji😀 Beyoncé 한글.txt");
+  EXPECT_EQ(f.Text(f.Bar(), 0), "ファイル(&F)");
+  EXPECT_EQ(f.Text(GetSubMenu(f.FileMenu(), 2), 0), "1 C:\\旅行\\emoji😀 Beyoncé 한글.txt");
 }
 
 TEST(MenuNative, ChangesReachTheirEntryAtOnce) {
@@ -109,7 +117,7 @@ TEST(MenuNative, CommandsRunTheirItemOnlyWhileItIsThereAndEnabled) {
   other.OnClick = [&](ui::MenuItem&) { ++otherClicks; };
   EXPECT_NE(other.nativeId, id);
   f.file.Delete(0);  // Open goes, and its id with it
-  SendMessageA(ui::win32::Hwnd(f.form), WM_COMMAND, static_cast<WPARAM>(id), 0);
+  SendMessageW(ui::win32::Hwnd(f.form), WM_COMMAND, static_cast<WPARAM>(id), 0);
   EXPECT_EQ(f.clicks, 1);
   f.Command(other);
   EXPECT_EQ(otherClicks, 1);

@@ -1,7 +1,6 @@
 // Answering the real file dialogs: a hook types each scripted answer into the dialog's name
 // box and confirms it, as a user would.
 #include <cstdio>
-#include <cstring>
 
 #include "ui/hooks.h"
 #include "ui/testing/file_dialog_script.h"
@@ -13,12 +12,7 @@
 namespace ui::testing::detail {
 namespace {
 
-std::string WindowText(HWND window) {
-  if (!window) return {};
-  std::string text(GetWindowTextLengthA(window), '\0');
-  text.resize(GetWindowTextA(window, text.data(), static_cast<int>(text.size() + 1)));
-  return text;
-}
+using win32::WindowText;
 
 struct Answering {
   bool save = false;
@@ -38,8 +32,8 @@ HWND NameBox(HWND dialog) {
 testing::ShownFileDialog Shown(HWND dialog, bool save) {
   const HWND readOnly = GetDlgItem(dialog, chx1);
   return {save, WindowText(NameBox(dialog)), WindowText(GetDlgItem(dialog, cmb1)),
-          readOnly && (GetWindowLongA(readOnly, GWL_STYLE) & WS_VISIBLE),
-          (GetWindowLongA(dialog, GWL_STYLE) & WS_THICKFRAME) != 0};
+          readOnly && (GetWindowLongW(readOnly, GWL_STYLE) & WS_VISIBLE),
+          (GetWindowLongW(dialog, GWL_STYLE) & WS_THICKFRAME) != 0};
 }
 
 // A single file is typed as its full path. Several files are typed as a user selects them:
@@ -70,15 +64,16 @@ void CALLBACK NextStep(HWND, UINT, UINT_PTR id, DWORD) {
     answering->started = true;
     answering->typed = Typing(TakeFileDialogAnswer(Shown(dialog, answering->save)));
     if (answering->typed.empty()) {
-      PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+      PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
       return;
     }
   }
-  const std::string text = answering->typed.front();
+  // The dialog is the wide one: it takes the text as UTF-16.
+  const std::wstring text = win32::Wide(answering->typed.front());
   answering->typed.erase(answering->typed.begin());
-  SendMessageA(dialog, CDM_SETCONTROLTEXT, GetDlgCtrlID(NameBox(dialog)),
+  SendMessageW(dialog, CDM_SETCONTROLTEXT, GetDlgCtrlID(NameBox(dialog)),
                reinterpret_cast<LPARAM>(text.c_str()));
-  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
   if (!answering->typed.empty()) ScheduleStep();
 }
@@ -86,9 +81,7 @@ void CALLBACK NextStep(HWND, UINT, UINT_PTR id, DWORD) {
 LRESULT CALLBACK DialogHook(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HCBT_ACTIVATE && answering) {
     const auto window = reinterpret_cast<HWND>(wParam);
-    char className[16] = {};
-    GetClassNameA(window, className, sizeof className);
-    const bool box = std::strcmp(className, "#32770") == 0;
+    const bool box = win32::IsClass(window, L"#32770");
     if (box && !answering->dialog) {
       answering->dialog = window;
       ScheduleStep();
@@ -96,8 +89,8 @@ LRESULT CALLBACK DialogHook(int code, WPARAM wParam, LPARAM lParam) {
       // A box of the dialog's own (a rejected name): nobody would answer it, so both go.
       std::fprintf(stderr, "[file dialog] it showed a box: %s\n",
                    WindowText(GetDlgItem(window, 0xFFFF)).c_str());
-      PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
-      PostMessageA(answering->dialog, WM_COMMAND, IDCANCEL, 0);
+      PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+      PostMessageW(answering->dialog, WM_COMMAND, IDCANCEL, 0);
     }
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -109,7 +102,7 @@ class AnswerGuard {
   explicit AnswerGuard(bool save) : outer_(answering) {
     state_.save = save;
     answering = &state_;
-    hook_ = SetWindowsHookExA(WH_CBT, DialogHook, nullptr, GetCurrentThreadId());
+    hook_ = SetWindowsHookExW(WH_CBT, DialogHook, nullptr, GetCurrentThreadId());
   }
   ~AnswerGuard() {
     if (hook_) UnhookWindowsHookEx(hook_);

@@ -31,7 +31,7 @@ bool ExtendedKey(uint16_t key) {
 }
 
 LPARAM KeyData(uint16_t key, bool up) {
-  LPARAM data = 1 | (static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16);
+  LPARAM data = 1 | (static_cast<LPARAM>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16);
   if (ExtendedKey(key)) data |= 1 << 24;
   if (up) data |= (1u << 30) | (1u << 31);
   return data;
@@ -47,8 +47,8 @@ HWND KeyTarget(Form& form) {
 
 void Click(HWND window, POINT at) {
   const LPARAM where = MAKELPARAM(at.x, at.y);
-  PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, where);
-  PostMessageA(window, WM_LBUTTONUP, 0, where);
+  PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, where);
+  PostMessageW(window, WM_LBUTTONUP, 0, where);
   Application::Instance().ProcessMessages();
 }
 
@@ -66,33 +66,29 @@ void PressKey(Form& form, ShortCut key) {
   pressed[VK_MENU] = pressed[VK_LMENU] = pressed[VK_RMENU] = 0;
   SetKeyboardState(pressed.data());
   const HWND target = KeyTarget(form);
-  PostMessageA(target, WM_KEYDOWN, key.key, KeyData(key.key, false));
-  PostMessageA(target, WM_KEYUP, key.key, KeyData(key.key, true));
+  PostMessageW(target, WM_KEYDOWN, key.key, KeyData(key.key, false));
+  PostMessageW(target, WM_KEYUP, key.key, KeyData(key.key, true));
   Application::Instance().ProcessMessages();
   SetKeyboardState(saved.data());
 }
 
 void PostKey(Form& form, ShortCut key) {
   const HWND target = KeyTarget(form);
-  PostMessageA(target, WM_KEYDOWN, key.key, KeyData(key.key, false));
-  PostMessageA(target, WM_KEYUP, key.key, KeyData(key.key, true));
+  PostMessageW(target, WM_KEYDOWN, key.key, KeyData(key.key, false));
+  PostMessageW(target, WM_KEYUP, key.key, KeyData(key.key, true));
 }
 
 void TypeText(Form& form, const std::string& text) {
   const HWND target = KeyTarget(form);
-  char className[16] = {};
-  GetClassNameA(target, className, sizeof className);
-  const bool edit = lstrcmpiA(className, "Edit") == 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    const auto byte = static_cast<BYTE>(text[i]);
-    if (edit && IsDBCSLeadByte(byte) && i + 1 < text.size()) {
-      // Wine's own edit control (the one a program without a manifest gets) reads character
-      // messages byte by byte; a double-byte character goes in as typing puts it: in place
-      // of the selection.
-      const std::string character = text.substr(i++, 2);
-      SendMessageA(target, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(character.c_str()));
+  const std::wstring wide = win32::Wide(text);
+  for (size_t i = 0; i < wide.size(); ++i) {
+    if (IS_HIGH_SURROGATE(wide[i]) && i + 1 < wide.size() && win32::IsClass(target, L"Edit")) {
+      // A character beyond the BMP goes in as an input method puts it: both halves at once,
+      // in place of the selection.
+      const std::wstring pair = wide.substr(i++, 2);
+      SendMessageW(target, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(pair.c_str()));
     } else {
-      PostMessageA(target, WM_CHAR, byte, 1);
+      PostMessageW(target, WM_CHAR, wide[i], 1);
       Application::Instance().ProcessMessages();
     }
   }
@@ -101,9 +97,9 @@ void TypeText(Form& form, const std::string& text) {
 
 void ClickColumnHeader(ListView& list, int column) {
   const HWND listHwnd = win32::ListNativeOf(list).Hwnd();
-  const auto header = reinterpret_cast<HWND>(SendMessageA(listHwnd, LVM_GETHEADER, 0, 0));
+  const auto header = reinterpret_cast<HWND>(SendMessageW(listHwnd, LVM_GETHEADER, 0, 0));
   RECT rc{};
-  SendMessageA(header, HDM_GETITEMRECT, column, reinterpret_cast<LPARAM>(&rc));
+  SendMessageW(header, HDM_GETITEMRECT, column, reinterpret_cast<LPARAM>(&rc));
   Click(header, Centre(rc));
 }
 
@@ -111,18 +107,16 @@ void ClickRow(ListView& list, int index) {
   const HWND listHwnd = win32::ListNativeOf(list).Hwnd();
   RECT rc{};
   rc.left = LVIR_LABEL;
-  SendMessageA(listHwnd, LVM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rc));
+  SendMessageW(listHwnd, LVM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rc));
   Click(listHwnd, Centre(rc));
 }
 
 void DropFiles(Form& form, const std::vector<std::string>& paths, bool utf8) {
-  SendMessageA(win32::Hwnd(form), WM_DROPFILES,
+  SendMessageW(win32::Hwnd(form), WM_DROPFILES,
                reinterpret_cast<WPARAM>(platform::testing::MakeDrop(paths, utf8)), 0);
 }
 
-bool Busy() {
-  return win32::Busy() && GetCursor() == LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT));
-}
+bool Busy() { return win32::Busy() && GetCursor() == win32::SystemCursor(IDC_WAIT); }
 
 int ScreenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
 int ScreenHeight() { return GetSystemMetrics(SM_CYSCREEN); }
