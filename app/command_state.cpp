@@ -35,6 +35,8 @@ void TForm1::UpdateCommands() {
 
 void TForm1::UpdateStatusText() {
   StatusBar1.SetSimpleText(FormatMessageText("%d 個のオブジェクト", ListView1.Count()));
+  const int marked = ListView1.MarkedCount();
+  StatusBar1.SetSecondText(marked > 0 ? FormatMessageText("変更 %d", marked) : std::string());
 }
 
 void TForm1::ListView1Change(ui::ListView&, int, ui::ItemChange) {

@@ -33,6 +33,10 @@ constexpr Command kReplace{
 constexpr Command kShowToolBar{"ツールバー(&T)", {}, &F::ShowToolBar1Click};
 constexpr Command kShowStatusBar{"ステータスバー(&S)", {}, &F::ShowStatusBar1Click};
 constexpr Command kShowWindow{"ウィンドウの位置とサイズ(&W)", {}, &F::ShowWindow1Click};
+constexpr Command kShownTime{"表示する日時(&D)"};
+constexpr Command kShowWriteTime{"更新日時(&M)", {}, &F::ShowWriteTime1Click};
+constexpr Command kShowCreationTime{"作成日時(&C)", {}, &F::ShowCreationTime1Click};
+constexpr Command kShowAccessTime{"アクセス日時(&A)", {}, &F::ShowAccessTime1Click};
 constexpr Command kSortDate{"更新日時(&D)", {}, &F::SortDate1Click};
 constexpr Command kSortPath{"パス名(&P)", {}, &F::SortPath1Click};
 constexpr Command kSortExt{"種類(&E)", {}, &F::SortExt1Click};
@@ -44,9 +48,12 @@ constexpr Command kNameDate{
     "ファイル名の日時にする(&N)", {}, &F::NameDate1Click, Enabling::WithSelection};
 constexpr Command kShiftDates{
     "日時をずらす(&S)...", {}, &F::ShiftDates1Click, Enabling::WithSelection};
+constexpr Command kFolderDates{
+    "フォルダの日時を中身に合わせる(&F)", {}, &F::FolderDates1Click, Enabling::WithSelection};
 constexpr Command kUpdateCreation{"作成日時(&C)", {}, &F::UpdateCreation1Click};
 constexpr Command kUpdateAccess{"アクセス日時(&A)", {}, &F::UpdateAccess1Click};
 constexpr Command kUpdateWrite{"更新日時(&M)", {}, &F::UpdateWrite1Click};
+constexpr Command kUpdateChanged{"変更した行だけ(&O)", {}, &F::UpdateChanged1Click};
 // Ctrl+Z belongs to the in-place editor.
 constexpr Command kUndoUpdate{
     "更新を元に戻す(&Z)", {}, &F::UndoUpdate1Click, Enabling::Own, &F::UpdateToUndo};
@@ -55,6 +62,7 @@ constexpr Command kAbout{"バージョン情報(&A)...", {}, &F::About1Click};
 
 constexpr MenuPlace kSeparator0{0};
 constexpr MenuPlace kSeparator1{1};
+constexpr MenuPlace kSeparator2{2};
 
 constexpr MenuPlace kMainMenu[] = {
     {0, &F::File1, &kFile},
@@ -75,6 +83,10 @@ constexpr MenuPlace kMainMenu[] = {
     {1, &F::ShowStatusBar1, &kShowStatusBar, true},
     {1, &F::ShowWindow1, &kShowWindow},
     kSeparator1,
+    {1, &F::ShownTime1, &kShownTime},
+    {2, &F::ShowWriteTime1, &kShowWriteTime, true, true},
+    {2, &F::ShowCreationTime1, &kShowCreationTime, false, true},
+    {2, &F::ShowAccessTime1, &kShowAccessTime, false, true},
     {1, &F::Sort1, &kSort},
     {2, &F::SortDate1, &kSortDate},
     {2, &F::SortPath1, &kSortPath},
@@ -85,11 +97,14 @@ constexpr MenuPlace kMainMenu[] = {
     {1, &F::DateTaken1, &kDateTaken},
     {1, &F::NameDate1, &kNameDate},
     {1, &F::ShiftDates1, &kShiftDates},
+    {1, &F::FolderDates1, &kFolderDates},
     kSeparator1,
     {1, &F::UpdateTimes1, &kUpdateTimes},
     {2, &F::UpdateCreation1, &kUpdateCreation, true},
     {2, &F::UpdateAccess1, &kUpdateAccess, true},
     {2, &F::UpdateWrite1, &kUpdateWrite, true},
+    kSeparator2,
+    {2, &F::UpdateChanged1, &kUpdateChanged},
     {1, &F::UndoUpdate1, &kUndoUpdate},
     {0, &F::Help1, &kHelp},
     {1, &F::Contents1, &kContents},

@@ -42,6 +42,7 @@ struct MenuPlace {
   ui::MenuItem* TForm1::*item = nullptr;  // the member that names it
   const Command* command = nullptr;       // null for a separator
   bool checked = false;                   // its mark at start
+  bool radio = false;                     // one of a group of which one is checked
 };
 
 // One toolbar button, left to right.

@@ -11,6 +11,7 @@
 #include "app/long_work.h"
 #include "entries/collected_paths.h"
 #include "entries/date_sources.h"
+#include "entries/path_times.h"
 #include "entries/update_record.h"
 #include "platform/process.h"
 #include "ui/bars.h"
@@ -55,6 +56,10 @@ class TForm1 : public ui::Form {
   ui::MenuItem* ShowToolBar1 = nullptr;
   ui::MenuItem* ShowStatusBar1 = nullptr;
   ui::MenuItem* ShowWindow1 = nullptr;
+  ui::MenuItem* ShownTime1 = nullptr;
+  ui::MenuItem* ShowWriteTime1 = nullptr;
+  ui::MenuItem* ShowCreationTime1 = nullptr;
+  ui::MenuItem* ShowAccessTime1 = nullptr;
   ui::MenuItem* Sort1 = nullptr;
   ui::MenuItem* SortDate1 = nullptr;
   ui::MenuItem* SortPath1 = nullptr;
@@ -64,10 +69,12 @@ class TForm1 : public ui::Form {
   ui::MenuItem* DateTaken1 = nullptr;
   ui::MenuItem* NameDate1 = nullptr;
   ui::MenuItem* ShiftDates1 = nullptr;
+  ui::MenuItem* FolderDates1 = nullptr;
   ui::MenuItem* UpdateTimes1 = nullptr;
   ui::MenuItem* UpdateCreation1 = nullptr;
   ui::MenuItem* UpdateAccess1 = nullptr;
   ui::MenuItem* UpdateWrite1 = nullptr;
+  ui::MenuItem* UpdateChanged1 = nullptr;
   ui::MenuItem* UndoUpdate1 = nullptr;
   ui::MenuItem* Help1 = nullptr;
   ui::MenuItem* Contents1 = nullptr;
@@ -101,6 +108,11 @@ class TForm1 : public ui::Form {
   void ShowToolBar1Click();
   void ShowStatusBar1Click();
   void ShowWindow1Click();
+  // The time the rows show (表示する日時): the rows whose date text is unchanged read it anew.
+  void ShowWriteTime1Click();
+  void ShowCreationTime1Click();
+  void ShowAccessTime1Click();
+  RowTime ShownTime() const;  // from the radio items
 
   // Applying timestamps (entries/).
   void Rewrite1Click();
@@ -109,9 +121,12 @@ class TForm1 : public ui::Form {
   void DateTaken1Click();
   void NameDate1Click();
   void ShiftDates1Click();
+  // Each selected folder row takes the newest date of the file rows beneath it.
+  void FolderDates1Click();
   void UpdateCreation1Click();  // the three check items of 更新する日時
   void UpdateAccess1Click();
   void UpdateWrite1Click();
+  void UpdateChanged1Click();  // Update sets only the rows it would change (the marked ones)
   void UndoUpdate1Click();
   bool UpdateToUndo() const { return !lastUpdate_.Empty(); }  // UndoUpdate1 applies
   StampTimes UpdateTimes() const;  // the times F5 sets, from the check items
@@ -147,6 +162,10 @@ class TForm1 : public ui::Form {
   // Command state and status line (app/).
   void UpdateCommands();  // by the rules of the command table (app/commands.h)
   void UpdateStatusText();
+  // The rows that show the time `time` once it is chosen, and the date column's caption.
+  void ShowRowTime(RowTime time);
+  // Checks the item of 表示する日時 and captions the date column; no row changes.
+  void MarkShownTime(RowTime time);
 
   // Path collection and row building (entries/).
   void CollectPath(const std::string& path, CollectedPaths& list);
@@ -179,6 +198,9 @@ class TForm1 : public ui::Form {
   void LoadSettings();
   void SaveSettings();
   void RestorePlacement();
+  // A size in pixels at the window's DPI, at 96 dpi, and back.
+  int At96Dpi(int pixels) const;
+  int FromDpi96(int pixels) const;
 
   // Long work (app/long_work.h): the one running, and its progress. True once the user asked
   // it to stop.

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/form1.h"
+#include "entries/entry_row.h"
 
 // Menu items in the order of their places; each place gets its member pointed at it.
 void TForm1::AddMenuItems(ui::MenuItem& menu, std::span<const MenuPlace> places) {
@@ -15,6 +16,7 @@ void TForm1::AddMenuItems(ui::MenuItem& menu, std::span<const MenuPlace> places)
       item->SetCaption(command->caption);
       item->SetShortCut(command->shortcut);
       item->SetChecked(place.checked);
+      item->SetRadioItem(place.radio);
       if (auto handler = command->handler) {
         item->OnClick = [this, handler](ui::MenuItem&) { (this->*handler)(); };
       }
@@ -47,6 +49,7 @@ void TForm1::BuildLayout() {
     return compare;
   };
   ListView1.OnEdited = [this](int item, const std::string* text) { ListView1Edited(item, text); };
+  ListView1.OnMark = [](const ui::ListItem& row) { return RowChanged(row); };
   ListView1.SetSortType(ui::SortType::Text);
 
   AddMenuItems(MainMenu1.Items(), CommandTable::MainMenu());

@@ -26,6 +26,10 @@ std::string ProgressText(WorkStep step, uint64_t done, uint64_t total) {
       return "日時をずらす " + GroupedNumber(done) + " / " + GroupedNumber(total);
     case WorkStep::Undo:
       return "元に戻す " + GroupedNumber(done) + " / " + GroupedNumber(total);
+    case WorkStep::Reread:
+      return "日時の読み直し " + GroupedNumber(done) + " / " + GroupedNumber(total);
+    case WorkStep::Folders:
+      return "フォルダの日時 " + GroupedNumber(done) + " / " + GroupedNumber(total);
   }
   return {};
 }

@@ -10,7 +10,8 @@
 // of every row to ROOT.txt and Open of it again into the emptied list (the file dialogs
 // answered by script), Select all, Replace, Update (stamping every listed path), a drop
 // Update undone, a drop stopped by Esc after a second, Delete of every row, and the peak
-// memory.
+// memory. After the drop: 表示する日時 switched to the access times and back (every row read
+// again), and Update with 変更した行だけ after three rows were edited.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -22,6 +23,7 @@
 #include "bench/stamp_loop.h"
 #include "bench/walk_loop.h"
 #include "entries/date_settings.h"
+#include "entries/file_dates.h"
 #include "entries/stamp_run.h"
 #include "listfile/list_file_text.h"
 #include "listfile/write_whole_file.h"
@@ -151,6 +153,41 @@ void Run(const std::string& root, bool big) {
     std::printf("  %-40s %8.3f s  (%zu paints)\n", "  longest time without a paint",
                 gaps.LongestSeconds(), gaps.Paints());
     std::printf("  %-40s %8.1f MB\n", "  peak memory so far", PeakMegabytes());
+  }
+  {
+    // 表示する日時: every row reads its time again, against the drop above.
+    Step(
+        "show access times (rows read again)",
+        [&] {
+          form.ShowAccessTime1Click();
+          application.ProcessMessages();
+        },
+        count);
+    Step(
+        "show last-write times again",
+        [&] {
+          form.ShowWriteTime1Click();
+          application.ProcessMessages();
+        },
+        count);
+    // Three rows edited (each moves to the top), then Update with 変更した行だけ.
+    for (int i = 1; i <= 3 && list.Count() > 3; ++i) {
+      // 2001-01-0i in the user's date format.
+      const std::string text =
+          LocalTimeDateText({126227808000000000ull + static_cast<uint64_t>(i) * 864000000000ull});
+      form.ListView1Edited(list.Count() - 1, &text);
+    }
+    form.UpdateChanged1Click();
+    Step(
+        "Update, changed rows only (3 marked)",
+        [&] {
+          form.Rewrite1Click();
+          application.ProcessMessages();
+        },
+        count);
+    form.UpdateChanged1Click();
+    for (const auto& box : ui::testing::TakeBoxes())
+      std::printf("  result: %s\n", box.text.c_str());
   }
   if (!big) {
     for (int column : {1, 2, 0}) {

@@ -24,6 +24,13 @@ DateSource SourceNamed(const std::string& word) {
   throw UsageError("'--date-from' takes exif or name, not '" + word + "'");
 }
 
+RowTime TimeNamed(const std::string& word) {
+  if (word == "c") return RowTime::Creation;
+  if (word == "a") return RowTime::LastAccess;
+  if (word == "w") return RowTime::LastWrite;
+  throw UsageError("'--time' takes c, a or w, not '" + word + "'");
+}
+
 // "c,a,w" or any of them, each at most once: creation, last access, last write.
 StampTimes TimesNamed(const std::string& word) {
   StampTimes times{false, false, false};
@@ -75,6 +82,8 @@ void ReadWords(const std::vector<std::string>& arguments, Arguments& parsed) {
       parsed.forceBackup = true;
     } else if (list && word == "--date-from") {
       parsed.dateFrom = SourceNamed(value("exif or name"));
+    } else if (list && word == "--time") {
+      parsed.time = TimeNamed(value("c, a or w"));
     } else if (list && word == "--only-dated") {
       parsed.onlyDated = true;
     } else if (list && word == "--verbose") {

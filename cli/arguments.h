@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "entries/date_sources.h"
+#include "entries/path_times.h"
 #include "entries/stamp.h"
 
 struct Arguments {
@@ -19,6 +20,7 @@ struct Arguments {
   StampTimes times;     // apply --times c,a,w
   bool forceBackup = false;  // apply --force-backup: the backup may replace a file
   DateSource dateFrom = DateSource::LastWrite;  // list --date-from exif|name
+  RowTime time = RowTime::LastWrite;            // list --time c|a|w
   bool onlyDated = false;                       // list --only-dated
   bool verbose = false;                         // list --verbose
   int64_t shiftSeconds = 0;                     // shift OFFSET
@@ -31,7 +33,7 @@ class UsageError : public std::runtime_error {
 };
 
 // The arguments after the program's name:
-//   list PATH... [-o FILE] [--date-from exif|name [--only-dated] [--verbose]]
+//   list PATH... [-o FILE] [--time c|a|w] [--date-from exif|name [--only-dated] [--verbose]]
 //   apply LIST... [--dry-run] [--backup FILE [--force-backup]] [--times c,a,w]
 //   shift OFFSET LIST... [-o FILE]
 //   --help, -h, --version

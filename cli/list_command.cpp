@@ -61,7 +61,7 @@ class RowBuilder {
       }
       if (arguments_.onlyDated) return;
     }
-    rows.push_back(EntryRowOf(std::move(entry)));
+    rows.push_back(EntryRowOf(std::move(entry), arguments_.time));
   }
 
   const Arguments& arguments_;

@@ -22,7 +22,10 @@ const char* StepText(WorkStep step) {
     case WorkStep::Taken:
     case WorkStep::Named:
     case WorkStep::Shifted:
+    case WorkStep::Folders:
       return "dating: ";
+    case WorkStep::Reread:
+      return "reading times: ";
     case WorkStep::Undo:
       return "undoing: ";
   }

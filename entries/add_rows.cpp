@@ -6,10 +6,11 @@
 void TForm1::AddCollectedRows(ui::ListView& list, CollectedPaths& paths) {
   BulkUpdate bulk(list);
   uint64_t built = 0;
+  const RowTime shown = ShownTime();
   for (CollectedPath& entry : paths) {
     Progress(WorkStep::List, built++, paths.size());
     // An unreadable date stops the building here; the rows before it stay.
-    ui::ListItem texts = EntryRowOf(std::move(entry));
+    ui::ListItem texts = EntryRowOf(std::move(entry), shown);
     const int row = list.Add();
     list.SetCaption(row, texts.caption);
     list.AddSubItem(row, std::move(texts.subItems[0]));

@@ -10,22 +10,22 @@ const std::string& EntrySubItem(const ui::ListItem& row, int index) {
   return row.subItems[index];
 }
 
-ui::ListItem EntryRowOf(CollectedPath&& entry) {
+ui::ListItem EntryRowOf(CollectedPath&& entry, RowTime shown) {
   std::string kind;
-  platform::FileTime lastWrite;
+  platform::FileTime time;
   bool read;
   if (entry.attributes & platform::kAttrDirectory) {
     kind = kFolderKind;
-    read = GetFolderDate(entry.path, lastWrite);
+    read = GetFolderDate(entry.path, time, shown);
   } else {
     kind = PathKind(entry.path);
-    lastWrite = entry.searchTime;
-    read = entry.hasSearchTime || FileLastWriteDate(entry.path, lastWrite);
+    time = TimeOf(entry.searchTimes, shown);
+    read = entry.hasSearchTimes || FileLastWriteDate(entry.path, time, shown);
   }
   if (!read) throw EConvertError("日付に変換できない値が渡されました");
-  std::string text = ListedDateText(lastWrite);
+  std::string text = ListedDateText(time);
   const uint64_t digest = CaptionDigest(text);
-  return {std::move(text), {std::move(entry.path), std::move(kind)}, lastWrite.ticks, digest};
+  return {std::move(text), {std::move(entry.path), std::move(kind)}, time.ticks, digest};
 }
 
 uint64_t CaptionDigest(const std::string& caption) {
@@ -35,11 +35,15 @@ uint64_t CaptionDigest(const std::string& caption) {
     digest ^= static_cast<unsigned char>(byte);
     digest *= 0x100000001b3ull;
   }
+  digest >>= 1;  // a row keeps 63 bits
   return digest == 0 ? 1 : digest;
 }
 
-std::optional<platform::FileTime> ListedLastWrite(const ui::ListItem& row) {
-  if (row.listedCaptionDigest == 0 || row.listedCaptionDigest != CaptionDigest(row.caption))
-    return std::nullopt;
+std::optional<platform::FileTime> ListedTime(const ui::ListItem& row) {
+  if (RowChanged(row)) return std::nullopt;
   return platform::FileTime{row.listedTime};
+}
+
+bool RowChanged(const ui::ListItem& row) {
+  return row.listedCaptionDigest == 0 || row.listedCaptionDigest != CaptionDigest(row.caption);
 }

@@ -12,15 +12,19 @@
 // which raises the list error with the missing index.
 const std::string& EntrySubItem(const ui::ListItem& row, int index);
 
-// The row of a collected path: the date text of its last-write time (a folder's read through
-// a handle, a file's as its search found it or by name), the path, which moves into the row,
-// and the kind ("フォルダ" or the extension); the row remembers the exact last-write time.
-// A date that cannot be read raises EConvertError "日付に変換できない値が渡されました", and
-// the path stays where it was.
-ui::ListItem EntryRowOf(CollectedPath&& entry);
+// The row of a collected path: the date text of its last-write time, or of the time `shown`
+// (a folder's read through a handle, a file's as its search found it or by name), the path,
+// which moves into the row, and the kind ("フォルダ" or the extension); the row remembers that
+// exact time. A date that cannot be read raises EConvertError "日付に変換できない値が渡されま
+// した", and the path stays where it was.
+ui::ListItem EntryRowOf(CollectedPath&& entry, RowTime shown = RowTime::LastWrite);
 
-// The digest a row keeps of the caption it was listed with; never 0.
+// The digest a row keeps of the caption it was listed with: 63 bits, never 0.
 uint64_t CaptionDigest(const std::string& caption);
-// The exact last-write time the row was listed with, while its date text is still the one
-// made from it; nullopt for a row loaded from a list file or whose date text was changed.
-std::optional<platform::FileTime> ListedLastWrite(const ui::ListItem& row);
+// The exact time the row was listed with (the time it shows), while its date text is still
+// the one made from it; nullopt for a row loaded from a list file or whose date text was
+// changed.
+std::optional<platform::FileTime> ListedTime(const ui::ListItem& row);
+// A row that Update would change: loaded from a list file, or its date text changed since it
+// was listed. The window marks it.
+bool RowChanged(const ui::ListItem& row);

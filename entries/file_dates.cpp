@@ -21,28 +21,39 @@ platform::FileHandle OpenToReadFolder(const std::string& path) {
 
 uint32_t ReadPathAttributes(const std::string& path) { return platform::ReadAttributes(path); }
 
-bool FileLastWriteDate(const std::string& path, platform::FileTime& utc) {
+bool FileLastWriteDate(const std::string& path, platform::FileTime& utc, RowTime which) {
   platform::FoundEntry entry;
   if (!platform::FindOne(path, entry) || (entry.attributes & platform::kAttrDirectory))
     return false;
-  utc = entry.lastWrite;
+  utc = TimeOf({entry.creation, entry.lastAccess, entry.lastWrite}, which);
   return true;
 }
 
-bool GetFolderDate(const std::string& path, platform::FileTime& utc) {
-  return OpenToReadFolder(path).GetLastWriteTime(utc);
+bool GetFolderDate(const std::string& path, platform::FileTime& utc, RowTime which) {
+  platform::FileHandle folder = OpenToReadFolder(path);
+  if (which == RowTime::LastWrite) return folder.GetLastWriteTime(utc);
+  PathTimes times;
+  if (!folder.GetTimes(&times.creation, &times.lastAccess, &times.lastWrite)) return false;
+  utc = TimeOf(times, which);
+  return true;
 }
 
-std::string ListedDateText(platform::FileTime utc) {
+bool TryListedDateText(platform::FileTime utc, std::string& text) {
   constexpr uint64_t kTwoSeconds = 20'000'000;
   // Date texts run to the end of year 9999.
   const uint64_t kYear10000 = static_cast<uint64_t>(platform::civil::DaysFrom1601(10000, 1, 1)) *
                               platform::civil::kTicksPerDay;
   platform::FileTime local;
-  if (!platform::UtcToLocalTime(utc, local) || local.ticks >= kYear10000)
-    throw EConvertError("日付に変換できない値が渡されました");
+  if (!platform::UtcToLocalTime(utc, local) || local.ticks >= kYear10000) return false;
   local.ticks -= local.ticks % kTwoSeconds;
-  return LocalTimeDateText(local);
+  text = LocalTimeDateText(local);
+  return true;
+}
+
+std::string ListedDateText(platform::FileTime utc) {
+  std::string text;
+  if (!TryListedDateText(utc, text)) throw EConvertError("日付に変換できない値が渡されました");
+  return text;
 }
 
 std::string LocalTimeDateText(platform::FileTime local) {

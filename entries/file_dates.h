@@ -4,22 +4,27 @@
 #include <cstdint>
 #include <string>
 
+#include "entries/path_times.h"
 #include "platform/files.h"
 
 // The kind text that marks a folder row.
 extern const char* const kFolderKind;
 
 uint32_t ReadPathAttributes(const std::string& path);
-// The last-write time (UTC) of a file found by name; false when there is none or the path is
-// a folder.
-bool FileLastWriteDate(const std::string& path, platform::FileTime& utc);
-// The last-write time of a path opened as a folder (read access, others may read, backup
-// semantics); false when it cannot be opened or read.
-bool GetFolderDate(const std::string& path, platform::FileTime& utc);
+// The last-write time (or another of its times) of a file found by name, UTC; false when
+// there is none or the path is a folder.
+bool FileLastWriteDate(const std::string& path, platform::FileTime& utc,
+                       RowTime which = RowTime::LastWrite);
+// The last-write time (or another of its times) of a path opened as a folder (read access,
+// others may read, backup semantics); false when it cannot be opened or read.
+bool GetFolderDate(const std::string& path, platform::FileTime& utc,
+                   RowTime which = RowTime::LastWrite);
 // The date text of a row listed with that last-write time: its local time, cut to two
 // seconds, in the date text format. EConvertError "日付に変換できない値が渡されました" when
 // the time has no local time.
 std::string ListedDateText(platform::FileTime utc);
+// The same, false where that raises.
+bool TryListedDateText(platform::FileTime utc, std::string& text);
 
 // The date text of a local file time to the second: the date texts that do not come from a
 // packed file date.

@@ -34,34 +34,41 @@ void ShowOutcome(TForm1& form, bool failed) {
 
 void TForm1::Rewrite1Click() {
   if (ListView1.Count() == 0) return;
+  // With 変更した行だけ, the rows that Update would not change are not opened at all: they
+  // keep all three times exactly.
+  std::vector<int> rows;
+  const bool onlyChanged = UpdateChanged1->Checked();
+  for (int i = 0; i < ListView1.Count(); ++i) {
+    if (!onlyChanged || ListView1.Item(i).marked) rows.push_back(i);
+  }
   std::vector<int> failed;
-  {
+  if (!rows.empty()) {
     LongWork work(*this);
     const StampTimes times = UpdateTimes();
     // Begun anew, and kept for what was stamped when a date text ends the run.
-    lastUpdate_.Begin(times, static_cast<size_t>(ListView1.Count()));
+    lastUpdate_.Begin(times, rows.size());
     const AtExit finish([this] {
       lastUpdate_.Finish();
       UpdateCommands();
     });
     const WorkProgress progress = Watcher();
-    StampRun run(ListView1.Count(), progress, times, true);
+    StampRun run(rows.size(), progress, times, true);
     // A text that is no date ends the command; the rows before it are stamped all the same,
     // and what they had before is kept for the undo.
-    int added = 0;
+    size_t added = 0;
     std::exception_ptr stop;
     try {
-      for (; added < ListView1.Count(); ++added) run.Add(added, ListView1.Item(added));
+      for (; added < rows.size(); ++added) run.Add(added, ListView1.Item(rows[added]));
     } catch (...) {
       stop = std::current_exception();
     }
     const std::vector<StampResult>& results = run.Finish();
-    for (int i = 0; i < added; ++i) {
+    for (size_t i = 0; i < added; ++i) {
       if (results[i].Failed()) {
-        failed.push_back(i);
+        failed.push_back(rows[i]);
         continue;
       }
-      const ui::ListItem& row = ListView1.Item(i);
+      const ui::ListItem& row = ListView1.Item(rows[i]);
       lastUpdate_.Add(EntrySubItem(row, 0), EntrySubItem(row, 1) == kFolderKind, results[i].before);
     }
     if (stop) std::rethrow_exception(stop);
@@ -86,6 +93,7 @@ void TForm1::ToggleUpdateTime(ui::MenuItem& item) {
 void TForm1::UpdateCreation1Click() { ToggleUpdateTime(*UpdateCreation1); }
 void TForm1::UpdateAccess1Click() { ToggleUpdateTime(*UpdateAccess1); }
 void TForm1::UpdateWrite1Click() { ToggleUpdateTime(*UpdateWrite1); }
+void TForm1::UpdateChanged1Click() { UpdateChanged1->SetChecked(!UpdateChanged1->Checked()); }
 
 void TForm1::UndoUpdate1Click() {
   if (lastUpdate_.Empty()) return;

@@ -27,7 +27,7 @@ StampResult SetChosen(platform::FileHandle& handle, StampTimes which, const Path
 
 bool MakeStampJob(const ui::ListItem& row, StampJob& job) {
   platform::FileTime time{};
-  if (const std::optional<platform::FileTime> listed = ListedLastWrite(row)) {
+  if (const std::optional<platform::FileTime> listed = ListedTime(row)) {
     time = *listed;  // an unchanged date text gives the file the very time it was listed with
   } else {
     const platform::SystemTime system = ValueToSystemTime(ParseDateText(row.caption));

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "entries/path_times.h"
 #include "platform/files.h"
 #include "ui/list_item.h"
 
@@ -16,11 +17,6 @@ struct StampTimes {
   bool lastAccess = true;
   bool lastWrite = true;
   friend bool operator==(const StampTimes&, const StampTimes&) = default;
-};
-
-// A path's three times (UTC, to the tick).
-struct PathTimes {
-  platform::FileTime creation, lastAccess, lastWrite;
 };
 
 struct StampResult {
@@ -48,7 +44,8 @@ struct StampJob {
   bool readBefore = false;  // read the path's times first (StampResult::before)
 };
 
-// A row whose date text is still the one it was listed with gets its exact listed time;
+// A row whose date text is still the one it was listed with gets its exact listed time (the
+// time it shows, whichever of the three that is);
 // any other has its date text parsed (EConvertError "'<text>' は日付または時刻ではありません"
 // for one that is no date) and converted from local time to a UTC file time. False when no file
 // time can hold that date. A row without its path or kind raises the list error with the

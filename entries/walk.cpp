@@ -67,7 +67,10 @@ class Walk {
       if (entry.attributes & platform::kAttrDirectory) {
         Collect(prefix + entry.name, entry.attributes);
       } else {
-        Append({prefix + entry.name, entry.attributes, true, entry.lastWrite});
+        Append({prefix + entry.name,
+                entry.attributes,
+                true,
+                {entry.creation, entry.lastAccess, entry.lastWrite}});
       }
     }
     if (!stopped_ && search.Error() && reports_.cutShort) reports_.cutShort(path, search.Error());

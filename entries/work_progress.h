@@ -15,6 +15,8 @@ enum class WorkStep {
   Named,    // selected rows given the date in their file name: may stop
   Shifted,  // selected rows' dates moved: may stop
   Undo,     // the times of an Update put back: runs to its end
+  Reread,   // the rows' times read again for another 表示する日時: may stop
+  Folders,  // selected folder rows given their newest file's date: may stop
 };
 
 // Hears `done` items of a step so far, of `total` when known (0 when not); true asks the

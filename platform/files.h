@@ -37,6 +37,9 @@ struct FoundEntry {
   std::string name;  // the name alone, without its folder
   uint32_t attributes = 0;
   FileTime lastWrite;  // UTC
+  // UTC. Linux: the birth time where the file system keeps one, else the last-write time.
+  FileTime creation;
+  FileTime lastAccess;
 };
 
 // FindFirstFileW / FindNextFileW / FindClose over one pattern such as "C:\dir\*.*".
@@ -96,7 +99,8 @@ class FileHandle {
 
   bool GetLastWriteTime(FileTime& utc) const;  // GetFileTime
   // GetFileTime: creation, last access and last write, to the tick; a null pointer skips
-  // that time. Linux keeps no creation time: it reads as the last-write time, as under Wine.
+  // that time. Linux sets no creation time: it reads as the birth time where the file system
+  // keeps one, else as the last-write time, as under Wine.
   bool GetTimes(FileTime* creation, FileTime* lastAccess, FileTime* lastWrite);
   // SetFileTime: creation, last access and last write; a null pointer leaves that time alone.
   // On an invalid handle it fails, as the Win32 call does.

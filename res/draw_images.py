@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
-"""Draws the program's pictures: the toolbar strip (toolbar.bmp) and the icon (horodex.ico).
+"""Draws the program's pictures: the toolbar strips and the icon (horodex.ico).
 
 Plain Python 3, no third-party modules. Run it from anywhere; it writes next to itself.
-The toolbar strip is five 16 x 16 images on the mask colour magenta (255, 0, 255):
+A toolbar strip is five images on the mask colour magenta (255, 0, 255):
 0 Open (folder), 1 Save (disk), 2 Delete (red cross), 3 Replace (two arrows), 4 Update (clock).
+The strips are toolbar.bmp (16 x 16 images), toolbar24.bmp and toolbar32.bmp: the same
+drawings on a 16-pixel grid, scaled, for 150 % and 200 %.
 The icon holds a 32 x 32 and a 16 x 16 image in 256 colours.
 """
 
@@ -54,7 +56,7 @@ class Canvas:
             self.put(x1, y, colour)
 
     def line(self, x0, y0, x1, y1, colour, width=1):
-        steps = max(abs(x1 - x0), abs(y1 - y0), 1)
+        steps = max(int(math.ceil(max(abs(x1 - x0), abs(y1 - y0)))), 1)
         for i in range(steps + 1):
             x = x0 + (x1 - x0) * i / steps
             y = y0 + (y1 - y0) * i / steps
@@ -95,8 +97,45 @@ def inside(points, x, y):
     return result
 
 
-def folder():
-    c = Canvas(16, 16, MASK)
+class Grid:
+    """Draws on a canvas of `size` pixels in the coordinates of a 16-pixel image: each
+    16-pixel unit covers size / 16 pixels, and line widths grow with it."""
+
+    def __init__(self, size):
+        self.c = Canvas(size, size, MASK)
+        self.k = size / 16
+
+    def _at(self, v):
+        return int(math.floor(v * self.k + 1e-9))
+
+    def put(self, x, y, colour):
+        self.rect(x, y, x, y, colour)
+
+    def rect(self, x0, y0, x1, y1, colour):
+        self.c.rect(self._at(x0), self._at(y0), self._at(x1 + 1) - 1, self._at(y1 + 1) - 1, colour)
+
+    def frame(self, x0, y0, x1, y1, colour):
+        self.rect(x0, y0, x1, y0, colour)
+        self.rect(x0, y1, x1, y1, colour)
+        self.rect(x0, y0, x0, y1, colour)
+        self.rect(x1, y0, x1, y1, colour)
+
+    def line(self, x0, y0, x1, y1, colour, width=1):
+        k = self.k
+        if k == 1:
+            self.c.line(x0, y0, x1, y1, colour, width)
+            return
+        # The 16-pixel line's pixels are unit squares on (x, y): their centres move by k.
+        offset = (k - 1) / 2
+        self.c.line(x0 * k + offset, y0 * k + offset, x1 * k + offset, y1 * k + offset, colour,
+                    max(1, round(width * k)))
+
+    def polygon(self, points, colour):
+        self.c.polygon([(x * self.k, y * self.k) for x, y in points], colour)
+
+
+def folder(size=16):
+    c = Grid(size)
     c.rect(1, 3, 6, 4, FOLDER_BACK)
     c.frame(1, 2, 6, 4, FOLDER_EDGE)
     c.rect(1, 4, 13, 13, FOLDER_BACK)
@@ -107,39 +146,39 @@ def folder():
     c.line(15, 7, 13, 13, FOLDER_EDGE)
     c.line(4, 7, 1, 13, FOLDER_EDGE)
     c.line(1, 13, 13, 13, FOLDER_EDGE)
-    return c
+    return c.c
 
 
-def disk():
-    c = Canvas(16, 16, MASK)
+def disk(size=16):
+    c = Grid(size)
     c.rect(1, 1, 14, 14, DISK_BODY)
     c.frame(1, 1, 14, 14, DISK_EDGE)
-    c.put(14, 1, MASK)  # the cut corner
+    c.rect(14, 1, 14, 1, MASK)  # the cut corner
     c.rect(4, 2, 11, 7, WHITE)
     c.line(5, 4, 10, 4, DARK_GREY)
     c.line(5, 6, 10, 6, DARK_GREY)
     c.rect(4, 10, 11, 14, GREY)
     c.rect(8, 11, 9, 13, DISK_EDGE)
-    return c
+    return c.c
 
 
-def cross():
-    c = Canvas(16, 16, MASK)
+def cross(size=16):
+    c = Grid(size)
     c.line(3, 3, 12, 12, DARK_RED, width=4)
     c.line(12, 3, 3, 12, DARK_RED, width=4)
     c.line(3, 3, 12, 12, RED, width=2)
     c.line(12, 3, 3, 12, RED, width=2)
-    return c
+    return c.c
 
 
-def arrows():
-    c = Canvas(16, 16, MASK)
+def arrows(size=16):
+    c = Grid(size)
     # Upper arrow to the right, lower arrow to the left: one text over all the others.
     c.rect(1, 4, 10, 5, BLUE)
     c.polygon([(10, 1), (15, 4.9), (10, 8.8)], BLUE)
     c.rect(5, 10, 14, 11, GREEN)
     c.polygon([(6, 7), (1, 10.9), (6, 14.8)], GREEN)
-    return c
+    return c.c
 
 
 def clock(size, rim, face, hands):
@@ -160,11 +199,11 @@ def clock(size, rim, face, hands):
     return c
 
 
-def strip():
-    images = [folder(), disk(), cross(), arrows(), clock(16, RIM, WHITE, BLACK)]
-    c = Canvas(16 * len(images), 16, MASK)
+def strip(size=16):
+    images = [folder(size), disk(size), cross(size), arrows(size), clock(size, RIM, WHITE, BLACK)]
+    c = Canvas(size * len(images), size, MASK)
     for i, image in enumerate(images):
-        c.paste(image, 16 * i, 0)
+        c.paste(image, size * i, 0)
     return c
 
 
@@ -247,8 +286,9 @@ def ico_bytes(canvases):
 
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
-    with open(os.path.join(here, "toolbar.bmp"), "wb") as f:
-        f.write(bmp_bytes(strip()))
+    for size, name in ((16, "toolbar.bmp"), (24, "toolbar24.bmp"), (32, "toolbar32.bmp")):
+        with open(os.path.join(here, name), "wb") as f:
+            f.write(bmp_bytes(strip(size)))
     with open(os.path.join(here, "horodex.ico"), "wb") as f:
         f.write(ico_bytes([icon_image(32), icon_image(16)]))
 

@@ -18,11 +18,25 @@ void TForm1::SaveSettings() {
   SettingsFile->WriteFlag("show", "toolbar", ShowToolBar1->Checked());
   SettingsFile->WriteFlag("show", "statusbar", ShowStatusBar1->Checked());
   SettingsFile->WriteFlag("show", "window", ShowWindow1->Checked());
+  SettingsFile->WriteText("show", "time",
+                          ShowCreationTime1->Checked() ? "creation"
+                          : ShowAccessTime1->Checked() ? "access"
+                                                       : "write");
   SettingsFile->WriteNumber("window", "left", Left());
   SettingsFile->WriteNumber("window", "top", Top());
-  SettingsFile->WriteNumber("window", "width", Width());
-  SettingsFile->WriteNumber("window", "height", Height());
+  // Sizes at 96 dpi, so that a start on a monitor of another DPI keeps the window's size.
+  SettingsFile->WriteNumber("window", "width", At96Dpi(Width()));
+  SettingsFile->WriteNumber("window", "height", At96Dpi(Height()));
   SettingsFile->WriteFlag("update", "creation", UpdateCreation1->Checked());
   SettingsFile->WriteFlag("update", "access", UpdateAccess1->Checked());
   SettingsFile->WriteFlag("update", "write", UpdateWrite1->Checked());
+  SettingsFile->WriteFlag("update", "changed", UpdateChanged1->Checked());
+}
+
+int TForm1::At96Dpi(int pixels) const {
+  return static_cast<int>((static_cast<int64_t>(pixels) * 96 + Dpi() / 2) / Dpi());
+}
+
+int TForm1::FromDpi96(int pixels) const {
+  return static_cast<int>((static_cast<int64_t>(pixels) * Dpi() + 48) / 96);
 }

@@ -10,8 +10,14 @@ namespace ui {
 
 class Form;
 class PopupMenu;
+class ToolBar;
+namespace win32 {
+void RescaleToolBar(ToolBar& bar);
+}  // namespace win32
 
-// Images drawn for the program, kept as resources: a strip of width x height images.
+// Images drawn for the program, kept as resources: a strip of width x height images (at 96
+// dpi). At a higher DPI the images drawn for it are shown: the strip's resource name with
+// the size appended (TOOLBAR24, TOOLBAR32).
 class ImageList {
  public:
   ImageList(Form& owner, int width, int height);
@@ -21,11 +27,16 @@ class ImageList {
   int Count() const { return count_; }
   int Width() const { return width_; }
   int Height() const { return height_; }
+  // The images' size as shown, in pixels, and the images again at the present DPI.
+  int ShownSize() const { return shown_; }
+  void Rescale();
   void* NativeHandle() const { return native_; }
 
  private:
   int width_, height_;
+  int shown_;
   int count_ = 0;
+  std::vector<std::string> strips_;
   void* native_ = nullptr;
 };
 
@@ -81,6 +92,7 @@ class ToolBar {
 
  private:
   ToolButton& Append(std::unique_ptr<ToolButton> button);
+  friend void win32::RescaleToolBar(ToolBar& bar);
   Form& owner_;
   ImageList* images_ = nullptr;
   std::vector<std::unique_ptr<ToolButton>> buttons_;
@@ -96,6 +108,10 @@ class StatusBar {
   ~StatusBar();
   const std::string& SimpleText() const { return text_; }
   void SetSimpleText(const std::string& text);  // also while hidden; no native call when unchanged
+  // A second part at the right end, shown while its text is not empty; the first text then
+  // takes the rest of the width. Progress covers both.
+  const std::string& SecondText() const { return second_; }
+  void SetSecondText(const std::string& text);
   // Long work shows its progress in place of the text, at once, until it ends; the text
   // itself stays what it is.
   void ShowProgress(const std::string& progress);
@@ -111,6 +127,7 @@ class StatusBar {
  private:
   Form& owner_;
   std::string text_;
+  std::string second_;
   std::string progress_;
   bool inProgress_ = false;
   bool visible_ = true;

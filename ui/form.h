@@ -46,6 +46,8 @@ class Form {
   // character set (128 = Shift-JIS).
   void SetFont(const std::string& face, int height, int charset);
 
+  // The DPI the window is shown at (96 = 100 %); it follows the window's monitor.
+  int Dpi() const;
   // Outer bounds in screen pixels.
   int Left() const;
   int Top() const;

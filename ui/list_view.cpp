@@ -58,14 +58,29 @@ void ListView::AddColumn(const std::string& caption, int width) {
   native_->ColumnAdded(ColumnCount() - 1, caption, width);
 }
 
+void ListView::SetColumnCaption(int index, const std::string& caption) {
+  columns_.at(index).caption = caption;
+  native_->ColumnCaptionChanged(index, caption);
+}
+
 int ListView::Add() {
   rows_.emplace_back();
   native_->RowsAppended(Count());
+  Remark(Count() - 1);
   return Count() - 1;
+}
+
+void ListView::Remark(int index) {
+  ListItem& row = rows_[index];
+  const bool marked = OnMark && OnMark(row);
+  if (marked == static_cast<bool>(row.marked)) return;
+  row.marked = marked;
+  markedCount_ += marked ? 1 : -1;
 }
 
 void ListView::SetCaption(int index, const std::string& text) {
   rows_.at(index).caption = text;
+  Remark(index);
   native_->RowsChanged(index, index);
   if (updateDepth_ > 0) {
     textChanged_ = index;  // told once, when the bulk update closes
@@ -84,6 +99,9 @@ void ListView::SetListedTime(int index, uint64_t time, uint64_t captionDigest) {
   ListItem& row = rows_.at(index);
   row.listedTime = time;
   row.listedCaptionDigest = captionDigest;
+  const bool marked = row.marked;
+  Remark(index);
+  if (marked != static_cast<bool>(row.marked)) native_->RowsChanged(index, index);
 }
 
 void ListView::Delete(int index) {
@@ -96,6 +114,7 @@ void ListView::Delete(int index) {
     Moving moving(*this);
     Remap([index](int p) { return p == index ? kRowGone : p > index ? p - 1 : p; });
     native_->RowDeleting(index);
+    if (rows_[index].marked) --markedCount_;
     rows_.erase(rows_.begin() + index);
   }
   if (OnDeleted) Guarded(OnDeleted);
@@ -121,6 +140,7 @@ void ListView::DeleteSelected() {
     size_t next = 0, kept = 0;
     for (size_t i = 0; i < rows_.size(); ++i) {
       if (next < gone.size() && gone[next] == static_cast<int>(i)) {
+        if (rows_[i].marked) --markedCount_;
         ++next;
         continue;
       }

@@ -25,6 +25,7 @@ namespace detail {
 struct ListNative {
   virtual ~ListNative() = default;
   virtual void ColumnAdded(int index, const std::string& caption, int width) = 0;
+  virtual void ColumnCaptionChanged(int index, const std::string& caption) = 0;
   virtual void RowsAppended(int newCount) = 0;        // rows appended at the end; raises nothing
   virtual void RowDeleting(int index) = 0;            // before the row goes: clears its state first
   virtual void RowsChanged(int first, int last) = 0;  // texts changed: repaint them
@@ -77,6 +78,7 @@ class ListView {
   ListView& operator=(const ListView&) = delete;
 
   void AddColumn(const std::string& caption, int width);
+  void SetColumnCaption(int index, const std::string& caption);
   int ColumnCount() const { return static_cast<int>(columns_.size()); }
   const std::string& ColumnCaption(int index) const { return columns_.at(index).caption; }
   int ColumnWidth(int index) const { return columns_.at(index).width; }
@@ -94,6 +96,10 @@ class ListView {
   void AddSubItem(int index, std::string text);  // raises nothing, never sorts
   // Stores ListItem::listedTime and listedCaptionDigest; raises nothing, never sorts.
   void SetListedTime(int index, uint64_t time, uint64_t captionDigest);
+  // Which rows are marked: asked of a row whenever its caption or listed time is stored, and
+  // kept in ListItem::marked, which moves and goes with the row.
+  std::function<bool(const ListItem& row)> OnMark;
+  int MarkedCount() const { return markedCount_; }
   void Delete(int index);  // a selected row raises a State notification first
   // Removes every selected row in one pass (no shift of the whole list per row).
   void DeleteSelected();
@@ -160,6 +166,8 @@ class ListView {
   void PlaceRows(const std::vector<int>& order);
   // Ends an open edit, stored in its own row, before rows move.
   void CommitEdit();
+  // Asks OnMark of the row again and keeps the count; repaints it when its mark changes.
+  void Remark(int index);
   // Moves every row position held across a change: the open edit's row, the row of the
   // pending caption notification and those followed.
   void Remap(const std::function<int(int)>& newPosition);
@@ -171,6 +179,7 @@ class ListView {
   SortType sortType_ = SortType::None;
   SortType savedSortType_ = SortType::None;
   int updateDepth_ = 0;
+  int markedCount_ = 0;
   // The row of the last caption stored in the open bulk update; -1 none, -2 its row went.
   int textChanged_ = -1;
   int editRow_ = -1;            // the row of the open edit; -1 none, -2 its row went

@@ -18,7 +18,7 @@ namespace detail {
 // of an attached tree points to it; the shared MenuItem code tells it of each change.
 struct MenuNative {
   virtual ~MenuNative() = default;
-  virtual void ItemChanged(MenuItem& item) = 0;  // caption, shortcut, check mark or enabled
+  virtual void ItemChanged(MenuItem& item) = 0;  // caption, shortcut, mark, radio or enabled
   virtual void ChildInserted(MenuItem& parent, int index) = 0;
   virtual void ChildRemoving(MenuItem& parent, int index) = 0;  // before it goes
 };
@@ -40,6 +40,9 @@ class MenuItem {
   void SetShortCut(ShortCut shortcut);
   bool Checked() const { return checked_; }
   void SetChecked(bool checked);
+  // A radio item shows its check mark as a dot: one of a group of which one is checked.
+  bool RadioItem() const { return radioItem_; }
+  void SetRadioItem(bool on);
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);
   int Tag() const { return tag_; }
@@ -80,6 +83,7 @@ class MenuItem {
   std::string caption_;
   ShortCut shortcut_;
   bool checked_ = false;
+  bool radioItem_ = false;
   bool enabled_ = true;
   bool accessKeyFirst_ = false;
   int tag_ = 0;

@@ -40,6 +40,12 @@ void MenuItem::SetChecked(bool checked) {
   if (native_) native_->ItemChanged(*this);
 }
 
+void MenuItem::SetRadioItem(bool on) {
+  if (radioItem_ == on) return;
+  radioItem_ = on;
+  if (native_) native_->ItemChanged(*this);
+}
+
 void MenuItem::SetEnabled(bool enabled) {
   if (enabled_ == enabled) return;
   enabled_ = enabled;

@@ -33,6 +33,9 @@ bool Describe(int folder, const std::string& path, const std::string& name, Foun
   entry.name = name;
   entry.attributes = posix::AttributesOf(name, info, isLink);
   entry.lastWrite = posix::FileTimeFromTimespec(info.st_mtim);
+  entry.lastAccess = posix::FileTimeFromTimespec(info.st_atim);
+  entry.creation =
+      posix::CreationTime(folder, path.c_str(), isLink ? 0 : AT_SYMLINK_NOFOLLOW, info);
   return true;
 }
 

@@ -185,7 +185,7 @@ bool FileHandle::GetTimes(FileTime* creation, FileTime* lastAccess, FileTime* la
     lastError_ = native_ < 0 ? kErrorInvalidHandle : posix::Win32Error(errno, {});
     return false;
   }
-  if (creation) *creation = posix::FileTimeFromTimespec(st.st_mtim);
+  if (creation) *creation = posix::CreationTime(static_cast<int>(native_), "", AT_EMPTY_PATH, st);
   if (lastAccess) *lastAccess = posix::FileTimeFromTimespec(st.st_atim);
   if (lastWrite) *lastWrite = posix::FileTimeFromTimespec(st.st_mtim);
   return true;

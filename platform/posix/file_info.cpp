@@ -1,5 +1,7 @@
 #include "platform/posix/file_info.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -24,6 +26,16 @@ timespec TimespecFromFileTime(FileTime time) {
                                       kSecondsFrom1601To1970);
   result.tv_nsec = static_cast<long>(time.ticks % kTicksPerSecond) * 100;
   return result;
+}
+
+FileTime CreationTime(int folder, const char* path, int flags, const struct stat& info) {
+  struct statx extended;
+  if (statx(folder, path, flags, STATX_BTIME, &extended) == 0 &&
+      (extended.stx_mask & STATX_BTIME)) {
+    return FileTimeFromTimespec({static_cast<time_t>(extended.stx_btime.tv_sec),
+                                 static_cast<long>(extended.stx_btime.tv_nsec)});
+  }
+  return FileTimeFromTimespec(info.st_mtim);
 }
 
 uint32_t AttributesOf(const std::string& name, const struct stat& target, bool isLink) {

@@ -14,6 +14,9 @@ namespace platform::posix {
 
 FileTime FileTimeFromTimespec(const timespec& time);
 timespec TimespecFromFileTime(FileTime time);
+// The birth time of `path` (relative to the open folder `folder`; with `flags` of fstatat)
+// where the file system keeps one, else the last-write time of `info`, as Wine gives it.
+FileTime CreationTime(int folder, const char* path, int flags, const struct stat& info);
 
 // The attribute word of an entry called `name`, from stat (the link followed) of it;
 // `isLink` when the entry itself is a symbolic link.

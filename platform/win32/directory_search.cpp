@@ -13,8 +13,13 @@ FileTime FromFiletime(const FILETIME& time) {
 
 // Every name comes as itself (a lone surrogate carried), never as its short name.
 FoundEntry FromFindData(const WIN32_FIND_DATAW& data) {
-  return {win32::FromWide(data.cFileName), data.dwFileAttributes,
-          FromFiletime(data.ftLastWriteTime)};
+  FoundEntry entry;
+  entry.name = win32::FromWide(data.cFileName);
+  entry.attributes = data.dwFileAttributes;
+  entry.lastWrite = FromFiletime(data.ftLastWriteTime);
+  entry.creation = FromFiletime(data.ftCreationTime);
+  entry.lastAccess = FromFiletime(data.ftLastAccessTime);
+  return entry;
 }
 
 }  // namespace

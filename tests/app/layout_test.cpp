@@ -13,7 +13,11 @@ void Lines(const ui::MenuItem& menu, const std::string& indent, std::string& out
     const ui::MenuItem& item = menu.Item(i);
     out += indent + item.Caption();
     if (!item.GetShortCut().Empty()) out += " " + ui::ShortCutText(item.GetShortCut());
-    out += item.Checked() ? " *\n" : "\n";
+    if (item.RadioItem()) {
+      out += item.Checked() ? " (*)\n" : " ()\n";
+    } else {
+      out += item.Checked() ? " *\n" : "\n";
+    }
     Lines(item, indent + "  ", out);
   }
 }
@@ -43,6 +47,10 @@ TEST_F(Layout, MenusInTheirOrderWithShortcutsAndMarks) {
   ステータスバー(&S) *
   ウィンドウの位置とサイズ(&W)
   -
+  表示する日時(&D)
+    更新日時(&M) (*)
+    作成日時(&C) ()
+    アクセス日時(&A) ()
   ソート(&O)
     更新日時(&D)
     パス名(&P)
@@ -53,11 +61,14 @@ TEST_F(Layout, MenusInTheirOrderWithShortcutsAndMarks) {
   撮影日時にする(&P)
   ファイル名の日時にする(&N)
   日時をずらす(&S)...
+  フォルダの日時を中身に合わせる(&F)
   -
   更新する日時(&U)
     作成日時(&C) *
     アクセス日時(&A) *
     更新日時(&M) *
+    -
+    変更した行だけ(&O)
   更新を元に戻す(&Z)
 ヘルプ(&H)
   目次(&C)...

@@ -91,6 +91,20 @@ TEST(CliArguments, ReadTheTimesThatApplySets) {
   for (const Case& c : cases) EXPECT_EQ(ParseArguments(c.words).times, c.times) << c.words[1];
 }
 
+TEST(CliArguments, ReadTheTimeThatListShows) {
+  struct Case {
+    Strings words;
+    RowTime time;
+  };
+  const Case cases[] = {
+      {{"list", "x"}, RowTime::LastWrite},
+      {{"list", "--time", "c", "x"}, RowTime::Creation},
+      {{"list", "x", "--time", "a"}, RowTime::LastAccess},
+      {{"list", "x", "--time", "w"}, RowTime::LastWrite},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ParseArguments(c.words).time, c.time) << c.words[1];
+}
+
 TEST(CliArguments, RejectWhatMakesNoCommand) {
   const Strings cases[] = {
       {},
@@ -116,6 +130,10 @@ TEST(CliArguments, RejectWhatMakesNoCommand) {
       {"apply", "x", "--times", "ca"},
       {"apply", "x", "--times", "m"},
       {"list", "x", "--times", "c"},
+      {"list", "x", "--time"},
+      {"list", "x", "--time", "m"},
+      {"list", "x", "--time", "c,a"},
+      {"apply", "x", "--time", "c"},
   };
   for (const Strings& words : cases) {
     EXPECT_THROW(ParseArguments(words), UsageError) << (words.empty() ? "" : words.back());

@@ -68,6 +68,15 @@ TEST_F(Cli, ListsWhatTheWindowSavesAfterADropOfTheSamePaths) {
   EXPECT_EQ(tree.ReadFile("cli.txt"), tree.ReadFile("window.txt"));
 }
 
+TEST_F(Cli, ListShowsTheTimeItIsAskedFor) {
+  tree.AddFile("a.txt", "", kOld);
+  tree.SetTimes("a.txt", kOld, LocalFileTime(2002, 2, 2, 2, 2, 2));
+  EXPECT_EQ(Run({"list", "--time", "a", tree.Path("a.txt")}), 0);
+  EXPECT_EQ(console.out, Line("2002/02/02 2:02:02", tree.Path("a.txt"), "txt"));
+  EXPECT_EQ(Run({"list", "--time", "w", tree.Path("a.txt")}), 0);
+  EXPECT_EQ(console.out, Line("2000/01/01 12:00:00", tree.Path("a.txt"), "txt"));
+}
+
 TEST_F(Cli, ListKeepsRowsOfOneDateInTheOrderTheyCame) {
   // More rows than a sort puts in order one by one, named out of the order of their names.
   tree.AddFile("early.txt", "", LocalFileTime(2000, 1, 1));

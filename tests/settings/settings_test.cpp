@@ -43,7 +43,9 @@ TEST_F(Settings, TheFirstCloseWritesEverySettingInItsOrder) {
   EXPECT_EQ(Keys("file"), Strings{"max"});
   EXPECT_EQ(Value("file", "max"), "4");
   EXPECT_EQ(Keys("recent"), Strings{});
-  EXPECT_EQ(Keys("show"), (Strings{"toolbar", "statusbar", "window"}));
+  EXPECT_EQ(Keys("show"), (Strings{"toolbar", "statusbar", "window", "time"}));
+  EXPECT_EQ(Value("show", "time"), "write");
+  EXPECT_EQ(Keys("update"), (Strings{"creation", "access", "write", "changed"}));
   EXPECT_EQ(Value("show", "toolbar") + Value("show", "statusbar") + Value("show", "window"), "110");
   EXPECT_EQ(Keys("window"), (Strings{"left", "top", "width", "height"}));
   EXPECT_EQ(Value("window", "width"), std::to_string(width));

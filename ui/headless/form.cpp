@@ -106,6 +106,8 @@ void Form::Close() {
   if (application.MainForm() == this) application.Terminate();
 }
 
+int Form::Dpi() const { return 96; }
+
 platform::WindowHandle Form::Handle() const { return impl_.get(); }
 
 void Form::ClientSize(int& width, int& height) const {

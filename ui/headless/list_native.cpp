@@ -28,6 +28,10 @@ void ListNative::ColumnAdded(int index, const std::string& caption, int width) {
   columns_.insert(columns_.begin() + at, Column{caption, width});
 }
 
+void ListNative::ColumnCaptionChanged(int index, const std::string& caption) {
+  columns_.at(static_cast<size_t>(index)).caption = caption;
+}
+
 void ListNative::RowsAppended(int newCount) { selected_.resize(newCount, 0); }
 
 // As the real control: the row's selection and focus go first, in one notification; when

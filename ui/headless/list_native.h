@@ -20,6 +20,7 @@ class ListNative : public detail::ListNative, private KeyTarget {
   static ListNative& Of(ListView& list) { return static_cast<ListNative&>(list.Native()); }
 
   void ColumnAdded(int index, const std::string& caption, int width) override;
+  void ColumnCaptionChanged(int index, const std::string& caption) override;
   void RowsAppended(int newCount) override;
   void RowDeleting(int index) override;
   void RowsDeleting(const std::vector<int>& ascending) override;

@@ -16,6 +16,7 @@ StatusBar::~StatusBar() {
 }
 
 void StatusBar::SetSimpleText(const std::string& text) { text_ = text; }
+void StatusBar::SetSecondText(const std::string& text) { second_ = text; }
 
 void StatusBar::ShowProgress(const std::string& progress) {
   progress_ = progress;

@@ -4,6 +4,7 @@
 #include "ui/bars.h"
 #include "ui/list_view.h"
 #include "ui/menu.h"
+#include "ui/win32/dpi.h"
 #include "ui/win32/list_native.h"
 #include "ui/win32/native.h"
 // After windows.h.
@@ -140,9 +141,10 @@ LRESULT Route(Form& form, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case kShowStatusText:
       impl.statusTextPosted = false;
-      if (StatusBar* bar = form.GetStatusBar()) {
-        win32::ShowText(static_cast<HWND>(bar->NativeHandle()), bar->ShownText());
-      }
+      if (StatusBar* bar = form.GetStatusBar()) win32::ShowStatusTexts(*bar);
+      return 0;
+    case WM_DPICHANGED:
+      win32::ChangeDpi(form, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
     case WM_NOTIFYFORMAT:
       // The controls send the wide notifications (LVN_GETDISPINFOW, TTN_GETDISPINFOW...).
@@ -195,6 +197,8 @@ Form::Form() : impl_(std::make_unique<Impl>()) {
                       WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
                       CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, win32::Instance(), this);
   if (!hwnd) throw std::runtime_error("CreateWindowExW failed");
+  // The components that follow are made at the DPI of the window's monitor.
+  win32::SetDpi(win32::WindowDpi(hwnd));
   // The sharp small icon of the program, when it has one.
   if (auto small = static_cast<HICON>(
           LoadImageW(win32::Instance(), L"MAINICON", IMAGE_ICON, 16, 16, LR_SHARED))) {
@@ -233,7 +237,12 @@ void Form::SetFont(const std::string& face, int height, int charset) {
     SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   if (impl_->font) DeleteObject(impl_->font);
   impl_->font = font;
+  impl_->fontFace = face;
+  impl_->fontHeight = height;
+  impl_->fontCharset = charset;
 }
+
+int Form::Dpi() const { return win32::Dpi(); }
 
 namespace {
 RECT WindowRect(HWND hwnd) {
@@ -322,6 +331,7 @@ void Form::Realign() {
   if (statusBar_ && statusBar_->Visible()) {
     const Bounds& bar = layout.statusBar;
     MoveTo(static_cast<HWND>(statusBar_->NativeHandle()), bar.left, bar.top, bar.width, bar.height);
+    win32::LayOutStatusParts(*statusBar_);
   }
   if (HWND list = ListHwnd(*this)) {
     const Bounds& rest = layout.list;

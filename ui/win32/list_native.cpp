@@ -101,6 +101,8 @@ LRESULT ListNative::OnNotify(NMHDR& header) {
         list_.NotifyChange(reinterpret_cast<NMLVODSTATECHANGE&>(header).iFrom, ItemChange::State);
       }
       return 0;
+    case NM_CUSTOMDRAW:
+      return markFont_.CustomDraw(reinterpret_cast<NMLVCUSTOMDRAW&>(header), list_, hwnd_);
     case LVN_COLUMNCLICK:
       list_.ColumnClicked(reinterpret_cast<NMLISTVIEW&>(header).iSubItem);
       return 0;
@@ -161,6 +163,14 @@ void ListNative::ColumnAdded(int index, const std::string& caption, int width) {
   column.pszText = const_cast<wchar_t*>(text.c_str());
   column.iSubItem = index;
   SendMessageW(hwnd_, LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&column));
+}
+
+void ListNative::ColumnCaptionChanged(int index, const std::string& caption) {
+  std::wstring text = Wide(caption);
+  LVCOLUMNW column{};
+  column.mask = LVCF_TEXT;
+  column.pszText = text.data();
+  SendMessageW(hwnd_, LVM_SETCOLUMNW, index, reinterpret_cast<LPARAM>(&column));
 }
 
 // Queries need no flush: rows not yet counted by the control are neither selected nor

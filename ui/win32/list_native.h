@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ui/list_view.h"
+#include "ui/win32/list_marks.h"
 #include "ui/win32/native.h"
 
 namespace ui::win32 {
@@ -13,6 +14,7 @@ class ListNative final : public detail::ListNative {
   HWND Hwnd() const { return hwnd_; }
 
   void ColumnAdded(int index, const std::string& caption, int width) override;
+  void ColumnCaptionChanged(int index, const std::string& caption) override;
   void RowsAppended(int newCount) override;
   void RowDeleting(int index) override;
   void RowsDeleting(const std::vector<int>& ascending) override;
@@ -64,6 +66,7 @@ class ListNative final : public detail::ListNative {
   bool quiet_ = false;  // true while state changes are the control's own business
   HWND editor_ = nullptr;
   bool escaped_ = false;  // the editor got Escape
+  MarkFont markFont_;
 };
 
 inline ListNative& ListNativeOf(const ListView& list) {

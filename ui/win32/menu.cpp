@@ -42,7 +42,7 @@ MENUITEMINFOW Describe(const MenuItem& item, std::wstring& text) {
   } else {
     text = win32::Wide(EntryText(item));
     info.fMask |= MIIM_STRING;
-    info.fType = MFT_STRING;
+    info.fType = item.RadioItem() ? MFT_STRING | MFT_RADIOCHECK : MFT_STRING;
     info.dwTypeData = text.data();
   }
   info.fState =

@@ -2,23 +2,15 @@
 
 #include "platform/win32/wide.h"
 #include "ui/menu.h"
+#include "ui/win32/dpi.h"
 
 namespace ui::win32 {
 
 HINSTANCE Instance() { return GetModuleHandleW(nullptr); }
 
-int Dpi() {
-  static const int dpi = [] {
-    HDC screen = GetDC(nullptr);
-    const int value = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen) ReleaseDC(nullptr, screen);
-    return value > 0 ? value : 96;
-  }();
-  return dpi;
-}
-
 void InitControls() {
   static const bool done = [] {
+    DeclareDpiAwareness();
     INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
     return InitCommonControlsEx(&icc) != FALSE;
   }();

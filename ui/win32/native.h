@@ -26,6 +26,10 @@ constexpr UINT kShowStatusText = WM_APP + 1;
 struct Form::Impl {
   HWND hwnd = nullptr;
   HFONT font = nullptr;
+  // What the font was made from, to make it again at another DPI.
+  std::string fontFace;
+  int fontHeight = 0;
+  int fontCharset = 0;
   bool statusTextPosted = false;
   HWND lastFocus = nullptr;  // the child that had the keyboard when the window was left
   // WM_NOTIFY and WM_COMMAND from child controls, by the sending window.
@@ -38,7 +42,7 @@ struct Form::Impl {
 namespace win32 {
 
 HINSTANCE Instance();
-int Dpi();  // the system's logical pixels per inch (96 = 100 %)
+int Dpi();  // the main window's logical pixels per inch (96 = 100 %): ui/win32/dpi.cpp
 inline int Scale(int pixels) { return MulDiv(pixels, Dpi(), 96); }
 inline HWND Hwnd(const Form& form) { return static_cast<HWND>(form.Handle()); }
 // Registers the common control classes once.
@@ -76,6 +80,13 @@ bool IsClass(HWND window, const wchar_t* name);
 void ShowText(HWND bar, const std::string& text);
 
 bool Busy();  // long work is running: the wait cursor stays
+
+// The toolbar's images, button sizes and gaps at the present DPI.
+void RescaleToolBar(ToolBar& bar);
+// The status bar shows its texts: the progress, the one text, or both parts.
+void ShowStatusTexts(StatusBar& bar);
+// The status bar's parts follow its width.
+void LayOutStatusParts(StatusBar& bar);
 
 // ShowMessageBox over any window (a dialog of the program's own).
 void ShowMessageBoxOver(HWND owner, const std::string& text, const std::string& caption,

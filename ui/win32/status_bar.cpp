@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <stdexcept>
 
 #include "ui/bars.h"
@@ -38,21 +39,68 @@ void StatusBar::SetSimpleText(const std::string& text) {
   Form::Impl& impl = owner_.impl();
   if (impl.statusTextPosted || inProgress_) return;
   impl.statusTextPosted = impl.hwnd && PostMessageW(impl.hwnd, kShowStatusText, 0, 0);
-  if (!impl.statusTextPosted) win32::ShowText(static_cast<HWND>(native_), text_);
+  if (!impl.statusTextPosted) win32::ShowStatusTexts(*this);
+}
+
+void StatusBar::SetSecondText(const std::string& text) {
+  if (text == second_) return;
+  const bool parts = second_.empty() != text.empty();
+  second_ = text;
+  if (parts) win32::LayOutStatusParts(*this);
+  Form::Impl& impl = owner_.impl();
+  if (impl.statusTextPosted || inProgress_) return;
+  impl.statusTextPosted = impl.hwnd && PostMessageW(impl.hwnd, kShowStatusText, 0, 0);
+  if (!impl.statusTextPosted) win32::ShowStatusTexts(*this);
 }
 
 void StatusBar::ShowProgress(const std::string& progress) {
   progress_ = progress;
   inProgress_ = true;
-  const auto hwnd = static_cast<HWND>(native_);
-  win32::ShowText(hwnd, progress_);
-  UpdateWindow(hwnd);
+  win32::ShowStatusTexts(*this);
+  UpdateWindow(static_cast<HWND>(native_));
 }
 
 void StatusBar::EndProgress() {
   inProgress_ = false;
-  win32::ShowText(static_cast<HWND>(native_), text_);
+  win32::ShowStatusTexts(*this);
 }
+
+namespace win32 {
+
+namespace {
+
+// Wide enough for "変更 " and six digits at 96 dpi.
+constexpr int kSecondPartWidth = 100;
+
+void SetPartText(HWND hwnd, WPARAM part, const std::string& text) {
+  const std::wstring wide = Wide(text);
+  SendMessageW(hwnd, SB_SETTEXTW, part, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+}  // namespace
+
+// Progress and a lone text use the simple mode, over the whole width; two texts, the parts.
+void ShowStatusTexts(StatusBar& bar) {
+  const auto hwnd = static_cast<HWND>(bar.NativeHandle());
+  const bool simple = bar.InProgress() || bar.SecondText().empty();
+  SendMessageW(hwnd, SB_SIMPLE, simple ? TRUE : FALSE, 0);
+  if (simple) {
+    SetPartText(hwnd, SB_SIMPLEID, bar.ShownText());
+  } else {
+    SetPartText(hwnd, 0, bar.SimpleText());
+    SetPartText(hwnd, 1, bar.SecondText());
+  }
+}
+
+void LayOutStatusParts(StatusBar& bar) {
+  const auto hwnd = static_cast<HWND>(bar.NativeHandle());
+  RECT rc{};
+  GetClientRect(hwnd, &rc);
+  const int edges[2] = {std::max(0, static_cast<int>(rc.right) - Scale(kSecondPartWidth)), -1};
+  SendMessageW(hwnd, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(edges));
+}
+
+}  // namespace win32
 
 void StatusBar::SetVisible(bool visible) {
   if (visible == visible_) return;

@@ -109,9 +109,32 @@ ToolBar::~ToolBar() {
 
 void ToolBar::SetImages(ImageList* images) {
   images_ = images;
+  if (images) {
+    const int size = images->ShownSize();
+    SendMessageW(BarHwnd(*this), TB_SETBITMAPSIZE, 0, MAKELPARAM(size, size));
+  }
   SendMessageW(BarHwnd(*this), TB_SETIMAGELIST, 0,
                reinterpret_cast<LPARAM>(images ? images->NativeHandle() : nullptr));
   owner_.Realign();
+}
+
+void win32::RescaleToolBar(ToolBar& bar) {
+  const HWND hwnd = BarHwnd(bar);
+  SendMessageW(hwnd, TB_SETINDENT, Scale(4), 0);
+  for (int i = 0; i < bar.Count(); ++i) {
+    const ToolButton& button = bar.Button(i);
+    if (button.Style() != ButtonStyle::Separator) continue;
+    TBBUTTONINFOW info{};
+    info.cbSize = sizeof info;
+    info.dwMask = TBIF_SIZE | TBIF_BYINDEX;
+    info.cx = static_cast<WORD>(Scale(button.SeparatorWidth()));
+    SendMessageW(hwnd, TB_SETBUTTONINFOW, i, reinterpret_cast<LPARAM>(&info));
+  }
+  if (bar.images_) {
+    bar.images_->Rescale();
+    bar.SetImages(bar.images_);
+  }
+  SendMessageW(hwnd, TB_AUTOSIZE, 0, 0);
 }
 
 ToolButton& ToolBar::Append(std::unique_ptr<ToolButton> button) {
