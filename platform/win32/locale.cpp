@@ -44,7 +44,11 @@ std::optional<std::string> LocaleText(LocaleId locale, uint32_t item, int buffer
   std::wstring buffer(static_cast<size_t>(bufferSize), L'\0');
   const int length = GetLocaleInfoW(locale, item, buffer.data(), bufferSize);
   if (length <= 0) return std::nullopt;
-  return FilledText(buffer, length);
+  // The buffer counts the bytes of the text as the program holds it, with its zero: a UTF-8
+  // text never has fewer bytes than UTF-16 units, so a text that fits it fitted the call.
+  std::string text = FilledText(buffer, length);
+  if (text.size() + 1 > static_cast<size_t>(bufferSize)) return std::nullopt;
+  return text;
 }
 
 bool IsDoubleByteSystem() { return GetSystemMetrics(SM_DBCSENABLED) != 0; }

@@ -16,6 +16,7 @@
 #include "entries/date_value.h"
 #include "entries/file_dates.h"
 #include "listfile/list_file_fixture.h"
+#include "platform/code_page.h"
 #include "platform/console.h"
 #include "support/embedded_files.h"
 #include "support/local_dates.h"
@@ -37,7 +38,10 @@ class Cli : public testsupport::ListFileTest {
   // A list file line of quoted fields.
   static std::string Line(const std::string& date, const std::string& path,
                           const std::string& kind) {
-    return "\"" + date + "\",\"" + path + "\",\"" + kind + "\"\r\n";
+    // As a list file holds it: in the code page where every character has its form there.
+    const std::string text = "\"" + date + "\",\"" + path + "\",\"" + kind + "\"\r\n";
+    std::string bytes;
+    return platform::Utf8ToAnsi(text, bytes) ? bytes : text;
   }
   std::string Reported(const std::string& relative, const std::string& why) const {
     return "horodex-cli: " + tree.Path(relative) + ": " + why + "\n";
