@@ -78,7 +78,10 @@ std::vector<std::pair<uint16_t, char32_t>> native::AnsiCharacters() {
     const int length = code > 0xFF ? 2 : 1;
     const char* start = code > 0xFF ? bytes : bytes + 1;
     wchar_t wide[2];
-    if (MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, start, length, wide, 2) != 1) return;
+    // Without MB_ERR_INVALID_CHARS, as list files are read: a code that reads as a character
+    // and writes back as itself is that character's (Wine counts 0xA0 of code page 932 as
+    // invalid only with the flag). A code that reads as the default character fails below.
+    if (MultiByteToWideChar(CP_ACP, 0, start, length, wide, 2) != 1) return;
     std::string back;
     if (WideToAnsi(std::wstring_view(wide, 1), back) && back == std::string_view(start, length))
       characters.emplace_back(code, static_cast<char32_t>(wide[0]));

@@ -2,6 +2,9 @@
 // beneath it, at any depth, with their edits; folders' own dates do not count.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "platform/files.h"
 #include "support/form_fixture.h"
 #include "support/local_dates.h"
 
@@ -24,8 +27,11 @@ class FolderDates : public testsupport::FormTest {
   Strings SelectedNames() const {
     Strings names;
     const ui::ListView& list = form->ListView1;
-    for (int i = list.NextSelected(-1); i >= 0; i = list.NextSelected(i))
-      names.push_back(list.Item(i).subItems[0].substr(tree.Root().size() + 1));
+    for (int i = list.NextSelected(-1); i >= 0; i = list.NextSelected(i)) {
+      std::string name = list.Item(i).subItems[0].substr(tree.Root().size() + 1);
+      std::replace(name.begin(), name.end(), platform::kPathDelimiter, '/');
+      names.push_back(name);
+    }
     std::sort(names.begin(), names.end());
     return names;
   }

@@ -2,7 +2,10 @@
 // texts, and an untouched row writes back exactly the time it shows.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "entries/file_dates.h"
+#include "platform/files.h"
 #include "platform/profile.h"
 #include "support/file_times.h"
 #include "support/form_fixture.h"
@@ -27,7 +30,9 @@ class ShownTime : public testsupport::FormTest {
     for (int i = 0; i < form->ListView1.Count(); ++i) {
       const ui::ListItem& row = form->ListView1.Item(i);
       if (row.subItems[1] == "フォルダ") continue;
-      rows.push_back(row.caption + "|" + row.subItems[0].substr(tree.Root().size() + 1));
+      std::string name = row.subItems[0].substr(tree.Root().size() + 1);
+      std::replace(name.begin(), name.end(), platform::kPathDelimiter, '/');
+      rows.push_back(row.caption + "|" + name);
     }
     return rows;
   }

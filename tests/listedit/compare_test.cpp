@@ -58,7 +58,7 @@ TEST(CompareCaseless, UnderCodePage932SortsAsItsBytesWithOthersLast) {
       {"〜", "熙", 1},    // after the code page's last character
       {"한", "〜", 1},    // both outside: by code point
       {"😀", "한", 1},
-      {"a¥b", "a\\b", 1},               // U+00A5 is not 0x5C
+      {"a¥b", "a\\b", 1},                // U+00A5 is not 0x5C
       {"ab\xE3x", "ab\xE3\x80\x9C", 1},  // a byte that starts no character goes last
   });
 }
@@ -124,7 +124,8 @@ TEST(CompareCaseless, OrdersCodePage932TextsAsTheirBytesDid) {
     const std::string bytesA = join(a), bytesB = join(b);
     const std::string utf8A = platform::AnsiToUtf8(bytesA), utf8B = platform::AnsiToUtf8(bytesB);
     ASSERT_EQ(Sign(CompareCaseless(utf8A, utf8B)), Sign(OldCompare(bytesA, bytesB)))
-        << utf8A << " vs " << utf8B;
+        << utf8A << " vs " << utf8B << " (" << testing::PrintToString(bytesA) << " vs "
+        << testing::PrintToString(bytesB) << ")";
   }
 }
 
