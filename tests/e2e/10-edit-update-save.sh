@@ -91,9 +91,9 @@ wait_exit
   printf '%s\r\n' '[file]' 'max=4' '[recent]' \
     "0=$(winpath "$lists/replaced.txt")" "1=$(winpath "$lists/edited.txt")" \
     "2=$(winpath "$lists/by-date.txt")" \
-    '[show]' 'toolbar=1' 'statusbar=1' 'window=0' \
+    '[show]' 'toolbar=1' 'statusbar=1' 'window=0' 'time=write' \
     '[window]' "left=$MAIN_X" "top=$MAIN_Y" "width=$MAIN_W" "height=$MAIN_H" \
-    '[update]' 'creation=1' 'access=1' 'write=1'
+    '[update]' 'creation=1' 'access=1' 'write=1' 'changed=0'
 } >"$E2E_WORK/expected.ini"
 expect_file "$ini" "$E2E_WORK/expected.ini"
 if [ "$MAIN_W" -ne 455 ] || [ "$MAIN_H" -ne 395 ]; then fail "the window is ${MAIN_W}x$MAIN_H, not 455x395"; fi

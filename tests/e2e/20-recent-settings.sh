@@ -28,9 +28,9 @@ ini_text() {
     printf '%s=%s\r\n' "$i" "$(winpath "$f")"
     i=$((i + 1))
   done
-  printf '%s\r\n' '[show]' "toolbar=$SHOW_TOOLBAR" "statusbar=$SHOW_STATUSBAR" "window=$SHOW_WINDOW" \
+  printf '%s\r\n' '[show]' "toolbar=$SHOW_TOOLBAR" "statusbar=$SHOW_STATUSBAR" "window=$SHOW_WINDOW" 'time=write' \
     '[window]' "left=$MAIN_X" "top=$MAIN_Y" "width=$MAIN_W" "height=$MAIN_H" \
-    '[update]' 'creation=1' 'access=1' 'write=1'
+    '[update]' 'creation=1' 'access=1' 'write=1' 'changed=0'
 }
 
 # bars_shot NAME: the strips of the window where the toolbar and the status bar lie (the

@@ -49,7 +49,7 @@ paths() { tail -c +4 "$1" | tr -d '\r' | sed 's/^"[^"]*","\([^"]*\)".*/\1/' | LC
 
 step "start with the folder and the deep tree on the command line; save the rows"
 start_app "$T\\t" "$(winpath "$deep")"
-wait_rows 22
+wait_rows 21
 key ctrl+s
 answer_file_dialog "$SAVE_DIALOG" "$lists/rows.txt"
 wait_file "$lists/rows.txt"
