@@ -170,7 +170,8 @@ TEST(CalendarEras, NameTheErasAsThemselves) {
   const std::vector<platform::Era> eras = platform::CalendarEras(platform::ThreadLocale(), 3);
   if (eras.empty()) GTEST_SKIP() << "the system gives no Japanese eras here";
   bool reiwa = false;
-  for (const platform::Era& era : eras) reiwa = reiwa || (era.name == "令和" && era.yearOffset == 2019);
+  for (const platform::Era& era : eras)
+    reiwa = reiwa || (era.name == "令和" && era.yearOffset == 2019);
   EXPECT_TRUE(reiwa);
 }
 

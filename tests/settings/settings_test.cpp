@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "platform/profile.h"
-#include "support/form_access.h"
 #include "support/code_page_932.h"
+#include "support/form_access.h"
 #include "support/form_fixture.h"
 
 namespace {
