@@ -84,10 +84,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   SplitListLine(std::string_view(exact.get(), size), true);
   SplitListLine(std::string_view(exact.get(), size), false);
 
+  // Bytes that start with the mark themselves make a marked file as well.
   const std::string bytes(reinterpret_cast<const char*>(data), size);
-  WriteFile(marked ? std::string(kUtf8Mark) + bytes : bytes);
+  const std::string file = marked ? std::string(kUtf8Mark) + bytes : bytes;
+  WriteFile(file);
   std::vector<ui::ListItem> rows;
-  for (const std::vector<std::string>& fields : ReadLines(marked)) {
+  for (const std::vector<std::string>& fields : ReadLines(file.starts_with(kUtf8Mark))) {
     if (fields.size() < 3 || !Writable(fields[0]) || !Writable(fields[1]) || !Writable(fields[2])) {
       continue;
     }
