@@ -21,26 +21,29 @@ void AppendField(std::string& text, const std::string& field) {
 }  // namespace
 
 std::string ListFileText(size_t count, const std::function<const ui::ListItem&(size_t)>& rowAt) {
-  // The room for every line is taken at once: a list of many rows is many megabytes.
-  size_t size = 0;
+  // The room for every line is taken at once, and the lines go into it already in the code
+  // page: a list of many rows is many megabytes, and a second copy of them would double the
+  // memory a save takes. No character takes more bytes in the code page than in UTF-8.
+  size_t size = kUtf8Mark.size();
   for (size_t i = 0; i < count; ++i) {
     const ui::ListItem& row = rowAt(i);
     size += row.caption.size() + 10;  // quotes, commas and the line end
     for (const std::string& field : row.subItems) size += field.size();
   }
-  std::string text;
+  std::string text, line, bytes;
   text.reserve(size);
-  for (size_t i = 0; i < count; ++i) AppendListFileLine(text, rowAt(i));
-  return ListFileBytes(text);
-}
-
-std::string ListFileBytes(const std::string& text) {
-  std::string bytes;
-  if (platform::Utf8ToAnsi(text, bytes)) return bytes;
-  bytes.reserve(kUtf8Mark.size() + text.size());
-  bytes.assign(kUtf8Mark);
-  bytes += text;
-  return bytes;
+  for (size_t i = 0; i < count; ++i) {
+    line.clear();
+    AppendListFileLine(line, rowAt(i));
+    // A code page is read a character at a time, so a text converts as its lines do.
+    if (!platform::Utf8ToAnsi(line, bytes)) {
+      text.assign(kUtf8Mark);
+      for (size_t j = 0; j < count; ++j) AppendListFileLine(text, rowAt(j));
+      return text;
+    }
+    text += bytes;
+  }
+  return text;
 }
 
 std::string ListFileText(const std::vector<ui::ListItem>& rows) {
