@@ -44,17 +44,16 @@ void TForm1::ShowAccessTime1Click() { ShowRowTime(RowTime::LastAccess); }
 
 void TForm1::ShowRowTime(RowTime time) {
   if (time == ShownTime()) return;
+  // The paths are read where the rows hold them: a long work takes no command that could
+  // change a row, and a copy of every path would cost as much memory as the rows' own.
   std::vector<int> rows;
-  std::vector<std::string> paths;
   std::vector<RowPath> read;
   for (int i = 0; i < ListView1.Count(); ++i) {
     const ui::ListItem& row = ListView1.Item(i);
     if (RowChanged(row) || row.subItems.size() < 2) continue;
     rows.push_back(i);
-    paths.push_back(row.subItems[0]);
-    read.push_back({nullptr, row.subItems[1] == kFolderKind});
+    read.push_back({&row.subItems[0], row.subItems[1] == kFolderKind});
   }
-  for (size_t k = 0; k < paths.size(); ++k) read[k].path = &paths[k];
   std::vector<int> unread;
   {
     LongWork work(*this);
