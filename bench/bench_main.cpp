@@ -94,7 +94,7 @@ double Seconds(const std::function<void()>& work) {
 // Times one step and prints it with the count that `rows` gives afterwards.
 void Step(const char* step, const std::function<void()>& work, const std::function<int()>& rows) {
   const double seconds = Seconds(work);
-  std::printf("  %-40s %8.3f s  (%d rows)\n", step, seconds, rows());
+  std::printf("  %-40s %8.3f s  (%d rows, peak %.1f MB)\n", step, seconds, rows(), PeakMegabytes());
   std::fflush(stdout);
 }
 
