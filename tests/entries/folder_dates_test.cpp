@@ -15,12 +15,7 @@ using testsupport::LocalFileTime;
 
 class FolderDates : public testsupport::FormTest {
  protected:
-  int RowOf(const std::string& name) const {
-    for (int i = 0; i < form->ListView1.Count(); ++i) {
-      if (form->ListView1.Item(i).subItems[0] == tree.Path(name)) return i;
-    }
-    return -1;
-  }
+  int RowOf(const std::string& name) const { return RowOfPath(tree.Path(name)); }
   std::string Caption(const std::string& name) const {
     return form->ListView1.Item(RowOf(name)).caption;
   }

@@ -36,12 +36,7 @@ class ShownTime : public testsupport::FormTest {
     }
     return rows;
   }
-  int RowOf(const std::string& name) const {
-    for (int i = 0; i < form->ListView1.Count(); ++i) {
-      if (form->ListView1.Item(i).subItems[0] == tree.Path(name)) return i;
-    }
-    return -1;
-  }
+  int RowOf(const std::string& name) const { return RowOfPath(tree.Path(name)); }
   void Edit(const std::string& name, const std::string& text) {
     form->ListView1Edited(RowOf(name), &text);
   }

@@ -66,6 +66,14 @@ std::vector<std::string> FormTest::Paths() const {
   return paths;
 }
 
+int FormTest::RowOfPath(const std::string& path) const {
+  for (int i = 0; i < form->ListView1.Count(); ++i) {
+    const ui::ListItem& item = form->ListView1.Item(i);
+    if (!item.subItems.empty() && item.subItems[0] == path) return i;
+  }
+  return -1;
+}
+
 void FormTest::AddRows(const std::vector<Row>& rows) {
   ui::ListView& list = form->ListView1;
   BulkUpdate bulk(list);

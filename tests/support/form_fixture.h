@@ -28,7 +28,8 @@ class FormTest : public ::testing::Test {
 
   // The rows as "caption|path|kind" lines, top to bottom.
   std::vector<std::string> Rows() const;
-  std::vector<std::string> Paths() const;  // sub-item 0 of every row
+  std::vector<std::string> Paths() const;        // sub-item 0 of every row
+  int RowOfPath(const std::string& path) const;  // -1 when no row names it
   // Appends rows (caption, path, kind) in one bulk update, as a load does.
   struct Row {
     std::string caption, path, kind;
