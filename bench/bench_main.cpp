@@ -200,6 +200,19 @@ void Run(const std::string& root, bool big) {
           },
           count);
     }
+    {
+      // Sorting by path from the kind order, five times: one sort is too short to time alone.
+      double best = 1e9;
+      for (int round = 0; round < 5; ++round) {
+        form.ListView1ColumnClick(list, 2);
+        application.ProcessMessages();
+        best = std::min(best, Seconds([&] {
+                          form.ListView1ColumnClick(list, 1);
+                          application.ProcessMessages();
+                        }));
+      }
+      std::printf("  %-40s %8.3f s\n", "sort by path from kinds (best of 5)", best);
+    }
     // Save and Open through their dialogs, which are the system's and are answered through
     // them; then the same work without a dialog.
     const std::string listFile = root + ".txt";
