@@ -1,6 +1,7 @@
 #include "listedit/compare_caseless.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "platform/code_page.h"
@@ -40,12 +41,16 @@ uint32_t SortKey(char32_t c, const uint16_t* codes) {
 
 int CompareCaseless(const std::string& a, const std::string& b) {
   const size_t n = std::min(a.size(), b.size());
-  // Texts that start alike need no folding (the dates of a list often share every byte).
-  if (std::memcmp(a.data(), b.data(), n) == 0) {
-    return static_cast<int>(a.size()) - static_cast<int>(b.size());
-  }
+  // Where they part, eight bytes at a time: the paths of a list share long beginnings, and
+  // texts that start alike need no folding (the dates of a list often share every byte).
   size_t i = 0;
-  while (a[i] == b[i]) ++i;
+  for (uint64_t x, y; i + 8 <= n; i += 8) {
+    std::memcpy(&x, a.data() + i, 8);
+    std::memcpy(&y, b.data() + i, 8);
+    if (x != y) break;
+  }
+  while (i < n && a[i] == b[i]) ++i;
+  if (i == n) return static_cast<int>(a.size()) - static_cast<int>(b.size());
   if (platform::AnsiCodePageIsUtf8()) return CompareBytes(a, b, i);
   // From the start of the character in which they part; what comes before is alike.
   const auto continues = [](char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; };
