@@ -140,7 +140,7 @@ TEST(Sidecars, AreTakenFromTheFoldersThatAWalkListedWhole) {
   tree.AddFile("p/e.jpg", "photo");
   tree.AddFile("p/e.jpg.json", "{}");
   EXPECT_EQ(Found(folders, tree.Path("p/a.jpg"), tree.Path("p")), "a.jpg.json json");
-  EXPECT_EQ(Found(folders, tree.Path("p/sub/b.jpg"), tree.Path("p")), "sub/b.jpg.xmp xmp");
+  EXPECT_EQ(Found(folders, tree.Path("p/sub/b.jpg"), tree.Path("p/sub")), "b.jpg.xmp xmp");
   EXPECT_EQ(Found(folders, tree.Path("p/e.jpg"), tree.Path("p")), "none");
 
   // A walk that breaks off hands over nothing: the folder is searched when a file asks.
