@@ -10,6 +10,7 @@
 #include "core/errors.h"
 #include "entries/entry_row.h"
 #include "entries/path_kind.h"
+#include "entries/sidecars.h"
 #include "entries/walk.h"
 #include "listedit/compare_caseless.h"
 #include "listfile/list_file_text.h"
@@ -26,8 +27,9 @@ using Report = std::function<void(const std::string& path, const std::string& wh
 // --only-dated, and is counted (and named with --verbose).
 class RowBuilder {
  public:
-  RowBuilder(const Arguments& arguments, Console& console, const Report& report)
-      : arguments_(arguments), console_(console), report_(report) {}
+  RowBuilder(const Arguments& arguments, Console& console, const Report& report,
+             SidecarFolders& sidecars)
+      : arguments_(arguments), console_(console), report_(report), sidecars_(sidecars) {}
 
   Rows Build(CollectedPaths& collected, const WorkProgress& watcher) {
     Rows rows;
@@ -67,7 +69,7 @@ class RowBuilder {
   const Arguments& arguments_;
   Console& console_;
   const Report& report_;
-  SidecarFolders sidecars_;
+  SidecarFolders& sidecars_;
   uint64_t undated_ = 0;
 };
 
@@ -124,7 +126,9 @@ int RunList(const Arguments& arguments, Console& console) {
     console.Report(ProgramMessage(PathMessage(path, why)));
     incomplete = true;
   };
-  RowBuilder builder(arguments, console, report);
+  // The sidecars of the folders that the walk lists whole are taken from its listing.
+  SidecarFolders sidecars;
+  RowBuilder builder(arguments, console, report, sidecars);
   Rows rows;
   {
     ProgressLine progress(console);
@@ -137,6 +141,11 @@ int RunList(const Arguments& arguments, Console& console) {
     reports.cutShort = [&](const std::string& folder, uint32_t error) {
       report(folder, CutShortFolderText(error));
     };
+    if (arguments.dateFrom == DateSource::Exif) {
+      reports.listed = [&](const std::string& prefix, const std::vector<std::string>& files) {
+        sidecars.Listed(prefix, files);
+      };
+    }
     for (const std::string& path : arguments.inputs) {
       // A list names its paths in full, so that it applies from any working folder.
       std::string full;

@@ -1,5 +1,7 @@
 #include "entries/date_sources.h"
 
+#include <algorithm>
+
 #include "entries/exif_date.h"
 #include "entries/file_bytes.h"
 #include "entries/file_dates.h"
@@ -33,21 +35,22 @@ bool ClockToLocal(const platform::SystemTime& clock, bool hasOffset, int offsetM
 constexpr uint32_t kSidecarLimit = 4 << 20;
 
 // The whole text of a sidecar; false when it cannot be read or is larger than any sidecar.
+// Most are read whole by the first read.
 bool ReadSidecar(const std::string& path, std::string& text) {
   platform::FileHandle file =
       platform::FileHandle::Open(path, platform::kGenericRead, platform::kShareRead,
                                  platform::kOpenExisting, platform::kFlagNormal);
   if (!file.Valid()) return false;
-  constexpr uint32_t kPiece = 64 * 1024;
   text.clear();
-  uint32_t read = 0;
-  do {
+  for (uint32_t piece = 4096;; piece = std::min<uint32_t>(4 * piece, 1 << 20)) {
     const size_t at = text.size();
-    text.resize(at + kPiece);
-    if (!file.Read(text.data() + at, kPiece, read)) return false;
+    text.resize(at + piece);
+    uint32_t read = 0;
+    if (!file.Read(text.data() + at, piece, read)) return false;
     text.resize(at + read);
-  } while (read == kPiece && text.size() <= kSidecarLimit);
-  return text.size() <= kSidecarLimit;
+    if (text.size() > kSidecarLimit) return false;
+    if (read < piece) return true;
+  }
 }
 
 bool SidecarTime(const std::string& path, SidecarFolders& sidecars, ExifDate& date) {

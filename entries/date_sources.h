@@ -19,6 +19,7 @@ enum class DateSource {
 //   Name: the date and time in its name (NameDate).
 // A date that records its offset from UTC (or is UTC) is moved to the machine's local time;
 // one that does not is taken as local time. `sidecars` keeps the sidecar names of the folders
-// looked in: one for each command, so that each folder is searched once.
+// looked in: one for each command, so that each folder is searched once (or not at all, where
+// the command's walk has handed over its listing).
 bool SourceDateText(DateSource source, const std::string& path, std::string& text,
                     SidecarFolders& sidecars);

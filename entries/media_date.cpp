@@ -25,5 +25,8 @@ bool ReadTakenDate(ByteSource& bytes, ExifDate& date) {
   if (read >= 8 && OpensIsoMedia(BigEndian32(head + 4))) {
     return ReadHeifDate(bytes, date) || ReadMovieDate(bytes, date);
   }
+  // A transport stream's sync byte, first or after an M2TS packet's time code; the reader
+  // checks the packets that follow.
+  if (read == 16 && (head[0] == 0x47 || head[4] == 0x47) && ReadAvchdDate(bytes, date)) return true;
   return ReadExifDate(bytes, date);
 }

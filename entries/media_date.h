@@ -9,7 +9,8 @@
 
 // The reader that the file's first bytes name: JPEG and TIFF-based files (ReadExifDate), HEIF
 // and AVIF images, then QuickTime and MP4 videos (both ISO base media files), PNG, WebP, the
-// raw photos RAF, MRW and CRW, the videos AVI, Matroska and WebM, WMV and ASF.
+// raw photos RAF, MRW and CRW, the videos AVI, Matroska and WebM, WMV and ASF, and MTS and
+// M2TS (AVCHD).
 bool ReadTakenDate(ByteSource& bytes, ExifDate& date);
 
 // HEIF, HEIC and AVIF (a HEIF brand in `ftyp`): the EXIF data of the `Exif` item that the
@@ -50,3 +51,8 @@ bool ReadMatroskaDate(ByteSource& bytes, ExifDate& date);
 // WMV and ASF: the creation date of the File Properties object, 100 ns from 1601 in UTC (0 is
 // none). The whole Header object must be there.
 bool ReadAsfDate(ByteSource& bytes, ExifDate& date);
+
+// MTS and M2TS (AVCHD): the recording date of the MDPM block in the H.264 video's SEI, in the
+// stream's first 4 MiB; on the camera's clock, with the zone it records (none where it marks
+// daylight saving time). A block cut short or a date that does not exist gives none.
+bool ReadAvchdDate(ByteSource& bytes, ExifDate& date);

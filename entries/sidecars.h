@@ -35,15 +35,25 @@ bool IsSidecarName(const std::string& name);
 // than the photos' own dates.
 class SidecarFolders {
  public:
+  // The files of a folder that a walk has just listed to their end (`folder` with its
+  // delimiter, as PathDirectory gives it): the folder's sidecars are taken from them, and the
+  // folder is not searched again.
+  void Listed(const std::string& folder, const std::vector<std::string>& files);
   // The paths of the sidecars beside the file at `path`, in the order SidecarNames gives.
   std::vector<std::pair<std::string, SidecarKind>> Find(const std::string& path);
 
  private:
   // The sidecar names of a folder, folded to lower case (the file system compares names
   // without regard to case on Windows; the sidecars that Takeout writes keep the photo's
-  // case): each to the name as the folder spells it.
-  using Names = std::unordered_map<std::string, std::string>;
-  const Names& Folder(const std::string& folder);
+  // case): each to the name as the folder spells it. A name of a length that none has is not
+  // looked up, nor made.
+  struct Sidecars {
+    std::unordered_map<std::string, std::string> names;
+    std::vector<bool> lengths;
+    void Add(const std::string& name);
+  };
+  class Lookup;
+  const Sidecars& Folder(const std::string& folder);
 
-  std::unordered_map<std::string, Names> folders_;
+  std::unordered_map<std::string, Sidecars> folders_;
 };

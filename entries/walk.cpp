@@ -62,6 +62,7 @@ class Walk {
       return;
     }
     platform::FoundEntry entry;
+    std::vector<std::string> files;
     while (!stopped_ && search.Next(entry)) {
       if (entry.name == "." || entry.name == "..") continue;
       if (entry.attributes & platform::kAttrDirectory) {
@@ -71,9 +72,15 @@ class Walk {
                 entry.attributes,
                 true,
                 {entry.creation, entry.lastAccess, entry.lastWrite}});
+        if (reports_.listed) files.push_back(std::move(entry.name));
       }
     }
-    if (!stopped_ && search.Error() && reports_.cutShort) reports_.cutShort(path, search.Error());
+    if (stopped_) return;
+    if (search.Error()) {
+      if (reports_.cutShort) reports_.cutShort(path, search.Error());
+    } else if (reports_.listed) {
+      reports_.listed(prefix, files);
+    }
   }
 
   void Append(CollectedPath&& entry) {

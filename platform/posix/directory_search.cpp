@@ -22,20 +22,26 @@ bool IsWildcard(const std::string& name) { return name.find_first_of("*?") != st
 
 bool MatchesAll(const std::string& name) { return name == "*" || name == "*.*"; }
 
+FileTime FromStatx(const struct statx_timestamp& time) {
+  return posix::FileTimeFromTimespec({static_cast<time_t>(time.tv_sec), time.tv_nsec});
+}
+
 // Fills `entry` for the entry `name` at `path`, which is relative to the open folder `folder`
-// (AT_FDCWD: the working folder); false when it cannot be read.
+// (AT_FDCWD: the working folder); false when it cannot be read. One statx call gives the
+// mode, the times and the birth time: a walk makes one call for each entry (two for a link).
 bool Describe(int folder, const std::string& path, const std::string& name, FoundEntry& entry) {
-  struct stat own, target;
-  if (fstatat(folder, path.c_str(), &own, AT_SYMLINK_NOFOLLOW) != 0) return false;
-  bool isLink = S_ISLNK(own.st_mode);
-  if (isLink && fstatat(folder, path.c_str(), &target, 0) != 0) return false;
-  const struct stat& info = isLink ? target : own;
+  constexpr unsigned kWanted = STATX_BASIC_STATS | STATX_BTIME;
+  struct statx own, target;
+  if (statx(folder, path.c_str(), AT_SYMLINK_NOFOLLOW, kWanted, &own) != 0) return false;
+  const bool isLink = S_ISLNK(own.stx_mode);
+  if (isLink && statx(folder, path.c_str(), 0, kWanted, &target) != 0) return false;
+  const struct statx& info = isLink ? target : own;
   entry.name = name;
-  entry.attributes = posix::AttributesOf(name, info, isLink);
-  entry.lastWrite = posix::FileTimeFromTimespec(info.st_mtim);
-  entry.lastAccess = posix::FileTimeFromTimespec(info.st_atim);
-  entry.creation =
-      posix::CreationTime(folder, path.c_str(), isLink ? 0 : AT_SYMLINK_NOFOLLOW, info);
+  entry.attributes = posix::AttributesOf(name, info.stx_mode, isLink);
+  entry.lastWrite = FromStatx(info.stx_mtime);
+  entry.lastAccess = FromStatx(info.stx_atime);
+  // Where the file system keeps no birth time, the last-write time, as Wine gives it.
+  entry.creation = FromStatx(info.stx_mask & STATX_BTIME ? info.stx_btime : info.stx_mtime);
   return true;
 }
 

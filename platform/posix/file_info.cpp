@@ -38,10 +38,10 @@ FileTime CreationTime(int folder, const char* path, int flags, const struct stat
   return FileTimeFromTimespec(info.st_mtim);
 }
 
-uint32_t AttributesOf(const std::string& name, const struct stat& target, bool isLink) {
-  uint32_t attributes = S_ISDIR(target.st_mode) ? kAttrDirectory : kAttrArchive;
+uint32_t AttributesOf(const std::string& name, mode_t mode, bool isLink) {
+  uint32_t attributes = S_ISDIR(mode) ? kAttrDirectory : kAttrArchive;
   if (!name.empty() && name[0] == '.' && name != "." && name != "..") attributes |= kAttrHidden;
-  if ((target.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) attributes |= kAttrReadOnly;
+  if ((mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) attributes |= kAttrReadOnly;
   if (isLink) attributes |= kAttrReparsePoint;
   return attributes;
 }

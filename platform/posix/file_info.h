@@ -18,9 +18,9 @@ timespec TimespecFromFileTime(FileTime time);
 // where the file system keeps one, else the last-write time of `info`, as Wine gives it.
 FileTime CreationTime(int folder, const char* path, int flags, const struct stat& info);
 
-// The attribute word of an entry called `name`, from stat (the link followed) of it;
-// `isLink` when the entry itself is a symbolic link.
-uint32_t AttributesOf(const std::string& name, const struct stat& target, bool isLink);
+// The attribute word of an entry called `name`, from the mode that stat gives (the link
+// followed); `isLink` when the entry itself is a symbolic link.
+uint32_t AttributesOf(const std::string& name, mode_t mode, bool isLink);
 
 // The part of a path after its last '/', trailing '/'s ignored.
 std::string LastComponent(const std::string& path);

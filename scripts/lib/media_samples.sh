@@ -15,8 +15,9 @@
 # (DateTimeOriginal of any group: raw photos and AVI's IDIT), riff (RIFF:DateCreated, ICRD),
 # matroska (Matroska:DateTimeOriginal), asf (ASF:CreationDate), xmp (XMP:DateTimeOriginal of
 # the sidecar NAME.xmp beside it, which comes before the photo's own), placeholder (a date
-# that stands for none: the file keeps its last-write date). The raw photos and the AVI with
-# IDIT are made by hand (scripts/lib/raw_samples.py): no Debian tool writes them.
+# that stands for none: the file keeps its last-write date). The raw photos, the AVI with IDIT
+# and the AVCHD streams (H264:DateTimeOriginal) are made by hand (scripts/lib/raw_samples.py):
+# no Debian tool writes them.
 
 MEDIA_SAMPLES_LIB=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
@@ -53,6 +54,8 @@ MEDIA_SAMPLES=(
   hand.srw:taken
   hand.mrw:taken
   hand.crw:taken
+  hand.mts:taken
+  hand.m2t:taken
   sidecar.jpg:xmp
 )
 

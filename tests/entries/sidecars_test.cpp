@@ -2,9 +2,15 @@
 // one search of each folder.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
+
 #include "entries/date_sources.h"
 #include "entries/file_dates.h"
+#include "entries/path_kind.h"
 #include "entries/sidecars.h"
+#include "entries/walk.h"
+#include "platform/testing.h"
 #include "support/local_dates.h"
 #include "support/photo_bytes.h"
 #include "support/temp_tree.h"
@@ -82,6 +88,15 @@ TEST(Sidecars, XmpComesFirstAndEditedCopiesTakeTheJsonOfTheirOriginal) {
   tree.AddFile("p/IMG.jpg.xmp", "<x/>");
   SidecarFolders folders;
   EXPECT_EQ(Found(folders, tree.Path("p/IMG.jpg"), tree.Path("p")), "IMG.jpg.xmp xmp");
+  // A name without an extension is its own stem: each sidecar is found once.
+  tree.AddFile("p/scan", "photo");
+  tree.AddFile("p/scan.xmp", "<x/>");
+  tree.AddFile("p/scan.json", "{}");
+  SidecarFolders again;
+  const auto found = again.Find(tree.Path("p/scan"));
+  ASSERT_EQ(found.size(), 2u);
+  EXPECT_EQ(found[0].first, tree.Path("p/scan.xmp"));
+  EXPECT_EQ(found[1].first, tree.Path("p/scan.json"));
 }
 
 TEST(Sidecars, EachFolderIsSearchedOnceForACommand) {
@@ -96,6 +111,46 @@ TEST(Sidecars, EachFolderIsSearchedOnceForACommand) {
   EXPECT_EQ(Found(folders, tree.Path("p/b.jpg"), tree.Path("p")), "none");
   SidecarFolders next;
   EXPECT_EQ(Found(next, tree.Path("p/b.jpg"), tree.Path("p")), "b.jpg.json json");
+}
+
+// A walk hands over each folder that it listed to its end, with the names of its files, and
+// the sidecars are taken from that listing: a sidecar written after the walk is not seen.
+TEST(Sidecars, AreTakenFromTheFoldersThatAWalkListedWhole) {
+  testsupport::TempTree tree;
+  tree.AddFile("p/a.jpg", "photo");
+  tree.AddFile("p/a.jpg.json", "{}");
+  tree.AddFile("p/sub/b.jpg", "photo");
+  tree.AddFile("p/sub/b.jpg.xmp", "<x/>");
+  tree.AddFile("q/c.jpg", "photo");
+  tree.AddFile("q/d.jpg", "photo");
+  tree.AddFile("q/f.jpg", "photo");
+  SidecarFolders folders;
+  std::map<std::string, std::set<std::string>> listed;
+  WalkReports reports;
+  reports.listed = [&](const std::string& prefix, const std::vector<std::string>& files) {
+    listed[prefix] = std::set<std::string>(files.begin(), files.end());
+    folders.Listed(prefix, files);
+  };
+  CollectedPaths collected;
+  WalkPath(tree.Path("p"), collected, {}, reports);
+  const std::string p = PathDirectory(tree.Path("p/a.jpg")),
+                    sub = PathDirectory(tree.Path("p/sub/b.jpg"));
+  EXPECT_EQ(listed, (std::map<std::string, std::set<std::string>>{{p, {"a.jpg", "a.jpg.json"}},
+                                                                  {sub, {"b.jpg", "b.jpg.xmp"}}}));
+  tree.AddFile("p/e.jpg", "photo");
+  tree.AddFile("p/e.jpg.json", "{}");
+  EXPECT_EQ(Found(folders, tree.Path("p/a.jpg"), tree.Path("p")), "a.jpg.json json");
+  EXPECT_EQ(Found(folders, tree.Path("p/sub/b.jpg"), tree.Path("p/sub")), "b.jpg.xmp xmp");
+  EXPECT_EQ(Found(folders, tree.Path("p/e.jpg"), tree.Path("p")), "none");
+
+  // A walk that breaks off hands over nothing: the folder is searched when a file asks.
+  listed.clear();
+  platform::testing::FailSearchesAfter(4);  // ".", ".." and two files
+  WalkPath(tree.Path("q"), collected, {}, reports);
+  platform::testing::FailSearchesAfter(std::nullopt);
+  EXPECT_TRUE(listed.empty());
+  tree.AddFile("q/d.jpg.json", "{}");
+  EXPECT_EQ(Found(folders, tree.Path("q/d.jpg"), tree.Path("q")), "d.jpg.json json");
 }
 
 std::string TakenText(const std::string& path, SidecarFolders& folders) {
@@ -121,12 +176,19 @@ TEST(Sidecars, GiveTheDateBeforeThePhotosOwnUnlessTheyHoldNone) {
   tree.AddFile("p/broken.jpg", photo);
   tree.AddFile("p/broken.jpg.xmp", xmp.substr(0, xmp.size() - 1));
   tree.AddFile("p/broken.jpg.json", R"({"creationTime": {"formatted": "x"}})");
+  // Read whole over many reads; over 4 MiB, no sidecar.
+  tree.AddFile("p/padded.jpg", photo);
+  tree.AddFile("p/padded.jpg.xmp", std::string(100 * 1024, ' ') + xmp);
+  tree.AddFile("p/huge.jpg", photo);
+  tree.AddFile("p/huge.jpg.xmp", std::string(4 << 20, ' ') + xmp);
   tree.AddFile("p/video.mp4", "no video");
   tree.AddFile("p/video.mp4.supplemental-metadata.json", json);
   SidecarFolders folders;
   EXPECT_EQ(TakenText(tree.Path("p/json.jpg"), folders), LocalTimeDateText(takeout));
   EXPECT_EQ(TakenText(tree.Path("p/xmp.jpg"), folders), "2019/02/03 4:05:06");
   EXPECT_EQ(TakenText(tree.Path("p/broken.jpg"), folders), "2024/01/02 3:04:05");
+  EXPECT_EQ(TakenText(tree.Path("p/padded.jpg"), folders), "2019/02/03 4:05:06");
+  EXPECT_EQ(TakenText(tree.Path("p/huge.jpg"), folders), "2024/01/02 3:04:05");
   EXPECT_EQ(TakenText(tree.Path("p/video.mp4"), folders), LocalTimeDateText(takeout));
   // A sidecar itself is no photo, and a photo alone has its own date.
   EXPECT_EQ(TakenText(tree.Path("p/json.jpg.json"), folders), "none");
