@@ -22,27 +22,33 @@ void AppendField(std::string& text, const std::string& field) {
 
 std::string ListFileText(size_t count, const std::function<const ui::ListItem&(size_t)>& rowAt) {
   // The room for every line is taken at once, and the lines go into it already in the code
-  // page: a list of many rows is many megabytes, and a second copy of them would double the
-  // memory a save takes. No character takes more bytes in the code page than in UTF-8.
+  // page, a piece of whole lines at a time: a list of many rows is many megabytes, and a
+  // second copy of them would double the memory a save takes. No character takes more bytes
+  // in the code page than in UTF-8.
+  constexpr size_t kPiece = 1 << 16;
   size_t size = kUtf8Mark.size();
   for (size_t i = 0; i < count; ++i) {
     const ui::ListItem& row = rowAt(i);
     size += row.caption.size() + 10;  // quotes, commas and the line end
     for (const std::string& field : row.subItems) size += field.size();
   }
-  std::string text, line, bytes;
+  std::string text, piece, bytes;
   text.reserve(size);
-  for (size_t i = 0; i < count; ++i) {
-    line.clear();
-    AppendListFileLine(line, rowAt(i));
-    // A code page is read a character at a time, so a text converts as its lines do.
-    if (!platform::Utf8ToAnsi(line, bytes)) {
-      text.assign(kUtf8Mark);
-      for (size_t j = 0; j < count; ++j) AppendListFileLine(text, rowAt(j));
-      return text;
-    }
+  piece.reserve(kPiece + 4096);
+  // A code page is read a character at a time, so a text converts as its pieces do.
+  const auto converted = [&] {
+    if (!platform::Utf8ToAnsi(piece, bytes)) return false;
     text += bytes;
+    piece.clear();
+    return true;
+  };
+  for (size_t i = 0; i < count; ++i) {
+    AppendListFileLine(piece, rowAt(i));
+    if (piece.size() >= kPiece && !converted()) break;
   }
+  if (piece.empty() || converted()) return text;
+  text.assign(kUtf8Mark);
+  for (size_t i = 0; i < count; ++i) AppendListFileLine(text, rowAt(i));
   return text;
 }
 
