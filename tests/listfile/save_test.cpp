@@ -12,6 +12,7 @@
 #endif
 
 #include "listfile/list_file_fixture.h"
+#include "listfile/list_file_text.h"
 #include "platform/files.h"
 #include "platform/testing.h"
 #include "support/code_page_932.h"
@@ -191,3 +192,23 @@ TEST_F(ListFileTest, ARowWithoutItsPathOrKindStopsTheSaveBeforeAnyFile) {
 }
 
 }  // namespace
+
+// A big list is converted a piece at a time: a row beyond the code page anywhere in it makes
+// the whole file UTF-8 after the mark, and a list the code page holds loses no piece.
+TEST(ListFileText, ABigListTakesTheMarkForARowAnywhereAndLosesNoPiece) {
+  testsupport::CodePage932 cp932;
+  if (!cp932.On()) GTEST_SKIP() << "code page 932 is not in force";
+  constexpr int kRows = 5000;  // about 170 KiB: three pieces and more
+  for (int beyond : {-1, 0, kRows / 2, kRows - 1}) {
+    std::vector<ui::ListItem> rows;
+    std::string utf8, ansi;
+    for (int i = 0; i < kRows; ++i) {
+      const std::string name = i == beyond ? "メモ〜" : "表" + std::to_string(i);
+      rows.push_back({"2001/05/06", {"C:\\" + name + ".txt", "txt"}});
+      const std::string line = "\"2001/05/06\",\"C:\\" + name + ".txt\",\"txt\"\r\n";
+      utf8 += line;
+      ansi += "\"2001/05/06\",\"C:\\\x95\x5C" + std::to_string(i) + ".txt\",\"txt\"\r\n";
+    }
+    EXPECT_EQ(ListFileText(rows), beyond < 0 ? ansi : "\xEF\xBB\xBF" + utf8) << "row " << beyond;
+  }
+}
